@@ -1,0 +1,9 @@
+#include "main/Unit1.h"
+#include "platform/Services.h"
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    vok::installLinuxServices();
+    return vok::runVok(app);
+}

@@ -1,0 +1,45 @@
+#pragma once
+#include <QChar>
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+namespace vok {
+
+enum class DriveType { None, Removable, Fixed, Network, CdRom, Ram };
+
+// One lettered file system of the drive table.
+struct Drive {
+    QChar letter; // upper case, 'A'..'Z'
+    QString mountPoint;
+    QString device;
+    QString fsType;
+    DriveType type = DriveType::None;
+};
+
+// Byte counts of a drive; -1 when the query failed.
+struct DriveSpace {
+    qint64 freeBytes = -1;
+    qint64 totalBytes = -1;
+    bool ready() const { return totalBytes != -1; }
+};
+
+class DriveTable {
+public:
+    virtual ~DriveTable() = default;
+    // The current table, read afresh.
+    virtual QList<Drive> drives() = 0;
+    // Space of the drive with that letter; never blocks for more than about 2 seconds.
+    virtual DriveSpace space(QChar letter) = 0;
+    virtual QString currentDirectory(QChar letter) = 0;
+    // Makes dir the process's working directory and its drive's current directory.
+    virtual bool changeDirectory(const QString& dir) = 0;
+    // Drive that holds path (the longest mount point that prefixes it), or a null QChar.
+    virtual QChar driveOfPath(const QString& path) = 0;
+
+    // Convenience: the drive with this letter (case-insensitive), if present.
+    bool find(QChar letter, Drive* out);
+    DriveType typeOf(QChar letter);
+};
+
+} // namespace vok

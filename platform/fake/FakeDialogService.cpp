@@ -1,0 +1,20 @@
+#include "platform/fake/FakeDialogService.h"
+
+namespace vok {
+
+Answer FakeDialogService::confirm(const QString& text, Buttons buttons) {
+    confirmations << text;
+    confirmButtons << buttons;
+    return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
+}
+
+std::optional<quint32> FakeDialogService::chooseColor() {
+    return colors.isEmpty() ? std::nullopt : colors.takeFirst();
+}
+
+std::optional<FontChoice> FakeDialogService::chooseFont(const FontChoice& initial) {
+    fontInitials << initial;
+    return fonts.isEmpty() ? std::nullopt : fonts.takeFirst();
+}
+
+} // namespace vok

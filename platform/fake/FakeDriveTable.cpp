@@ -1,0 +1,66 @@
+#include "platform/fake/FakeDriveTable.h"
+#include <algorithm>
+
+namespace vok {
+
+void FakeDriveTable::add(QChar letter, const QString& mountPoint, DriveType type, qint64 freeBytes,
+                         qint64 totalBytes) {
+    letter = letter.toUpper();
+    remove(letter);
+    drives_.append(
+        Drive{letter, mountPoint, "/dev/fake" + QString(letter.toLower()), "ext4", type});
+    std::sort(drives_.begin(), drives_.end(),
+              [](const Drive& a, const Drive& b) { return a.letter < b.letter; });
+    space_[letter] = DriveSpace{freeBytes, totalBytes};
+}
+
+void FakeDriveTable::setSpace(QChar letter, qint64 freeBytes, qint64 totalBytes) {
+    space_[letter.toUpper()] = DriveSpace{freeBytes, totalBytes};
+}
+
+void FakeDriveTable::remove(QChar letter) {
+    letter = letter.toUpper();
+    drives_.removeIf([letter](const Drive& d) { return d.letter == letter; });
+    space_.remove(letter);
+}
+
+QList<Drive> FakeDriveTable::drives() {
+    return drives_;
+}
+
+DriveSpace FakeDriveTable::space(QChar letter) {
+    ++spaceQueries;
+    return space_.value(letter.toUpper(), DriveSpace{});
+}
+
+QString FakeDriveTable::currentDirectory(QChar letter) {
+    letter = letter.toUpper();
+    if (current_.contains(letter))
+        return current_.value(letter);
+    Drive d;
+    return find(letter, &d) ? d.mountPoint : QString();
+}
+
+bool FakeDriveTable::changeDirectory(const QString& dir) {
+    const QChar letter = driveOfPath(dir);
+    if (letter.isNull())
+        return false;
+    workingDirectory = dir;
+    current_[letter] = dir;
+    return true;
+}
+
+QChar FakeDriveTable::driveOfPath(const QString& path) {
+    QChar best;
+    qsizetype bestLength = -1;
+    for (const Drive& d : drives_) {
+        const QString root = d.mountPoint.endsWith('/') ? d.mountPoint : d.mountPoint + '/';
+        if ((path == d.mountPoint || path.startsWith(root)) && d.mountPoint.size() > bestLength) {
+            best = d.letter;
+            bestLength = d.mountPoint.size();
+        }
+    }
+    return best;
+}
+
+} // namespace vok

@@ -1,0 +1,31 @@
+#pragma once
+#include "platform/Drive.h"
+#include <QHash>
+
+namespace vok {
+
+// A drive table with exact figures for tests.
+class FakeDriveTable : public DriveTable {
+public:
+    // Adds or replaces a drive; space of -1 makes it not ready.
+    void add(QChar letter, const QString& mountPoint, DriveType type, qint64 freeBytes,
+             qint64 totalBytes);
+    void setSpace(QChar letter, qint64 freeBytes, qint64 totalBytes);
+    void remove(QChar letter);
+
+    QList<Drive> drives() override;
+    DriveSpace space(QChar letter) override;
+    QString currentDirectory(QChar letter) override;
+    bool changeDirectory(const QString& dir) override;
+    QChar driveOfPath(const QString& path) override;
+
+    QString workingDirectory; // what changeDirectory last set
+    int spaceQueries = 0;
+
+private:
+    QList<Drive> drives_;
+    QHash<QChar, DriveSpace> space_;
+    QHash<QChar, QString> current_;
+};
+
+} // namespace vok

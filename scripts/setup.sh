@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Vok needs to build, test and run. As root it installs what is
+# missing; otherwise it prints the one command that would.
+set -euo pipefail
+packages=(make cmake g++ qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
+          fonts-liberation xvfb xauth x11-utils imagemagick)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+if [ "$(id -u)" -eq 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+else
+  echo "Vok needs these packages; install them with:"
+  echo "sudo apt-get install ${missing[*]}"
+  exit 1
+fi

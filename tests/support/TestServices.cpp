@@ -1,0 +1,14 @@
+#include "support/TestServices.h"
+
+namespace vok {
+
+static Services fakes(TestServices* t) {
+    return Services{&t->drives, &t->memory, &t->dialogs};
+}
+
+TestServices::TestServices() : scope(fakes(this)) {
+    const qint64 mb = 1048576;
+    drives.add('C', "/", DriveType::Fixed, qint64(500.5 * mb), qint64(1023.9 * mb));
+}
+
+} // namespace vok

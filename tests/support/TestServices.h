@@ -1,0 +1,18 @@
+#pragma once
+#include "platform/Services.h"
+#include "platform/fake/FakeDialogService.h"
+#include "platform/fake/FakeDriveTable.h"
+#include "platform/fake/FakeMemoryInfo.h"
+
+namespace vok {
+
+// Installs fresh fakes for one test; drive C is "/" with 500.5 Mb free of 1023.9 Mb.
+struct TestServices {
+    TestServices();
+    FakeDriveTable drives;
+    FakeMemoryInfo memory;
+    FakeDialogService dialogs;
+    ScopedServices scope;
+};
+
+} // namespace vok
