@@ -15,7 +15,11 @@ TDriveComboBox::TDriveComboBox(QWidget* parent) : QComboBox(parent) {
 }
 
 bool TDriveComboBox::setDrive(QChar letter) {
-    const int index = findData(letter.toLower());
+    int index = findData(letter.toLower());
+    if (index < 0) {
+        refresh(); // the drive may have been mounted since the list was read
+        index = findData(letter.toLower());
+    }
     if (index < 0)
         return false;
     drive_ = letter.toLower();
