@@ -6,17 +6,6 @@ namespace vok {
 void TfmVok::GDI1Click() {}
 void TfmVok::System1Click() {}
 void TfmVok::User1Click() {}
-void TfmVok::Small1Click() {}
-void TfmVok::Medium1Click() {}
-void TfmVok::Large1Click() {}
-void TfmVok::FreeSpace1Click() {}
-void TfmVok::PieSlice1Click() {}
-void TfmVok::TextFont1Click() {}
-void TfmVok::SettoDefault1Click() {}
-void TfmVok::Free1Click() {}
-void TfmVok::UsedSpace1Click() {}
-void TfmVok::TextFont2Click() {}
-void TfmVok::SetDefault1Click() {}
 void TfmVok::N3D1Click() {}
 void TfmVok::Help1Click() {}
 void TfmVok::ResetSettings1Click() {}

@@ -48,11 +48,9 @@ void TfmVok::FormCreate() {
     s.DefaultSliceColor = 32768;
     s.readout = Panel1;
     s.drivePicker = DriveComboBox1;
-    QSize screen = screen_;
-    if (screen.isEmpty() && QGuiApplication::primaryScreen())
-        screen = QGuiApplication::primaryScreen()->size();
-    if (!screen.isEmpty())
-        scaleForm(screen);
+    if (screen_.isEmpty() && QGuiApplication::primaryScreen())
+        screen_ = QGuiApplication::primaryScreen()->size();
+    scaleForm(screen_);
     if (QGuiApplication::primaryScreen()) {
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         move(area.center() - rect().center());
@@ -60,7 +58,7 @@ void TfmVok::FormCreate() {
 }
 
 void TfmVok::scaleForm(QSize screen) {
-    if (screen.width() == 640)
+    if (screen.isEmpty() || screen.width() == 640)
         return;
     const int h = screen.height() * height() / 480;
     const int w = screen.width() * width() / 640;

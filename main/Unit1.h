@@ -13,6 +13,7 @@ class QWindow;
 namespace vok {
 
 struct MemoryStatus;
+struct SizePreset;
 class TPanel;
 class TPieGraf;
 class TDriveComboBox;
@@ -109,6 +110,7 @@ private:
     void scaleForm(QSize screen);
     void scaleControls(int num, int den);
     void chooseUnit(int unit, QAction* chosen);
+    void applyPreset(const SizePreset& preset);
     const MemoryStatus& measureMemory();
     // Shows a memory measure in the pie, the read-out and the hint; checks `checked` alone
     // among the four memory measures when given.
