@@ -87,12 +87,28 @@ void TPanel::paintPanel(QPainter& p) {
     drawBevel(p, r, inner_, bevelWidth_);
 }
 
-void TPanel::paintEvent(QPaintEvent* e) {
-    {
-        QPainter p(this);
-        paintPanel(p);
+QFont TPanel::fittedFont(const QString& text, int width) const {
+    QFont f = font();
+    // A long read-out shrinks to fit its panel rather than being cut, down to the smallest
+    // size that stays legible.
+    constexpr double kSmallestPoints = 7;
+    double points = f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 72.0 / logicalDpiY();
+    while (points > kSmallestPoints && QFontMetrics(f).horizontalAdvance(text) > width) {
+        points = qMax(kSmallestPoints, points - 0.5);
+        f.setPointSizeF(points);
     }
-    QLabel::paintEvent(e);
+    return f;
+}
+
+void TPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    paintPanel(p);
+    const QRect area = contentsRect().adjusted(2, 0, -2, 0);
+    const QFont f = fittedFont(text(), area.width());
+    p.setFont(f);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(area, int(alignment()),
+               QFontMetrics(f).elidedText(text(), Qt::ElideRight, area.width()));
 }
 
 void TPanel::mouseReleaseEvent(QMouseEvent* e) {

@@ -34,6 +34,9 @@ protected:
     // The panel's own painting: background and bevels.
     void paintPanel(QPainter& p);
 
+    // The panel's font, made smaller where the text would not fit the width.
+    QFont fittedFont(const QString& text, int width) const;
+
 private:
     void updateFrameMargins();
     Bevel inner_ = Bevel::None;

@@ -26,6 +26,17 @@ TPieGraf* makePie(QWidget* parent, const char* name, QRect geometry, const QStri
 
 } // namespace
 
+QFont scaledFont(QFont f, int num, int den) {
+    // Fonts follow the screen like everything else, but never below what stays legible.
+    constexpr int kSmallestPixels = 11; // 8 points at 96 dots per inch
+    constexpr double kSmallestPoints = 8;
+    if (f.pixelSize() > 0)
+        f.setPixelSize(qMax(kSmallestPixels, (f.pixelSize() * num + den / 2) / den));
+    else
+        f.setPointSizeF(qMax(kSmallestPoints, f.pointSizeF() * num / den));
+    return f;
+}
+
 void TfmVok::buildControls() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
@@ -80,12 +91,7 @@ void TfmVok::scaleControls(int num, int den) {
     for (QWidget* w : centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const QRect g = w->geometry();
         w->setGeometry(scale(g.x()), scale(g.y()), scale(g.width()), scale(g.height()));
-        QFont f = w->font();
-        if (f.pixelSize() > 0)
-            f.setPixelSize(qMax(1, scale(f.pixelSize())));
-        else
-            f.setPointSizeF(f.pointSizeF() * num / den);
-        w->setFont(f);
+        w->setFont(scaledFont(w->font(), num, den));
     }
 }
 

@@ -127,6 +127,9 @@ private:
     int activations_ = 0;
 };
 
+// A font scaled by num : den, kept legible.
+QFont scaledFont(QFont f, int num, int den);
+
 // The program entry after the toolkit is up: title, help file, main window, message loop.
 int runVok(QApplication& app);
 

@@ -61,6 +61,43 @@ private slots:
         QCOMPARE(fm.Panel1->fontSize(), 20);
     }
 
+    void fontsStayLegible() {
+        QFont pixels("Arial");
+        pixels.setPixelSize(8);
+        QCOMPARE(scaledFont(pixels, 800, 640).pixelSize(), 11);
+        pixels.setPixelSize(16);
+        QCOMPARE(scaledFont(pixels, 1280, 640).pixelSize(), 32);
+        QFont points("Arial");
+        points.setPointSize(10);
+        QCOMPARE(scaledFont(points, 320, 640).pointSizeF(), 8.0);
+        QCOMPARE(scaledFont(points, 960, 640).pointSizeF(), 15.0);
+    }
+
+    void longReadOutShrinksToFitItsPanel() {
+        TestServices t;
+        TfmVok fm(QSize(640, 480));
+        fm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fm));
+        fm.Panel1->setFontSize(11);
+        fm.Panel1->setText("12582912/4194304/16777216Kb Used/free/total");
+        const QImage img = fm.Panel1->grab().toImage();
+        // Yellow text reaches neither edge of the panel: it was fitted, not cut.
+        auto yellowInColumn = [&img](int x) {
+            for (int y = 0; y < img.height(); ++y)
+                if (img.pixelColor(x, y).red() > 200 && img.pixelColor(x, y).green() > 200 &&
+                    img.pixelColor(x, y).blue() < 80)
+                    return true;
+            return false;
+        };
+        QVERIFY(!yellowInColumn(3));
+        QVERIFY(!yellowInColumn(img.width() - 4));
+        bool any = false;
+        for (int x = 0; x < img.width(); ++x)
+            any = any || yellowInColumn(x);
+        QVERIFY(any);
+        QCOMPARE(fm.Panel1->fontSize(), 11); // the size the read-out asked for is kept
+    }
+
     void setToDefaultAndColourCommands() {
         TestServices t;
         TfmVok fm(QSize(640, 480));
