@@ -5,6 +5,8 @@ namespace vok {
 class DriveTable;
 class MemoryInfo;
 class DialogService;
+class DirectoryReader;
+class Trash;
 
 // The operating-system services and the dialog service the program uses. The program installs
 // the Linux ones at start; tests install fakes with ScopedServices.
@@ -12,6 +14,8 @@ struct Services {
     DriveTable* drives = nullptr;
     MemoryInfo* memory = nullptr;
     DialogService* dialogs = nullptr;
+    DirectoryReader* directories = nullptr;
+    Trash* trash = nullptr;
 };
 
 Services& services();

@@ -1,11 +1,17 @@
 #include "platform/QtDialogService.h"
 #include "platform/Services.h"
+#include "platform/linux/LinuxDirectoryReader.h"
+#include "platform/linux/LinuxTrash.h"
 
 namespace vok {
 
 void installLinuxServices() {
     static QtDialogService dialogs;
     services().dialogs = &dialogs;
+    static LinuxDirectoryReader directories;
+    services().directories = &directories;
+    static LinuxTrash trash;
+    services().trash = &trash;
 }
 
 } // namespace vok

@@ -3,10 +3,14 @@
 namespace vok {
 
 static Services fakes(TestServices* t) {
-    return Services{&t->drives, &t->memory, &t->dialogs};
+    Services s{&t->drives, &t->memory, &t->dialogs};
+    s.directories = &t->directories;
+    s.trash = &t->trash;
+    return s;
 }
 
 TestServices::TestServices() : scope(fakes(this)) {
+    trash.tree = &directories;
     const qint64 mb = 1048576;
     drives.add('C', "/", DriveType::Fixed, qint64(500.5 * mb), qint64(1023.9 * mb));
 }

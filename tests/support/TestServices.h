@@ -1,17 +1,22 @@
 #pragma once
 #include "platform/Services.h"
 #include "platform/fake/FakeDialogService.h"
+#include "platform/fake/FakeDirectoryReader.h"
 #include "platform/fake/FakeDriveTable.h"
 #include "platform/fake/FakeMemoryInfo.h"
+#include "platform/fake/FakeTrash.h"
 
 namespace vok {
 
-// Installs fresh fakes for one test; drive C is "/" with 500.5 Mb free of 1023.9 Mb.
+// Installs fresh fakes for one test; drive C is "/" with 500.5 Mb free of 1023.9 Mb. The
+// file tree starts empty; the trash moves files out of it.
 struct TestServices {
     TestServices();
     FakeDriveTable drives;
     FakeMemoryInfo memory;
     FakeDialogService dialogs;
+    FakeDirectoryReader directories;
+    FakeTrash trash;
     ScopedServices scope;
 };
 

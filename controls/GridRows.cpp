@@ -1,0 +1,188 @@
+#include "controls/GridRows.h"
+#include <algorithm>
+#include <utility>
+
+namespace vok {
+
+GridRows::GridRows(int columns, QObject* parent)
+    : QAbstractTableModel(parent),
+      cells_(std::size_t(std::max(columns, 1)), std::vector<TextArena::Handle>(1)) {}
+
+int GridRows::columns() const {
+    return int(cells_.size());
+}
+
+int GridRows::rows() const {
+    return int(cells_[0].size());
+}
+
+bool GridRows::inside(int column, int row) const {
+    return column >= 0 && column < columns() && row >= 0 && row < rows();
+}
+
+void GridRows::changed(int column, int row) {
+    if (row < shown_)
+        emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});
+}
+
+void GridRows::setRows(int count) {
+    count = std::max(count, 1);
+    flush();
+    const int old = rows();
+    if (count == old)
+        return;
+    if (count > old) {
+        beginInsertRows({}, old, count - 1);
+        for (auto& column : cells_)
+            column.resize(std::size_t(count), TextArena::Empty);
+        shown_ = count;
+        endInsertRows();
+        return;
+    }
+    beginRemoveRows({}, count, old - 1);
+    for (auto& column : cells_) {
+        for (std::size_t r = std::size_t(count); r < column.size(); ++r)
+            arena_.release(column[r]);
+        column.resize(std::size_t(count));
+        if (column.capacity() > 2 * column.size() + 1024)
+            column.shrink_to_fit();
+    }
+    shown_ = count;
+    endRemoveRows();
+    compactIfWasteful();
+}
+
+QString GridRows::cell(int column, int row) const {
+    if (!inside(column, row))
+        return {};
+    return QString::fromUtf8(arena_.text(cells_[std::size_t(column)][std::size_t(row)]));
+}
+
+QByteArrayView GridRows::cellUtf8(int column, int row) const {
+    if (!inside(column, row))
+        return {};
+    return arena_.text(cells_[std::size_t(column)][std::size_t(row)]);
+}
+
+void GridRows::setCell(int column, int row, const QString& text) {
+    if (!inside(column, row))
+        return;
+    auto& h = cells_[std::size_t(column)][std::size_t(row)];
+    arena_.release(h);
+    h = arena_.add(text.toUtf8());
+    changed(column, row);
+    compactIfWasteful();
+}
+
+void GridRows::fillColumn(int column, const QString& text) {
+    if (column < 0 || column >= columns())
+        return;
+    const QByteArray utf8 = text.toUtf8();
+    for (auto& h : cells_[std::size_t(column)]) {
+        arena_.release(h);
+        h = arena_.add(utf8); // blanks are shared; other texts get a record each
+    }
+    if (shown_ > 0)
+        emit dataChanged(index(0, column), index(shown_ - 1, column), {Qt::DisplayRole});
+    compactIfWasteful();
+}
+
+void GridRows::swapCells(int column, int rowA, int rowB) {
+    if (!inside(column, rowA) || !inside(column, rowB) || rowA == rowB)
+        return;
+    auto& c = cells_[std::size_t(column)];
+    std::swap(c[std::size_t(rowA)], c[std::size_t(rowB)]);
+    changed(column, rowA);
+    changed(column, rowB);
+}
+
+void GridRows::appendRow(std::initializer_list<QString> cells) {
+    auto it = cells.begin();
+    for (auto& column : cells_)
+        column.push_back(it != cells.end() ? arena_.add((it++)->toUtf8()) : TextArena::Empty);
+}
+
+void GridRows::flush() {
+    const int all = rows();
+    if (shown_ == all)
+        return;
+    beginInsertRows({}, shown_, all - 1);
+    shown_ = all;
+    endInsertRows();
+}
+
+bool GridRows::reorderRows(std::initializer_list<int> columns, const std::vector<int>& from) {
+    const std::size_t n = from.size();
+    if (n > std::size_t(rows()))
+        return false;
+    for (int c : columns)
+        if (c < 0 || c >= this->columns())
+            return false;
+    std::vector<bool> seen(n);
+    for (int f : from) {
+        if (f < 0 || std::size_t(f) >= n || seen[std::size_t(f)])
+            return false;
+        seen[std::size_t(f)] = true;
+    }
+    std::vector<TextArena::Handle> moved(n);
+    for (int c : columns) {
+        auto& column = cells_[std::size_t(c)];
+        for (std::size_t i = 0; i < n; ++i)
+            moved[i] = column[std::size_t(from[i])];
+        std::copy(moved.begin(), moved.end(), column.begin());
+    }
+    const int last = std::min(int(n), shown_) - 1;
+    if (last >= 0 && columns.size() > 0) {
+        const auto [lo, hi] = std::minmax_element(columns.begin(), columns.end());
+        emit dataChanged(index(0, *lo), index(last, *hi), {Qt::DisplayRole});
+    }
+    return true;
+}
+
+std::size_t GridRows::bytesUsed() const {
+    std::size_t total = arena_.allocated();
+    for (const auto& column : cells_)
+        total += column.capacity() * sizeof(TextArena::Handle);
+    return total;
+}
+
+GridRows::TextPin::~TextPin() {
+    if (--rows_.pins_ == 0)
+        const_cast<GridRows&>(rows_).compactIfWasteful();
+}
+
+void GridRows::compactIfWasteful() {
+    // Rewritten cells leave their old texts behind; copy the live ones once the dead outweigh
+    // them, which keeps repeated listings from growing without bound.
+    constexpr std::size_t Slack = 1 << 20;
+    const std::size_t all = arena_.allocated();
+    if (pins_ > 0 || arena_.garbage() < Slack || arena_.garbage() * 2 < all)
+        return;
+    TextArena::Compactor compactor(arena_);
+    for (auto& column : cells_)
+        for (auto& h : column)
+            h = compactor.remap(h);
+    compactor.finish();
+}
+
+int GridRows::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : shown_;
+}
+
+int GridRows::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : columns();
+}
+
+QVariant GridRows::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= shown_ || index.column() >= columns())
+        return {};
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+        return {};
+    return cell(index.column(), index.row());
+}
+
+Qt::ItemFlags GridRows::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+} // namespace vok

@@ -1,0 +1,70 @@
+#pragma once
+#include "controls/TextArena.h"
+#include <QAbstractTableModel>
+#include <QByteArrayView>
+#include <QString>
+#include <initializer_list>
+#include <vector>
+
+namespace vok {
+
+// The cells of a string grid: a fixed number of columns of texts, at least one row. Each cell is
+// a 32-bit handle into one text arena, so a million rows of file paths fit in about a hundred
+// bytes a row. Rows appended during a walk reach the views in one batch at flush().
+class GridRows : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit GridRows(int columns, QObject* parent = nullptr);
+
+    int columns() const;
+    int rows() const;        // never below 1
+    void setRows(int count); // grows with blank cells or cuts; below 1 gives 1
+    QString cell(int column, int row) const;
+    void setCell(int column, int row, const QString& text);
+    void swapCells(int column, int rowA, int rowB);
+    // Sets every cell of a column, as clearing a listing does, with one change for the views.
+    void fillColumn(int column, const QString& text);
+    void appendRow(std::initializer_list<QString> cells); // views hear of it at flush()
+    void flush(); // tells views about rows appended since the last flush
+
+    // The cell's text as UTF-8, without a copy. Valid until the next change of the grid, or
+    // while a TextPin lives, until the pin ends.
+    QByteArrayView cellUtf8(int column, int row) const;
+
+    // Rearranges the listed columns of the first from.size() rows at once: row i receives what
+    // row from[i] held. from must be a permutation of 0..from.size()-1; anything else is refused
+    // and false returned. Views hear of it as one change.
+    bool reorderRows(std::initializer_list<int> columns, const std::vector<int>& from);
+
+    // Bytes this grid holds for its cells: handles and text blocks.
+    std::size_t bytesUsed() const;
+
+    // Keeps every text seen through cellUtf8 in place while it lives, even if cells change.
+    class TextPin {
+    public:
+        explicit TextPin(const GridRows& rows) : rows_(rows) { ++rows_.pins_; }
+        ~TextPin();
+        TextPin(const TextPin&) = delete;
+        TextPin& operator=(const TextPin&) = delete;
+
+    private:
+        const GridRows& rows_;
+    };
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    bool inside(int column, int row) const;
+    void changed(int column, int row);
+    void compactIfWasteful();
+
+    mutable TextArena arena_;
+    std::vector<std::vector<TextArena::Handle>> cells_; // per column, one handle a row
+    int shown_ = 1;                                     // rows the views know of
+    mutable int pins_ = 0;
+};
+
+} // namespace vok

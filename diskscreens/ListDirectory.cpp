@@ -1,0 +1,57 @@
+#include "diskscreens/ListDirectory.h"
+#include "controls/GridRows.h"
+#include "diskscreens/GridSort.h"
+#include "diskscreens/ScanCells.h"
+#include "platform/DirectoryReader.h"
+#include "platform/FileNames.h"
+#include "platform/Services.h"
+
+namespace vok {
+
+void ListDirectory(ScanState& state, GridRows& grid, const QString& dir, ListingVariant variant,
+                   ListingSort firstSort, const std::function<void(const QString&)>& setCaption,
+                   const WalkProgress& progress) {
+    const bool withPosition = variant == ListingVariant::DirectorySpace;
+    state.LastListedDir = dir;
+    // Every cell is blanked, in both variants: a stale name left below a shorter listing would
+    // be resolved against the new directory by a click and could send another file away.
+    for (int c = 0; c < grid.columns(); ++c)
+        grid.fillColumn(c, QStringLiteral(" "));
+    state.ScanFileCount = 0;
+    state.ScanByteTotal = 0;
+
+    ProgressTicker ticker(progress);
+    int count = 0;
+    qint64 total = 0;
+    services().directories->list(withTrailingSlash(dir), IncludeFiles, [&](const DirEntry& e) {
+        total += e.size;
+        const QString position = QString::number(count + 1);
+        if (count == 0) {
+            grid.setRows(1);
+            grid.setCell(0, 0, e.name());
+            grid.setCell(1, 0, SizeCellText(e.size));
+            if (withPosition)
+                grid.setCell(2, 0, position);
+        } else if (withPosition) {
+            grid.appendRow({e.name(), SizeCellText(e.size), position});
+        } else {
+            grid.appendRow({e.name(), SizeCellText(e.size)});
+        }
+        ++count;
+        ticker.tick();
+        return true;
+    });
+    grid.flush();
+    state.ScanFileCount = count;
+    state.ScanByteTotal = total;
+    if (setCaption)
+        setCaption(listingCaption(dir));
+    if (count < 2)
+        return;
+    if (variant == ListingVariant::DirectoryTree)
+        SortTreeGrid(grid, state.ScanFileCount, SortByColumn1, true, progress);
+    else
+        SortGrid(grid, firstSort.key, firstSort.descending, progress);
+}
+
+} // namespace vok

@@ -1,0 +1,34 @@
+#pragma once
+#include "diskscreens/ScanState.h"
+#include "diskscreens/SortKeyPart.h"
+#include "diskscreens/WalkProgress.h"
+#include <QString>
+#include <functional>
+
+namespace vok {
+
+class GridRows;
+
+enum class ListingVariant {
+    DirectorySpace, // three columns: name, size, position
+    DirectoryTree,  // two columns: name, size; always sorted by size, largest first
+};
+
+// The first sort of a directory space listing of more than one file; the screen derives it from
+// its Sort and Sort Order menus.
+struct ListingSort {
+    SortKey key = SortByColumn1;
+    bool descending = true;
+};
+
+// Lists the files (hidden and system ones too, no directories) of dir into grid, one row each
+// with the name exactly as stored and its size; replaces the previous listing in full (a
+// directory without files leaves the former rows, all blank); sets state.ScanFileCount,
+// state.ScanByteTotal and state.LastListedDir; gives the caption "Directory " + dir; then sorts
+// the rows when there are two or more. Column widths are the screen's to set.
+void ListDirectory(ScanState& state, GridRows& grid, const QString& dir, ListingVariant variant,
+                   ListingSort firstSort = {},
+                   const std::function<void(const QString&)>& setCaption = {},
+                   const WalkProgress& progress = {});
+
+} // namespace vok

@@ -1,0 +1,65 @@
+#include "diskscreens/RecycleBin.h"
+#include "controls/GridRows.h"
+#include "platform/DirectoryReader.h"
+#include "platform/FileNames.h"
+#include "platform/Services.h"
+#include "platform/Trash.h"
+#include <QDir>
+#include <QWidget>
+
+namespace vok {
+
+namespace {
+
+// Disables the grid for the length of a delete, also when something on the way throws.
+class DisabledWhile {
+public:
+    explicit DisabledWhile(QWidget* w) : w_(w) {
+        if (w_)
+            w_->setEnabled(false);
+    }
+    ~DisabledWhile() {
+        if (w_)
+            w_->setEnabled(true);
+    }
+    DisabledWhile(const DisabledWhile&) = delete;
+    DisabledWhile& operator=(const DisabledWhile&) = delete;
+
+private:
+    QWidget* w_;
+};
+
+} // namespace
+
+bool SendToRecycleBin(const QString& path) {
+    if (path.isEmpty() || !services().directories->fileExists(path))
+        return false;
+    const QString full = path.startsWith(u'/') ? path : joinPath(QDir::currentPath(), path);
+    return services().trash->moveToTrash(full);
+}
+
+void DeleteClickedFile(GridRows& rows, QWidget* grid,
+                       const std::function<void(const QString&)>& setStatus, int selectedRow,
+                       const QString& baseDir) {
+    DisabledWhile disabled(grid);
+    if (selectedRow < 0 || selectedRow >= rows.rows())
+        return;
+    // Names are kept exactly, so a file may well be called " " or "Deleted "; only a row with a
+    // size names a file, never a blank or marked one.
+    if (rows.cell(1, selectedRow).trimmed().isEmpty())
+        return;
+    const QString name = rows.cell(0, selectedRow);
+    const QString path = baseDir.isEmpty() ? name : joinPath(baseDir, name);
+    if (!services().directories->fileExists(path))
+        return;
+    SendToRecycleBin(path);
+    if (services().directories->fileExists(path)) {
+        setStatus(QStringLiteral("Unable to delete file ") + name);
+        return;
+    }
+    setStatus(QStringLiteral("File Sent to the recycle bin "));
+    rows.setCell(0, selectedRow, QStringLiteral("Deleted "));
+    rows.setCell(1, selectedRow, QStringLiteral(" "));
+}
+
+} // namespace vok

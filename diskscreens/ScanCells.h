@@ -1,0 +1,14 @@
+#pragma once
+#include <QString>
+#include <QtGlobal>
+
+namespace vok {
+
+// A size as the grids show it: decimal, padded with spaces on the left to 12 characters, so
+// that comparing the texts compares the sizes; larger figures take the room they need.
+QString SizeCellText(qint64 size);
+
+// The caption a listing gives its window.
+QString listingCaption(const QString& dir);
+
+} // namespace vok

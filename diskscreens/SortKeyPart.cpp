@@ -1,0 +1,54 @@
+#include "diskscreens/SortKeyPart.h"
+#include <cstring>
+
+namespace vok {
+
+namespace {
+QByteArrayView trimControls(QByteArrayView t) {
+    qsizetype from = 0;
+    qsizetype to = t.size();
+    while (from < to && static_cast<unsigned char>(t[from]) <= 32)
+        ++from;
+    while (to > from && static_cast<unsigned char>(t[to - 1]) <= 32)
+        --to;
+    return t.sliced(from, to - from);
+}
+
+qsizetype lastOf(QByteArrayView t, char c, qsizetype after) {
+    for (qsizetype i = t.size() - 1; i > after; --i)
+        if (t[i] == c)
+            return i;
+    return -1;
+}
+} // namespace
+
+QByteArrayView sortKeyPart(QByteArrayView text, SortKey key, bool trimmed) {
+    if (key == SortByColumn0 || key == SortByColumn1)
+        return text;
+    if (trimmed)
+        text = trimControls(text);
+    const qsizetype slash = lastOf(text, '/', -1);
+    switch (key) {
+    case SortByFileName:
+        return text.sliced(slash + 1);
+    case SortByExtension: {
+        const qsizetype dot = lastOf(text, '.', slash);
+        return dot < 0 ? QByteArrayView() : text.sliced(dot);
+    }
+    case SortByPath:
+        return text.first(slash + 1);
+    default:
+        return text;
+    }
+}
+
+int compareOrdinal(QByteArrayView a, QByteArrayView b) {
+    const qsizetype common = a.size() < b.size() ? a.size() : b.size();
+    if (common > 0) {
+        if (const int c = std::memcmp(a.data(), b.data(), std::size_t(common)))
+            return c < 0 ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+} // namespace vok

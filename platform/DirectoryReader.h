@@ -1,0 +1,54 @@
+#pragma once
+#include "platform/DirEntry.h"
+#include <QByteArray>
+#include <QString>
+
+namespace vok {
+
+// What a walk reports to; the walk runs on the caller's thread.
+class WalkVisitor {
+public:
+    virtual ~WalkVisitor() = default;
+    // Each entry of the directory being read, subdirectories included, in the order the file
+    // system returns them. False ends the whole walk.
+    virtual bool entry(const DirEntry& e) = 0;
+    // Whether to enter this subdirectory once the directory holding it has been read.
+    virtual bool entersDirectory(const DirEntry& dir) = 0;
+    // The walk goes down into a subdirectory (named as stored) and later comes back out of it.
+    // A subdirectory that cannot be opened is neither entered nor left.
+    virtual void enter(const QByteArray& rawName) = 0;
+    virtual void leave() = 0;
+};
+
+// Reads directories. A walk is depth-first and pre-order: all entries of a directory, then its
+// chosen subdirectories in the order they were read. It never follows a symbolic link, never
+// opens anything but directories, never leaves the file system it started on, has no path
+// length limit, and passes over entries and directories it cannot read.
+class DirectoryReader {
+public:
+    virtual ~DirectoryReader() = default;
+    // False when dir itself cannot be opened as a directory (nothing is then reported).
+    virtual bool walk(const QString& dir, WalkVisitor& visitor) = 0;
+    // Whether something other than a directory exists at path; links are not followed.
+    virtual bool fileExists(const QString& path) = 0;
+
+    // The entries of dir alone that pass includeMask (see DirEntry.h); visit returning false
+    // stops the listing.
+    template <typename Visit> bool list(const QString& dir, quint32 includeMask, Visit visit);
+};
+
+template <typename Visit>
+bool DirectoryReader::list(const QString& dir, quint32 includeMask, Visit visit) {
+    struct Lister : WalkVisitor {
+        Visit& fn;
+        quint32 mask;
+        Lister(Visit& f, quint32 m) : fn(f), mask(m) {}
+        bool entry(const DirEntry& e) override { return !passesIncludeMask(e.attr, mask) || fn(e); }
+        bool entersDirectory(const DirEntry&) override { return false; }
+        void enter(const QByteArray&) override {}
+        void leave() override {}
+    } lister(visit, includeMask);
+    return walk(dir, lister);
+}
+
+} // namespace vok

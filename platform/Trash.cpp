@@ -1,0 +1,18 @@
+#include "platform/Trash.h"
+#include "platform/DialogService.h"
+#include "platform/Services.h"
+
+namespace vok {
+
+QString Trash::confirmationText(const QString& path) {
+    return QStringLiteral("Do you want to move \"%1\" to the trash?").arg(path);
+}
+
+bool Trash::moveToTrash(const QString& path) {
+    DialogService* dialogs = services().dialogs;
+    if (!dialogs || dialogs->confirm(confirmationText(path), Buttons::YesNo) != Answer::Yes)
+        return false;
+    return move(path);
+}
+
+} // namespace vok

@@ -1,0 +1,35 @@
+#pragma once
+#include "platform/DirectoryReader.h"
+#include <QList>
+#include <QStringList>
+#include <map>
+#include <memory>
+
+namespace vok {
+
+// An in-memory file tree. Entries are reported in the order they were added; directories on
+// the way to an added entry are made as needed.
+class FakeDirectoryReader : public DirectoryReader {
+public:
+    FakeDirectoryReader();
+    ~FakeDirectoryReader() override;
+
+    void addFile(const QString& path, qint64 size, quint32 extraAttr = 0);
+    void addDirectory(const QString& path);
+    bool remove(const QString& path);
+
+    bool walk(const QString& dir, WalkVisitor& visitor) override;
+    bool fileExists(const QString& path) override;
+
+    QStringList walkedPaths; // the dir of every walk, as passed
+
+private:
+    struct Node;
+    Node* find(const QString& path);
+    Node* make(const QString& path);
+    bool visit(Node& dir, WalkVisitor& visitor);
+
+    std::unique_ptr<Node> root_;
+};
+
+} // namespace vok

@@ -1,0 +1,19 @@
+#pragma once
+#include <QByteArray>
+#include <QList>
+
+namespace vok::linuxfs {
+
+// Flags for opening a directory that never block, never follow a final symbolic link and never
+// open anything but a directory (a FIFO is refused before it is opened).
+int directoryOpenFlags();
+
+// Opens the directory at path, following links on the way as a path lookup does. Paths longer
+// than the kernel's PATH_MAX are opened one component at a time. -1 on failure.
+int openDirectory(const QByteArray& path);
+
+// Opens the directory that holds path's last component and gives that component's name.
+// -1 when path has no last component or its directory cannot be opened.
+int openParent(const QByteArray& path, QByteArray* baseName);
+
+} // namespace vok::linuxfs
