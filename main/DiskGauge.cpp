@@ -1,4 +1,5 @@
 #include "controls/DriveComboBox.h"
+#include "controls/MenuItem.h"
 #include "controls/PieGraf.h"
 #include "controls/SharedState.h"
 #include "main/Unit1.h"
@@ -35,8 +36,7 @@ void TfmVok::DriveComboBox1Change() {
 void TfmVok::chooseUnit(int unit, QAction* chosen) {
     shared().DiskUnits = quint8(unit);
     DriveComboBox1Change();
-    for (QAction* a : {Megabytes1, Kilobytes1, Bytes1})
-        a->setChecked(a == chosen);
+    checkOnly(chosen, {Megabytes1, Kilobytes1, Bytes1});
 }
 
 void TfmVok::Megabytes1Click() {

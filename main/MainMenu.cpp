@@ -1,3 +1,4 @@
+#include "controls/MenuItem.h"
 #include "main/Unit1.h"
 #include "platform/ErrorHandler.h"
 #include <QMenuBar>
@@ -10,17 +11,8 @@ void TfmVok::guarded(void (TfmVok::*handler)()) {
 
 QAction* TfmVok::item(QMenu* menu, const QString& caption, const char* name,
                       void (TfmVok::*handler)(), bool checkable, bool checked) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    a->setCheckable(checkable);
-    a->setChecked(checked);
-    connect(a, &QAction::triggered, this, [this, a, handler] {
-        // The handlers set check marks themselves; undo the toolkit's own toggle first.
-        if (a->isCheckable())
-            a->setChecked(!a->isChecked());
-        guarded(handler);
-    });
-    return a;
+    return addMenuItem(
+        menu, caption, name, [this, handler] { (this->*handler)(); }, checkable, checked);
 }
 
 void TfmVok::buildMenu() {

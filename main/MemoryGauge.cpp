@@ -1,4 +1,5 @@
 #include "controls/Application.h"
+#include "controls/MenuItem.h"
 #include "controls/PieGraf.h"
 #include "controls/SharedState.h"
 #include "main/MemoryText.h"
@@ -13,10 +14,8 @@ void TfmVok::showMemory(int fontSize, int percent, const QString& text, QAction*
     PieGraf2->setPercent(percent);
     Panel1->setText(text);
     PieGraf2->setHint(Panel1->text());
-    if (checked) {
-        for (QAction* a : {Total1, Virtual1, Real1, PageFile1})
-            a->setChecked(a == checked);
-    }
+    if (checked)
+        checkOnly(checked, {Total1, Virtual1, Real1, PageFile1});
     paint3DPies();
 }
 
