@@ -1,4 +1,5 @@
 #include "main/Unit1.h"
+#include "controls/ActivationWatcher.h"
 #include "controls/Application.h"
 #include "controls/DriveComboBox.h"
 #include "controls/Fonts.h"
@@ -28,8 +29,10 @@ TfmVok::TfmVok(QSize screen, QWidget* parent) : QMainWindow(parent), screen_(scr
     resize(320, 188);
     buildControls();
     buildMenu();
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &TfmVok::noteFocusWindow);
-    currentFocus_ = QGuiApplication::focusWindow();
+    // Activation: at start, when shown again after a screen closes, and when the user comes
+    // from another window of Vok; not when returning from another program.
+    connect(new ActivationWatcher(this, ActivationWatcher::OtherPrograms::Ignore),
+            &ActivationWatcher::activated, this, [this] { guarded(&TfmVok::FormActivate); });
     runGuarded([this] { FormCreate(); });
 }
 
@@ -98,31 +101,6 @@ void TfmVok::Redraw3DPies() {
     if (!N3D1->isChecked())
         return;
     update();
-}
-
-void TfmVok::showEvent(QShowEvent* e) {
-    QMainWindow::showEvent(e);
-    justShown_ = true;
-}
-
-void TfmVok::noteFocusWindow(QWindow* w) {
-    previousFocus_ = currentFocus_;
-    currentFocus_ = w;
-}
-
-void TfmVok::changeEvent(QEvent* e) {
-    QMainWindow::changeEvent(e);
-    if (e->type() != QEvent::ActivationChange || !isActiveWindow())
-        return;
-    // Activation counts when the window is shown again or the user comes from another window
-    // of Vok that stays open; not when returning from another program or from a message box.
-    const QWindow* from = currentFocus_ != windowHandle() ? currentFocus_ : previousFocus_;
-    const bool fromOwnScreen =
-        from && from != windowHandle() && from->modality() == Qt::NonModal && from->isVisible();
-    if (justShown_ || fromOwnScreen) {
-        justShown_ = false;
-        runGuarded([this] { FormActivate(); });
-    }
 }
 
 void TfmVok::closeEvent(QCloseEvent* e) {

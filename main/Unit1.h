@@ -1,8 +1,6 @@
 #pragma once
 #include "controls/DriveInfo.h"
 #include <QMainWindow>
-#include <QPointer>
-#include <QWindow>
 
 class QAction;
 class QApplication;
@@ -98,8 +96,6 @@ public:
     int activations() const { return activations_; }
 
 protected:
-    void changeEvent(QEvent* e) override;
-    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -117,13 +113,9 @@ private:
     void showMemory(int fontSize, int percent, const QString& text, QAction* checked);
     // In 3D mode, brings the 3D pies up to date.
     void paint3DPies();
-    void noteFocusWindow(QWindow* w);
 
     DriveInfo driveInfo_{DriveInfo::Caller::MainWindow};
     QSize screen_;
-    bool justShown_ = false;
-    QPointer<QWindow> previousFocus_;
-    QPointer<QWindow> currentFocus_;
     int activations_ = 0;
 };
 
