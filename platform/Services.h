@@ -5,6 +5,7 @@ namespace vok {
 class DriveTable;
 class MemoryInfo;
 class DialogService;
+class SettingsFile;
 
 // The operating-system services and the dialog service the program uses. The program installs
 // the Linux ones at start; tests install fakes with ScopedServices.
@@ -12,6 +13,7 @@ struct Services {
     DriveTable* drives = nullptr;
     MemoryInfo* memory = nullptr;
     DialogService* dialogs = nullptr;
+    SettingsFile* settings = nullptr;
 };
 
 Services& services();

@@ -3,7 +3,9 @@
 namespace vok {
 
 static Services fakes(TestServices* t) {
-    return Services{&t->drives, &t->memory, &t->dialogs};
+    Services s{&t->drives, &t->memory, &t->dialogs};
+    s.settings = &t->settings;
+    return s;
 }
 
 TestServices::TestServices() : scope(fakes(this)) {

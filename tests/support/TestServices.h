@@ -3,6 +3,7 @@
 #include "platform/fake/FakeDialogService.h"
 #include "platform/fake/FakeDriveTable.h"
 #include "platform/fake/FakeMemoryInfo.h"
+#include "platform/fake/FakeSettingsFile.h"
 
 namespace vok {
 
@@ -12,6 +13,7 @@ struct TestServices {
     FakeDriveTable drives;
     FakeMemoryInfo memory;
     FakeDialogService dialogs;
+    FakeSettingsFile settings;
     ScopedServices scope;
 };
 
