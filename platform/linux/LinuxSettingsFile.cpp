@@ -1,6 +1,7 @@
 #include "platform/linux/LinuxSettingsFile.h"
 #include "platform/linux/IniText.h"
 #include <QDir>
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -17,7 +18,12 @@ bool readIni(QIODevice& device, QSettings::SettingsMap& map) {
 
 bool writeIni(QIODevice& device, const QSettings::SettingsMap& map) {
     const QByteArray text = formatIniText(map);
-    return device.write(text) == text.size();
+    if (device.write(text) != text.size())
+        return false;
+    // QSaveFile buffers, and its commit() renames a file cut short by a full disk into place
+    // unless the failed write shows up here.
+    auto* file = qobject_cast<QFileDevice*>(&device);
+    return !file || file->flush();
 }
 
 QSettings::Format iniFormat() {
