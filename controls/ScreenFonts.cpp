@@ -25,7 +25,7 @@ void applyFontSetting(QWidget* w, const FontSetting& font) {
     QFont f(font.name);
     f.setPointSize(qMax(1, font.size));
     w->setFont(f);
-    setTextColour(w, quint32(qMax(0, font.color)));
+    setTextColour(w, font.color);
 }
 
 bool chooseScreenFont(QWidget* w, FontSetting* store) {
@@ -35,7 +35,7 @@ bool chooseScreenFont(QWidget* w, FontSetting* store) {
     w->setFont(chosen->font);
     setTextColour(w, chosen->color);
     if (store) {
-        store->color = qint32(chosen->color);
+        store->color = chosen->color;
         store->size = chosen->font.pointSize();
     }
     return true;

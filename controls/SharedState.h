@@ -10,8 +10,8 @@ class TDriveComboBox;
 
 // Colour, size and name of a stored font (name at most 20 characters).
 struct FontSetting {
-    qint32 color = 0;
-    qint32 size = 8;
+    quint32 color = 0;
+    int size = 8;
     QString name = "Arial";
 };
 
