@@ -62,15 +62,24 @@ std::vector<std::uint32_t> rankTexts(std::size_t n,
         todo.pop_back();
         const std::uint32_t d = r.depth;
         if (d > 0)
-            for (std::size_t i = r.from; i < r.to; ++i)
+            for (std::size_t i = r.from; i < r.to; ++i) {
                 entries[i].chunk = chunkAt(entries[i], d);
-        std::sort(entries.begin() + std::ptrdiff_t(r.from), entries.begin() + std::ptrdiff_t(r.to),
-                  [&pacer, d](const Entry& a, const Entry& b) {
-                      pacer.step();
-                      if (a.chunk != b.chunk)
-                          return a.chunk < b.chunk;
-                      return tail(a, d) < tail(b, d);
-                  });
+                pacer.step();
+            }
+        // Rows that all share this chunk (one deep directory) need no sort at this depth.
+        bool allSame = true;
+        for (std::size_t i = r.from + 1; i < r.to && allSame; ++i)
+            allSame = entries[i].chunk == entries[r.from].chunk &&
+                      tail(entries[i], d) == tail(entries[r.from], d);
+        if (!allSame)
+            std::sort(entries.begin() + std::ptrdiff_t(r.from),
+                      entries.begin() + std::ptrdiff_t(r.to),
+                      [&pacer, d](const Entry& a, const Entry& b) {
+                          pacer.step();
+                          if (a.chunk != b.chunk)
+                              return a.chunk < b.chunk;
+                          return tail(a, d) < tail(b, d);
+                      });
         for (std::size_t g = r.from; g < r.to;) {
             std::size_t end = g + 1;
             while (end < r.to && entries[end].chunk == entries[g].chunk &&
