@@ -4,6 +4,7 @@ namespace vok {
 
 class DriveTable;
 class MemoryInfo;
+class ResourceInfo;
 class DialogService;
 class DirectoryReader;
 class Trash;
@@ -16,6 +17,7 @@ struct Services {
     DialogService* dialogs = nullptr;
     DirectoryReader* directories = nullptr;
     Trash* trash = nullptr;
+    ResourceInfo* resources = nullptr;
 };
 
 Services& services();

@@ -1,6 +1,9 @@
 #include "platform/QtDialogService.h"
 #include "platform/Services.h"
 #include "platform/linux/LinuxDirectoryReader.h"
+#include "platform/linux/LinuxDriveTable.h"
+#include "platform/linux/LinuxMemoryInfo.h"
+#include "platform/linux/LinuxResourceInfo.h"
 #include "platform/linux/LinuxTrash.h"
 
 namespace vok {
@@ -12,6 +15,12 @@ void installLinuxServices() {
     services().directories = &directories;
     static LinuxTrash trash;
     services().trash = &trash;
+    static LinuxDriveTable drives;
+    services().drives = &drives;
+    static LinuxMemoryInfo memory;
+    services().memory = &memory;
+    static LinuxResourceInfo resources;
+    services().resources = &resources;
 }
 
 } // namespace vok

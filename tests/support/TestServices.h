@@ -4,6 +4,7 @@
 #include "platform/fake/FakeDirectoryReader.h"
 #include "platform/fake/FakeDriveTable.h"
 #include "platform/fake/FakeMemoryInfo.h"
+#include "platform/fake/FakeResourceInfo.h"
 #include "platform/fake/FakeTrash.h"
 
 namespace vok {
@@ -17,6 +18,7 @@ struct TestServices {
     FakeDialogService dialogs;
     FakeDirectoryReader directories;
     FakeTrash trash;
+    FakeResourceInfo resources;
     ScopedServices scope;
 };
 
