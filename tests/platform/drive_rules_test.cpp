@@ -103,15 +103,6 @@ private slots:
         QCOMPARE(driveTypeOf(udf, probe), DriveType::CdRom);
     }
 
-    void networkSharesOfEveryKindAreDrives() {
-        for (const char* type : {"nfs", "nfs4", "cifs", "smb3", "smbfs", "fuse.sshfs", "9p"}) {
-            MountEntry e{1, 0, 0, 70, "/", "/mnt/share", "rw", type, "server:/x"};
-            QVERIFY2(holdsData(e), type);
-        }
-        MountEntry gvfs{1, 0, 0, 71, "/", "/mnt/gvfs", "rw", "fuse.gvfsd-fuse", "gvfsd-fuse"};
-        QVERIFY(!holdsData(gvfs));
-    }
-
     void ramFileSystemsCountOnlyOutsideSystemAreas() {
         const auto tmpfsAt = [](const char* where) {
             return MountEntry{1, 0, 0, 80, "/", where, "rw", "tmpfs", "tmpfs"};
