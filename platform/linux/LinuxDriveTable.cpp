@@ -52,10 +52,12 @@ bool LinuxDriveTable::changeDirectory(const QString& dir) {
     const QString path = QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(dir));
     if (::chdir(QFile::encodeName(path).constData()) != 0)
         return false;
-    const QChar letter = driveOfPath(path);
+    // Through a symbolic link the directory may lie on another drive than its name suggests.
+    const QString reached = QDir::currentPath();
+    const QChar letter = driveOfPath(reached);
     if (!letter.isNull()) {
         std::lock_guard lock(mutex_);
-        current_.insert(letter, path);
+        current_.insert(letter, reached);
     }
     return true;
 }

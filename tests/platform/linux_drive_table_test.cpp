@@ -7,6 +7,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <thread>
+#include <unistd.h>
 
 using namespace vok;
 using namespace std::chrono_literals;
@@ -166,9 +167,19 @@ private slots:
         QCOMPARE(table.currentDirectory('D'), work);
         QCOMPARE(QDir::currentPath(), work);
 
+        // A link on C to a folder on D moves D's current directory, not C's.
+        const QString link =
+            QDir::cleanPath(tmp.path() + "/../vok-link-" + QString::number(getpid()));
+        QVERIFY(QFile::link(work + "/sub", link));
+        const bool moved = table.changeDirectory(link);
+        QFile::remove(link);
+        QVERIFY(moved);
+        QCOMPARE(table.currentDirectory('D'), work + "/sub");
+        QCOMPARE(table.currentDirectory('C'), QString("/"));
+
         QVERIFY(!table.changeDirectory(work + "/no such folder"));
-        QCOMPARE(QDir::currentPath(), work);
-        QCOMPARE(table.currentDirectory('D'), work);
+        QCOMPARE(QDir::currentPath(), work + "/sub");
+        QCOMPARE(table.currentDirectory('D'), work + "/sub");
     }
 
     void realDriveCIsTheRootAndAgreesWithDf() {
