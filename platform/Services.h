@@ -4,6 +4,7 @@ namespace vok {
 
 class DriveTable;
 class MemoryInfo;
+class ResourceInfo;
 class DialogService;
 class DirectoryReader;
 class Trash;
@@ -18,6 +19,7 @@ struct Services {
     DirectoryReader* directories = nullptr;
     Trash* trash = nullptr;
     SettingsFile* settings = nullptr;
+    ResourceInfo* resources = nullptr;
 };
 
 Services& services();

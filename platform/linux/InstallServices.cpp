@@ -1,8 +1,11 @@
 #include "platform/QtDialogService.h"
 #include "platform/Services.h"
 #include "platform/linux/LinuxDirectoryReader.h"
-#include "platform/linux/LinuxTrash.h"
+#include "platform/linux/LinuxDriveTable.h"
+#include "platform/linux/LinuxMemoryInfo.h"
+#include "platform/linux/LinuxResourceInfo.h"
 #include "platform/linux/LinuxSettingsFile.h"
+#include "platform/linux/LinuxTrash.h"
 
 namespace vok {
 
@@ -15,6 +18,12 @@ void installLinuxServices() {
     services().trash = &trash;
     static LinuxSettingsFile settings;
     services().settings = &settings;
+    static LinuxDriveTable drives;
+    services().drives = &drives;
+    static LinuxMemoryInfo memory;
+    services().memory = &memory;
+    static LinuxResourceInfo resources;
+    services().resources = &resources;
 }
 
 } // namespace vok

@@ -7,6 +7,7 @@ static Services fakes(TestServices* t) {
     s.directories = &t->directories;
     s.trash = &t->trash;
     s.settings = &t->settings;
+    s.resources = &t->resources;
     return s;
 }
 

@@ -4,8 +4,9 @@
 #include "platform/fake/FakeDirectoryReader.h"
 #include "platform/fake/FakeDriveTable.h"
 #include "platform/fake/FakeMemoryInfo.h"
-#include "platform/fake/FakeTrash.h"
+#include "platform/fake/FakeResourceInfo.h"
 #include "platform/fake/FakeSettingsFile.h"
+#include "platform/fake/FakeTrash.h"
 
 namespace vok {
 
@@ -19,6 +20,7 @@ struct TestServices {
     FakeDirectoryReader directories;
     FakeTrash trash;
     FakeSettingsFile settings;
+    FakeResourceInfo resources;
     ScopedServices scope;
 };
 

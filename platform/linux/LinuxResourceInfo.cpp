@@ -1,0 +1,132 @@
+#include "platform/linux/LinuxResourceInfo.h"
+#include "platform/VokError.h"
+#include <QFile>
+#include <QList>
+#include <algorithm>
+#include <dirent.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace vok {
+
+int freeShare(const ResourceUse& use) {
+    if (!use.limit || *use.limit == 0)
+        throw VokError("Cannot load USER.EXE");
+    if (!use.used)
+        throw VokError("Cannot get address of GetFreeSystemResources");
+    const quint64 limit = *use.limit;
+    const quint64 used = std::min(*use.used, limit);
+    return int(double(limit - used) * 100.0 / double(limit));
+}
+
+int freeResourcePercent(ResourceKind kind, const ResourceUse& files, const ResourceUse& tasks) {
+    switch (kind) {
+    case ResourceKind::GDI:
+        return freeShare(files);
+    case ResourceKind::User:
+        return freeShare(tasks);
+    case ResourceKind::System:
+        // Both limits are checked before either usage, so a missing limit is reported first.
+        freeShare({files.limit, quint64(0)});
+        freeShare({tasks.limit, quint64(0)});
+        return std::min(freeShare(files), freeShare(tasks));
+    }
+    return 0;
+}
+
+quint64 tasksOfUser(const QByteArray& processStatus, uint uid) {
+    std::optional<uint> realUid;
+    quint64 threads = 0;
+    for (const QByteArray& line : processStatus.split('\n')) {
+        if (line.startsWith("Uid:")) {
+            bool ok = false;
+            const uint value = line.mid(4).simplified().split(' ').value(0).toUInt(&ok);
+            if (ok)
+                realUid = value;
+        } else if (line.startsWith("Threads:")) {
+            threads = line.mid(8).trimmed().toULongLong();
+        }
+    }
+    return realUid == uid ? threads : 0;
+}
+
+static std::optional<quint64> softLimit(int resource) {
+    struct rlimit r;
+    if (::getrlimit(resource, &r) != 0)
+        return std::nullopt;
+    if (r.rlim_cur == RLIM_INFINITY)
+        return std::nullopt;
+    return quint64(r.rlim_cur);
+}
+
+static std::optional<quint64> readNumber(const char* path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    bool ok = false;
+    const quint64 value = file.readAll().trimmed().toULongLong(&ok);
+    return ok ? std::optional<quint64>(value) : std::nullopt;
+}
+
+// The names in a /proc directory; in /proc/self/fd, leaving out the descriptor the listing
+// itself holds.
+static std::optional<QList<QByteArray>> listDirectory(const char* path, bool skipOwn = false) {
+    DIR* dir = ::opendir(path);
+    if (!dir)
+        return std::nullopt;
+    const QByteArray own = QByteArray::number(::dirfd(dir));
+    QList<QByteArray> names;
+    while (const dirent* e = ::readdir(dir)) {
+        const QByteArray name(e->d_name);
+        if (name != "." && name != ".." && !(skipOwn && name == own))
+            names.append(name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+ResourceUse openFileUse() {
+    ResourceUse use;
+    use.limit = softLimit(RLIMIT_NOFILE);
+    if (!use.limit)
+        use.limit = readNumber("/proc/sys/fs/nr_open");
+    if (const auto fds = listDirectory("/proc/self/fd", true))
+        use.used = quint64(fds->size());
+    return use;
+}
+
+ResourceUse userTaskUse() {
+    ResourceUse use;
+    use.limit = softLimit(RLIMIT_NPROC);
+    if (!use.limit)
+        use.limit = readNumber("/proc/sys/kernel/threads-max");
+    const auto entries = listDirectory("/proc");
+    if (!entries)
+        return use;
+    const uint uid = ::getuid();
+    quint64 tasks = 0;
+    for (const QByteArray& name : *entries) {
+        if (name.isEmpty() ||
+            !std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            continue;
+        QFile status("/proc/" + QString::fromLatin1(name) + "/status");
+        if (status.open(QIODevice::ReadOnly)) // a process may end while we look
+            tasks += tasksOfUser(status.readAll(), uid);
+    }
+    use.used = tasks;
+    return use;
+}
+
+int LinuxResourceInfo::freeResourcePercent(ResourceKind kind) {
+    switch (kind) {
+    case ResourceKind::GDI:
+        return vok::freeResourcePercent(kind, openFileUse(), {});
+    case ResourceKind::User:
+        return vok::freeResourcePercent(kind, {}, userTaskUse());
+    case ResourceKind::System:
+        break;
+    }
+    return vok::freeResourcePercent(kind, openFileUse(), userTaskUse());
+}
+
+} // namespace vok

@@ -1,0 +1,12 @@
+#pragma once
+#include "platform/linux/DriveRules.h"
+
+namespace vok {
+
+// Asks /sys about the block device under a mount.
+class SysfsDeviceProbe : public DeviceProbe {
+public:
+    bool isRemovable(const MountEntry& entry) override;
+};
+
+} // namespace vok
