@@ -2,7 +2,9 @@
 #include "controls/Fonts.h"
 #include "controls/PieGraf.h"
 #include "main/Unit1.h"
+#include <QPainter>
 #include <QTimer>
+#include <functional>
 
 namespace vok {
 
@@ -37,8 +39,28 @@ QFont scaledFont(QFont f, int num, int den) {
     return f;
 }
 
+namespace {
+
+// The window's client area, which paints what the window draws itself.
+class ClientArea : public QWidget {
+public:
+    ClientArea(QWidget* parent, std::function<void(QPainter&)> paint)
+        : QWidget(parent), paint_(std::move(paint)) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        paint_(p);
+    }
+
+private:
+    std::function<void(QPainter&)> paint_;
+};
+
+} // namespace
+
 void TfmVok::buildControls() {
-    auto* client = new QWidget(this);
+    auto* client = new ClientArea(this, [this](QPainter& p) { paint3DPiesOn(p); });
     setCentralWidget(client);
 
     PieGraf2 =

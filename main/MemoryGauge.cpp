@@ -5,6 +5,7 @@
 #include "main/MemoryText.h"
 #include "main/Unit1.h"
 #include "platform/MemoryStatus.h"
+#include "platform/ResourceInfo.h"
 #include "platform/Services.h"
 
 namespace vok {
@@ -47,6 +48,22 @@ void TfmVok::PageFile1Click() {
     const MemoryStatus& m = measureMemory();
     showMemory(12, freePercent(m.totalPageFile, m.availPageFile),
                pageFileText(m.totalPageFile, m.availPageFile), PageFile1);
+}
+
+void TfmVok::showResource(ResourceKind kind, const QString& name) {
+    // Measured first: a failed query ends the command before anything changes.
+    const int percent = qBound(0, services().resources->freeResourcePercent(kind), 100);
+    showMemory(12, percent, QString("Free %1 Resources %2%").arg(name).arg(percent), nullptr);
+}
+
+void TfmVok::GDI1Click() {
+    showResource(ResourceKind::GDI, "GDI");
+}
+void TfmVok::System1Click() {
+    showResource(ResourceKind::System, "System");
+}
+void TfmVok::User1Click() {
+    showResource(ResourceKind::User, "User");
 }
 
 } // namespace vok

@@ -58,6 +58,7 @@ void TfmVok::FormCreate() {
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         move(area.center() - rect().center());
     }
+    loadSettings();
 }
 
 void TfmVok::scaleForm(QSize screen) {
@@ -93,14 +94,6 @@ void TfmVok::FormActivate() {
 void TfmVok::Timer1Timer() {
     shared().memoryStatus = services().memory->status();
     setApplicationTitle(QString("Free Memory %1 %").arg(shared().memoryStatus.memoryLoad));
-}
-
-void TfmVok::FormClose() {}
-
-void TfmVok::Redraw3DPies() {
-    if (!N3D1->isChecked())
-        return;
-    update();
 }
 
 void TfmVok::closeEvent(QCloseEvent* e) {

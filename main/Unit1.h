@@ -1,9 +1,11 @@
 #pragma once
 #include "controls/DriveInfo.h"
+#include "platform/ResourceInfo.h"
 #include <QMainWindow>
 
 class QAction;
 class QApplication;
+class QPainter;
 class QMenu;
 class QTimer;
 class QWindow;
@@ -111,12 +113,18 @@ private:
     // Shows a memory measure in the pie, the read-out and the hint; checks `checked` alone
     // among the four memory measures when given.
     void showMemory(int fontSize, int percent, const QString& text, QAction* checked);
+    void showResource(ResourceKind kind, const QString& name);
+    void loadSettings();
+    void paint3DPiesOn(QPainter& p);
     // In 3D mode, brings the 3D pies up to date.
     void paint3DPies();
 
     DriveInfo driveInfo_{DriveInfo::Caller::MainWindow};
     QSize screen_;
     int activations_ = 0;
+    // The dice game's money, as loaded; the game itself arrives later.
+    qint32 bank_ = -1;
+    qint32 bet_ = -1;
 };
 
 // A font scaled by num : den, kept legible.
