@@ -1,5 +1,6 @@
 #include "controls/Application.h"
-#include <QGuiApplication>
+#include <QApplication>
+#include <QWidget>
 
 namespace vok {
 
@@ -11,11 +12,21 @@ QString& helpFile() {
 } // namespace
 
 void setApplicationTitle(const QString& title) {
-    QGuiApplication::setApplicationDisplayName(title);
+    if (title == QApplication::applicationDisplayName())
+        return;
+    QApplication::setApplicationDisplayName(title);
+    // The desktop shows the title with each window's caption; captions are formatted when set.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        const QString caption = w->windowTitle();
+        if (caption.isEmpty() || !w->isVisible())
+            continue;
+        w->setWindowTitle(QString());
+        w->setWindowTitle(caption);
+    }
 }
 
 QString applicationTitle() {
-    return QGuiApplication::applicationDisplayName();
+    return QApplication::applicationDisplayName();
 }
 
 void setApplicationHelpFile(const QString& path) {

@@ -89,6 +89,7 @@ void TfmVok::buildControls() {
     Panel2 = new TPanel(client);
     Panel2->setObjectName("Panel2");
     Panel2->setGeometry(216, 32, 81, 25);
+    Panel2->hide(); // shown by the dice game
 
     // The dice arrive with the game; until then they stay hidden.
     Dice1 = new QWidget(client);

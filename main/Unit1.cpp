@@ -59,6 +59,11 @@ void TfmVok::FormCreate() {
         move(area.center() - rect().center());
     }
     loadSettings();
+    // The stored pie font sizes are for a 640-wide screen; they follow the screen like the rest.
+    if (!screen_.isEmpty() && screen_.width() != 640) {
+        for (TPieGraf* pie : {PieGraf1, PieGraf2})
+            pie->setFont(scaledFont(pie->font(), screen_.width(), 640));
+    }
 }
 
 void TfmVok::scaleForm(QSize screen) {
@@ -107,6 +112,7 @@ int runVok(QApplication& app) {
     setApplicationHelpFile("qrc:/help/vok.html");
     TfmVok fm;
     fm.show();
+    fm.activateWindow();
     return app.exec();
 }
 
