@@ -1,79 +1,31 @@
 #include "diskscreens/GridSort.h"
 #include "controls/GridRows.h"
 #include "controls/StringGrid.h"
+#include "diskscreens/KeyRanks.h"
 #include "diskscreens/SelectionReplay.h"
+#include "diskscreens/WorkPacer.h"
 #include "platform/DialogService.h"
 #include "platform/Services.h"
-#include <QElapsedTimer>
 #include <algorithm>
-#include <cstring>
 
 namespace vok {
 
 namespace {
 
-// Runs the progress hook when ~50 ms of work have passed, looking at the clock only every few
-// thousand steps so that the check costs nothing measurable.
-class Pacer {
-public:
-    explicit Pacer(const SortProgress& progress) : progress_(progress) { clock_.start(); }
-    void step() {
-        if (!progress_ || ++steps_ % 4096 != 0 || clock_.elapsed() < 50)
-            return;
-        progress_();
-        clock_.restart();
-    }
-
-private:
-    const SortProgress& progress_;
-    QElapsedTimer clock_;
-    unsigned steps_ = 0;
-};
-
-struct KeyEntry {
-    std::uint64_t prefix; // the first 8 bytes, big-endian, so most comparisons end here
-    const char* text;
-    std::uint32_t length;
-    std::uint32_t row;
-};
-
-std::uint64_t prefixOf(QByteArrayView t) {
-    unsigned char bytes[8] = {};
-    std::memcpy(bytes, t.data(), std::size_t(std::min<qsizetype>(t.size(), 8)));
-    std::uint64_t v = 0;
-    for (unsigned char b : bytes)
-        v = v << 8 | b;
-    return v;
-}
-
-// Dense ranks of the rows' keys: equal keys share a rank, smaller keys a smaller one; descending
-// turns the ranks round so that the replay always picks the smallest.
+// Ranks of the rows' keys, turned round when descending so that the replay always picks the
+// smallest.
 std::vector<std::uint32_t> rankRows(const GridRows& grid, int count, SortKey key, bool descending,
-                                    bool trimmed, Pacer& pacer) {
+                                    bool trimmed, WorkPacer& pacer) {
     const int column = key == SortByColumn1 ? 1 : 0;
-    std::vector<KeyEntry> entries(static_cast<std::size_t>(count));
-    for (int r = 0; r < count; ++r) {
-        const QByteArrayView part = sortKeyPart(grid.cellUtf8(column, r), key, trimmed);
-        entries[std::size_t(r)] = {part.isEmpty() ? 0 : prefixOf(part), part.data(),
-                                   std::uint32_t(part.size()), std::uint32_t(r)};
-    }
-    auto less = [&pacer](const KeyEntry& a, const KeyEntry& b) {
-        pacer.step();
-        if (a.prefix != b.prefix)
-            return a.prefix < b.prefix;
-        return compareOrdinal({a.text, a.length}, {b.text, b.length}) < 0;
-    };
-    std::sort(entries.begin(), entries.end(), less);
-    std::vector<std::uint32_t> ranks(static_cast<std::size_t>(count));
-    std::uint32_t rank = 0;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (i > 0 && less(entries[i - 1], entries[i]))
-            ++rank;
-        ranks[entries[i].row] = rank;
-    }
-    if (descending)
+    auto ranks = rankTexts(
+        std::size_t(count),
+        [&](std::size_t r) { return sortKeyPart(grid.cellUtf8(column, int(r)), key, trimmed); },
+        pacer);
+    if (descending) {
+        const std::uint32_t top = *std::max_element(ranks.begin(), ranks.end());
         for (auto& r : ranks)
-            r = rank - r;
+            r = top - r;
+    }
     return ranks;
 }
 
@@ -88,7 +40,7 @@ bool sortRows(GridRows& grid, int count, SortKey key, bool descending, bool trim
         return false;
     // The hook may let a click through; keep the texts the keys point into where they are.
     GridRows::TextPin pin(grid);
-    Pacer pacer(progress);
+    WorkPacer pacer(progress);
     const auto ranks = rankRows(grid, count, key, descending, trimmed, pacer);
     const bool lastMet = !descending && (key == SortByColumn0 || key == SortByColumn1);
     bool cancelled = false;

@@ -42,8 +42,13 @@ private:
     void update(std::size_t position, std::uint64_t value) {
         std::size_t k = size_ + position;
         nodes_[k] = value;
-        for (k /= 2; k > 0; k /= 2)
-            nodes_[k] = std::min(nodes_[2 * k], nodes_[2 * k + 1]);
+        // Where a node keeps its value, every node above it does too.
+        for (k /= 2; k > 0; k /= 2) {
+            const std::uint64_t least = std::min(nodes_[2 * k], nodes_[2 * k + 1]);
+            if (nodes_[k] == least)
+                break;
+            nodes_[k] = least;
+        }
     }
 
     TieRule tie_;

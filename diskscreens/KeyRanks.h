@@ -1,0 +1,18 @@
+#pragma once
+#include <QByteArrayView>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace vok {
+
+class WorkPacer;
+
+// Dense ranks of texts in ordinal order: equal texts share a rank, a smaller text has a smaller
+// rank, the smallest is 0. textOf(i) gives text i of count; the texts must stay in place while
+// this runs.
+std::vector<std::uint32_t> rankTexts(std::size_t count,
+                                     const std::function<QByteArrayView(std::size_t)>& textOf,
+                                     WorkPacer& pacer);
+
+} // namespace vok

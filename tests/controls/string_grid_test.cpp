@@ -1,0 +1,125 @@
+#include "controls/StringGrid.h"
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace vok;
+
+namespace {
+QPoint centreOf(StringGrid& g, int col, int row) {
+    return g.visualRect(g.cells().index(row, col)).center();
+}
+} // namespace
+
+class StringGridTest : public QObject {
+    Q_OBJECT
+private slots:
+    void looksLikeAPlainGrid() {
+        StringGrid g(3);
+        QVERIFY(g.horizontalHeader()->isHidden());
+        QVERIFY(g.verticalHeader()->isHidden());
+        QVERIFY(g.showGrid());
+        QCOMPARE(g.editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(g.rowCount(), 1);
+        g.setRowCount(0);
+        QCOMPARE(g.rowCount(), 1);
+        g.setColWidth(0, 160);
+        g.setColWidth(1, 100);
+        QCOMPARE(g.colWidth(0), 160);
+        QCOMPARE(g.columnWidth(1), 100);
+        g.setDefaultRowHeight(18);
+        g.setRowCount(3);
+        QCOMPARE(g.defaultRowHeight(), 18);
+        QCOMPARE(g.rowHeight(2), 18);
+    }
+
+    // The click handler reads the row the selection event stored, so the order is the contract.
+    void cellIsReportedBeforeTheClick() {
+        StringGrid g(2);
+        g.setRowCount(5);
+        g.resize(400, 300);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        QStringList events;
+        connect(&g, &StringGrid::selectCell, this,
+                [&](int col, int row) { events << QString("select %1 %2").arg(col).arg(row); });
+        connect(&g, &StringGrid::clicked, this, [&] { events << "click"; });
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, centreOf(g, 1, 3));
+        QCOMPARE(events, (QStringList{"select 1 3", "click"}));
+        // Clicking the cell that is already current still names it before the click.
+        events.clear();
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, centreOf(g, 1, 3));
+        QCOMPARE(events, (QStringList{"select 1 3", "click"}));
+        events.clear();
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, centreOf(g, 0, 0));
+        QCOMPARE(events, (QStringList{"select 0 0", "click"}));
+    }
+
+    void clickBelowTheRowsIsNoCellClick() {
+        StringGrid g(2);
+        g.setRowCount(2);
+        g.resize(400, 300);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        QSignalSpy selected(&g, &StringGrid::selectCell);
+        QSignalSpy clicked(&g, &StringGrid::clicked);
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, QPoint(10, 250));
+        QCOMPARE(selected.count(), 0);
+        QCOMPARE(clicked.count(), 0);
+    }
+
+    void disabledGridReportsNothing() {
+        StringGrid g(2);
+        g.setRowCount(3);
+        g.resize(400, 300);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        g.setEnabled(false);
+        QSignalSpy clicked(&g, &StringGrid::clicked);
+        QSignalSpy keys(&g, &StringGrid::keyPressed);
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, centreOf(g, 0, 1));
+        QTest::keyClick(&g, Qt::Key_Escape);
+        QCOMPARE(clicked.count(), 0);
+        QCOMPARE(keys.count(), 0);
+    }
+
+    void arrowsMoveTheCurrentCellAndKeysAreReported() {
+        StringGrid g(3);
+        g.setRowCount(4);
+        g.resize(400, 300);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        g.setCurrentIndex(g.cells().index(1, 1));
+        QSignalSpy selected(&g, &StringGrid::selectCell);
+        QSignalSpy keys(&g, &StringGrid::keyPressed);
+        QTest::keyClick(&g, Qt::Key_Down);
+        QCOMPARE(g.currentIndex().row(), 2);
+        QTest::keyClick(&g, Qt::Key_Right);
+        QCOMPARE(g.currentIndex().column(), 2);
+        QCOMPARE(selected.count(), 2);
+        QCOMPARE(selected.last()[0].toInt(), 2);
+        QCOMPARE(selected.last()[1].toInt(), 2);
+        QTest::keyClick(&g, Qt::Key_Escape);
+        QCOMPARE(keys.count(), 3);
+        QCOMPARE(keys.last()[0].toInt(), int(Qt::Key_Escape));
+    }
+
+    void aMillionRowsScrollToTheEnd() {
+        StringGrid g(2);
+        for (int r = 1; r < 1000000; ++r)
+            g.cells().appendRow({QString("row %1").arg(r)});
+        g.cells().flush();
+        g.resize(300, 200);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        QCOMPARE(g.model()->rowCount(), 1000000);
+        g.scrollToBottom();
+        QCoreApplication::processEvents();
+        const QModelIndex last = g.indexAt(QPoint(5, g.viewport()->height() - 3));
+        QCOMPARE(last.row(), 999999);
+        QCOMPARE(last.data().toString(), QString("row 999999"));
+    }
+};
+
+QTEST_MAIN(StringGridTest)
+#include "string_grid_test.moc"
