@@ -1,0 +1,96 @@
+#include "platform/linux/LinuxTrash.h"
+#include "support/TestServices.h"
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace vok;
+
+// The real trash, under a temporary XDG data home so the user's own trash is never touched.
+class TrashTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir home;
+    QTemporaryDir work;
+    LinuxTrash trash;
+
+    QString trashDir() const { return home.path() + "/Trash"; }
+    QStringList trashed() const {
+        return QDir(trashDir() + "/files").entryList(QDir::Files | QDir::System | QDir::Hidden);
+    }
+    QByteArray make(const QByteArray& name) {
+        const QByteArray path = QFile::encodeName(work.path()) + '/' + name;
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT, 0644);
+        if (fd >= 0) {
+            (void)::write(fd, "data", 4);
+            ::close(fd);
+        }
+        return path;
+    }
+    static bool exists(const QByteArray& path) { return ::access(path.constData(), F_OK) == 0; }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(home.isValid() && work.isValid());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    }
+    void init() { QDir(trashDir()).removeRecursively(); }
+    void confirmedMovesExactlyThatFile() {
+        TestServices t;
+        const QByteArray keep = make("keep.txt");
+        const QByteArray gone = make("gone.txt");
+        QVERIFY(trash.moveToTrash(QFile::decodeName(gone)));
+        QCOMPARE(t.dialogs.confirmations.size(), 1);
+        QVERIFY(t.dialogs.confirmations[0].contains(QFile::decodeName(gone)));
+        QCOMPARE(t.dialogs.confirmButtons[0], Buttons::YesNo);
+        QVERIFY(!exists(gone));
+        QVERIFY(exists(keep));
+        QCOMPARE(trashed(), QStringList{"gone.txt"});
+        QFile info(trashDir() + "/info/gone.txt.trashinfo");
+        QVERIFY(info.open(QIODevice::ReadOnly));
+        QVERIFY(info.readAll().contains("Path=" + gone.toPercentEncoding("/")));
+        QFile moved(trashDir() + "/files/gone.txt");
+        QVERIFY(moved.open(QIODevice::ReadOnly));
+        QCOMPARE(moved.readAll(), QByteArray("data"));
+    }
+    void declinedMovesNothing() {
+        TestServices t;
+        t.dialogs.answers << Answer::No;
+        const QByteArray file = make("stays.txt");
+        QVERIFY(!trash.moveToTrash(QFile::decodeName(file)));
+        QVERIFY(exists(file));
+        QVERIFY(trashed().isEmpty());
+    }
+    void namesQtCannotSpellStillGoToTheTrash() {
+        TestServices t;
+        const QByteArray name("odd\xff name\n ");
+        const QByteArray twin("odd\xfe name\n "); // same text to QFile::decodeName
+        const QByteArray file = make(name);
+        const QByteArray other = make(twin);
+        QVERIFY(trash.moveToTrash(decodeFileName(file)));
+        QVERIFY(!exists(file));
+        QVERIFY(exists(other));
+        QVERIFY(::access((QFile::encodeName(trashDir()) + "/files/" + name).constData(), F_OK) ==
+                0);
+        const QByteArray infoPath = QFile::encodeName(trashDir()) + "/info/" + name + ".trashinfo";
+        const int fd = ::open(infoPath.constData(), O_RDONLY);
+        QVERIFY(fd >= 0);
+        QFile info;
+        QVERIFY(info.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle));
+        QVERIFY(info.readAll().contains("Path=" + file.toPercentEncoding("/")));
+        // A second file of the same name gets a name of its own in the trash.
+        make(name);
+        QVERIFY(trash.moveToTrash(decodeFileName(file)));
+        QCOMPARE(trashed().size(), 2);
+    }
+    void missingFileIsNotReportedMoved() {
+        TestServices t;
+        QVERIFY(!trash.moveToTrash(work.path() + "/never-was"));
+        QVERIFY(trashed().isEmpty());
+    }
+};
+
+QTEST_MAIN(TrashTest)
+#include "trash_test.moc"
