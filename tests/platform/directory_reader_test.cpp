@@ -1,5 +1,6 @@
 #include "platform/DirectoryReader.h"
 #include "platform/linux/LinuxDirectoryReader.h"
+#include "support/RemoveTree.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -82,6 +83,7 @@ class DirectoryReaderTest : public QObject {
     QByteArray root() const { return QFile::encodeName(tmp.path()); }
 
 private slots:
+    void cleanupTestCase() { QVERIFY(removeTree(tmp.path())); }
     void attributesAndSizes() {
         QDir(tmp.path()).mkpath("t/sub");
         QDir(tmp.path()).mkpath("t/.hiddendir");

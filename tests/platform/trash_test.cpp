@@ -1,4 +1,6 @@
+#include "platform/linux/LinuxDirectoryReader.h"
 #include "platform/linux/LinuxTrash.h"
+#include "support/RemoveTree.h"
 #include "support/TestServices.h"
 #include <QDir>
 #include <QFile>
@@ -17,8 +19,15 @@ class TrashTest : public QObject {
     LinuxTrash trash;
 
     QString trashDir() const { return home.path() + "/Trash"; }
-    QStringList trashed() const {
-        return QDir(trashDir() + "/files").entryList(QDir::Files | QDir::System | QDir::Hidden);
+    // Names as stored, byte-exact (QDir cannot list names that are not UTF-8).
+    QList<QByteArray> trashed() const {
+        QList<QByteArray> names;
+        LinuxDirectoryReader().list(trashDir() + "/files", IncludeEverything,
+                                    [&](const DirEntry& e) {
+                                        names << e.rawName.toByteArray();
+                                        return true;
+                                    });
+        return names;
     }
     QByteArray make(const QByteArray& name) {
         const QByteArray path = QFile::encodeName(work.path()) + '/' + name;
@@ -36,7 +45,11 @@ private slots:
         QVERIFY(home.isValid() && work.isValid());
         qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
     }
-    void init() { QDir(trashDir()).removeRecursively(); }
+    void init() { QVERIFY(removeTree(trashDir())); }
+    void cleanupTestCase() {
+        QVERIFY(removeTree(home.path()));
+        QVERIFY(removeTree(work.path()));
+    }
     void confirmedMovesExactlyThatFile() {
         TestServices t;
         const QByteArray keep = make("keep.txt");
@@ -47,7 +60,7 @@ private slots:
         QCOMPARE(t.dialogs.confirmButtons[0], Buttons::YesNo);
         QVERIFY(!exists(gone));
         QVERIFY(exists(keep));
-        QCOMPARE(trashed(), QStringList{"gone.txt"});
+        QCOMPARE(trashed(), QList<QByteArray>{"gone.txt"});
         QFile info(trashDir() + "/info/gone.txt.trashinfo");
         QVERIFY(info.open(QIODevice::ReadOnly));
         QVERIFY(info.readAll().contains("Path=" + gone.toPercentEncoding("/")));
@@ -72,8 +85,7 @@ private slots:
         QVERIFY(trash.moveToTrash(decodeFileName(file)));
         QVERIFY(!exists(file));
         QVERIFY(exists(other));
-        QVERIFY(::access((QFile::encodeName(trashDir()) + "/files/" + name).constData(), F_OK) ==
-                0);
+        QCOMPARE(trashed(), QList<QByteArray>{name});
         const QByteArray infoPath = QFile::encodeName(trashDir()) + "/info/" + name + ".trashinfo";
         const int fd = ::open(infoPath.constData(), O_RDONLY);
         QVERIFY(fd >= 0);
