@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace vok;
@@ -96,6 +97,25 @@ private slots:
         make(name);
         QVERIFY(trash.moveToTrash(decodeFileName(file)));
         QCOMPARE(trashed().size(), 2);
+    }
+    void otherFileSystemIsNeverCopiedAndDeleted() {
+        // Vok's own move renames only; across file systems it gives up and keeps the file.
+        QTemporaryDir shm("/dev/shm/vok-trash-XXXXXX");
+        struct stat a, b;
+        if (!shm.isValid() || ::stat("/dev/shm", &a) != 0 ||
+            ::stat(QFile::encodeName(home.path()).constData(), &b) != 0 || a.st_dev == b.st_dev)
+            QSKIP("no second file system at /dev/shm");
+        TestServices t;
+        const QByteArray file = QFile::encodeName(shm.path()) + "/not\xffutf8";
+        QVERIFY(::close(::open(file.constData(), O_WRONLY | O_CREAT, 0644)) == 0);
+        QVERIFY(!trash.moveToTrash(decodeFileName(file)));
+        QVERIFY(exists(file));
+        QVERIFY(trashed().isEmpty());
+        int infos = 0;
+        LinuxDirectoryReader().list(trashDir() + "/info", IncludeEverything,
+                                    [&](const DirEntry&) { return ++infos > 0; });
+        QCOMPARE(infos, 0);
+        QVERIFY(removeTree(shm.path()));
     }
     void missingFileIsNotReportedMoved() {
         TestServices t;
