@@ -63,6 +63,12 @@ void SortGrid(GridRows& grid, SortKey key, bool descending, const SortProgress& 
 
 void SortSearchGrid(GridRows& grid, SortKey key, bool descending, bool& searchBusy,
                     bool& cancelRequested, const SortProgress& progress) {
+    // Cleared on every way out, an error thrown from the hook included, or the screen would
+    // stay busy for the rest of the run.
+    struct Busy {
+        bool& flag;
+        ~Busy() { flag = false; }
+    } busy{searchBusy};
     searchBusy = true;
     const bool cancelled =
         sortRows(grid, grid.rows(), key, descending, false, &cancelRequested, progress);
@@ -70,7 +76,6 @@ void SortSearchGrid(GridRows& grid, SortKey key, bool descending, bool& searchBu
         services().dialogs->message("Vok File Sort has been Cancelled");
         cancelRequested = false;
     }
-    searchBusy = false;
 }
 
 void SortSearchGrid(StringGrid& grid, SortKey key, bool descending, bool& searchBusy,

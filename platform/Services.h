@@ -7,6 +7,7 @@ class MemoryInfo;
 class DialogService;
 class DirectoryReader;
 class Trash;
+class SettingsFile;
 
 // The operating-system services and the dialog service the program uses. The program installs
 // the Linux ones at start; tests install fakes with ScopedServices.
@@ -16,6 +17,7 @@ struct Services {
     DialogService* dialogs = nullptr;
     DirectoryReader* directories = nullptr;
     Trash* trash = nullptr;
+    SettingsFile* settings = nullptr;
 };
 
 Services& services();

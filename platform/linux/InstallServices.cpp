@@ -2,6 +2,7 @@
 #include "platform/Services.h"
 #include "platform/linux/LinuxDirectoryReader.h"
 #include "platform/linux/LinuxTrash.h"
+#include "platform/linux/LinuxSettingsFile.h"
 
 namespace vok {
 
@@ -12,6 +13,8 @@ void installLinuxServices() {
     services().directories = &directories;
     static LinuxTrash trash;
     services().trash = &trash;
+    static LinuxSettingsFile settings;
+    services().settings = &settings;
 }
 
 } // namespace vok

@@ -6,6 +6,7 @@ static Services fakes(TestServices* t) {
     Services s{&t->drives, &t->memory, &t->dialogs};
     s.directories = &t->directories;
     s.trash = &t->trash;
+    s.settings = &t->settings;
     return s;
 }
 

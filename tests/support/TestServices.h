@@ -5,6 +5,7 @@
 #include "platform/fake/FakeDriveTable.h"
 #include "platform/fake/FakeMemoryInfo.h"
 #include "platform/fake/FakeTrash.h"
+#include "platform/fake/FakeSettingsFile.h"
 
 namespace vok {
 
@@ -17,6 +18,7 @@ struct TestServices {
     FakeDialogService dialogs;
     FakeDirectoryReader directories;
     FakeTrash trash;
+    FakeSettingsFile settings;
     ScopedServices scope;
 };
 

@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+
+namespace vok {
+
+// The title the desktop shows for the program as a whole, readable here for tests.
+void setApplicationTitle(const QString& title);
+QString applicationTitle();
+
+void setApplicationHelpFile(const QString& path);
+QString applicationHelpFile();
+
+} // namespace vok

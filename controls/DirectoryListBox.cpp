@@ -1,0 +1,101 @@
+#include "controls/DirectoryListBox.h"
+#include "platform/DirectoryReader.h"
+#include "platform/Drive.h"
+#include "platform/FileNames.h"
+#include "platform/Services.h"
+#include <QDir>
+#include <QKeyEvent>
+#include <QStyle>
+
+namespace vok {
+
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+
+QString normalized(QString dir) {
+    dir = QDir::cleanPath(dir);
+    return dir.isEmpty() ? QString("/") : dir;
+}
+
+QString parentOf(const QString& dir) {
+    const qsizetype slash = dir.lastIndexOf('/');
+    return slash <= 0 ? QString("/") : dir.left(slash);
+}
+
+} // namespace
+
+TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent) {
+    setAccessibleName("Directories");
+    connect(this, &QListWidget::itemDoubleClicked, this, &TDirectoryListBox::open);
+    setDirectory(QDir::currentPath());
+}
+
+void TDirectoryListBox::setDrive(QChar letter) {
+    const QString dir = services().drives->currentDirectory(letter.toUpper());
+    if (!dir.isEmpty())
+        setDirectory(dir);
+}
+
+void TDirectoryListBox::setDirectory(const QString& dir) {
+    const QString target = normalized(dir);
+    if (!services().drives->changeDirectory(target) && !directory_.isEmpty())
+        return; // not a directory we can go to; stay where we are
+    const QChar letter = services().drives->driveOfPath(target);
+    drive_ = letter.toLower();
+    const bool moved = target != directory_;
+    directory_ = target;
+    fill();
+    if (moved)
+        emit changed();
+}
+
+void TDirectoryListBox::fill() {
+    clear();
+    Drive d;
+    const QString root =
+        services().drives->find(drive_, &d) ? normalized(d.mountPoint) : QString("/");
+    // The chain from the drive's root down to the current directory.
+    QStringList chain;
+    for (QString dir = directory_; dir != root && dir != "/"; dir = parentOf(dir))
+        chain.prepend(dir);
+    chain.prepend(root);
+    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    int depth = 0;
+    for (const QString& dir : chain) {
+        const QString label = depth == 0 ? dir : dir.mid(dir.lastIndexOf('/') + 1);
+        auto* item = new QListWidgetItem(openIcon, QString(depth * 2, ' ') + label, this);
+        item->setData(kPathRole, dir);
+        ++depth;
+    }
+    setCurrentRow(count() - 1);
+    QStringList subdirectories;
+    services().directories->list(directory_, IncludeDirectories, [&](const DirEntry& e) {
+        if (e.isDirectory())
+            subdirectories << e.name();
+        return true;
+    });
+    std::sort(subdirectories.begin(), subdirectories.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    for (const QString& name : subdirectories) {
+        auto* item = new QListWidgetItem(closedIcon, QString(depth * 2, ' ') + name, this);
+        item->setData(kPathRole, joinPath(directory_, name));
+    }
+}
+
+void TDirectoryListBox::open(QListWidgetItem* item) {
+    if (item)
+        setDirectory(item->data(kPathRole).toString());
+}
+
+void TDirectoryListBox::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        open(currentItem());
+        return;
+    }
+    QListWidget::keyPressEvent(e);
+}
+
+} // namespace vok

@@ -1,0 +1,30 @@
+#pragma once
+#include <QComboBox>
+
+namespace vok {
+
+// The drive picker: every drive of the drive table as "c: /", holding the lower-case letter.
+class TDriveComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit TDriveComboBox(QWidget* parent = nullptr);
+
+    QChar drive() const { return drive_; } // lower case
+    // Selects the drive without raising changed(); false when it is not in the table.
+    bool setDrive(QChar letter);
+    // Reads the drive table afresh, keeping the selection where it can.
+    void refresh();
+
+signals:
+    // The user picked a drive.
+    void changed();
+
+protected:
+    void showPopup() override;
+
+private:
+    void picked(int index);
+    QChar drive_;
+};
+
+} // namespace vok

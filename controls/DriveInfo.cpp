@@ -1,0 +1,115 @@
+#include "controls/DriveInfo.h"
+#include "controls/Panel.h"
+#include "controls/SharedState.h"
+#include "platform/Drive.h"
+#include "platform/Services.h"
+#include "platform/VokError.h"
+#include <QDir>
+#include <cmath>
+
+namespace vok {
+
+namespace {
+
+constexpr qint64 kKb = 1024;
+constexpr qint64 kMb = 1048576;
+
+QChar upperLetter(QChar letter) {
+    return letter.toUpper();
+}
+bool isDriveLetter(QChar upper) {
+    return upper >= 'A' && upper <= 'Z';
+}
+
+DriveSpace spaceOf(int drive) {
+    const QChar letter = DriveInfo::letterOf(drive);
+    return letter.isNull() ? DriveSpace{} : services().drives->space(letter);
+}
+
+void setReadoutFontSize(int points) {
+    if (shared().readout)
+        shared().readout->setFontSize(points);
+}
+
+} // namespace
+
+qint64 roundHalfEven(double x) {
+    return qint64(std::nearbyint(x));
+}
+
+QChar DriveInfo::letterOf(int drive) {
+    if (drive >= 1 && drive <= 26)
+        return QChar('A' + drive - 1);
+    if (drive == 0)
+        return services().drives->driveOfPath(QDir::currentPath());
+    return {};
+}
+
+QString DriveInfo::DriveTypeName(QChar letter) const {
+    const QChar upper = upperLetter(letter);
+    if (!isDriveLetter(upper))
+        throw VokError(caller_ == Caller::MainWindow ? "Not a valid drive ID " + QString(letter)
+                                                     : QString("Not a valid drive ID"));
+    switch (services().drives->typeOf(upper)) {
+    case DriveType::Removable:
+        return "Removable";
+    case DriveType::Fixed:
+        return "Hard drive";
+    case DriveType::Network:
+        return "Network drive";
+    case DriveType::CdRom:
+        return "CD Rom drive";
+    case DriveType::Ram:
+        return "Ram drive";
+    case DriveType::None:
+        break;
+    }
+    return "does not exist";
+}
+
+bool DriveInfo::DriveReady(QChar letter) const {
+    const QChar upper = upperLetter(letter);
+    if (!isDriveLetter(upper))
+        throw VokError("Not a valid drive ID");
+    return spaceOf(upper.unicode() - 64).totalBytes != -1;
+}
+
+QString DriveInfo::DriveSpaceText(int drive, int unit) const {
+    if (drive > 26)
+        drive = 3;
+    shared().CurrentDrive = quint8(drive);
+    if (unit < 1 || unit > 3)
+        unit = 2;
+    const DriveSpace s = spaceOf(drive);
+    const qint64 F = s.freeBytes;
+    const qint64 T = s.totalBytes;
+    QString text;
+    switch (unit) {
+    case 3:
+        setReadoutFontSize(10);
+        text = QString("%1/%2 Free/Total Bytes").arg(F).arg(T);
+        break;
+    case 1:
+        setReadoutFontSize(11);
+        text = QString("%1 Kb Free / %2 Kb Total").arg(roundHalfEven(double(F) / kKb)).arg(T / kKb);
+        break;
+    default:
+        setReadoutFontSize(12);
+        text = QString("%1 Free Mb / %2 Mb Total").arg(roundHalfEven(double(F) / kMb)).arg(T / kMb);
+        break;
+    }
+    if (F < 0) {
+        const QChar letter = letterOf(drive);
+        text = "Not found Drive " + QString(letter.isNull() ? QChar(64 + drive) : letter);
+    }
+    return text;
+}
+
+double DriveInfo::DriveFreePercent(int drive) const {
+    const DriveSpace s = spaceOf(drive);
+    if (s.totalBytes > 0 && s.freeBytes >= 0)
+        return double(s.freeBytes) / double(s.totalBytes) * 100.0;
+    return 0;
+}
+
+} // namespace vok

@@ -1,0 +1,96 @@
+#include "controls/HelpViewer.h"
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QTextBrowser>
+
+// The resource lives in a static library; without a reference the linker drops it.
+static void initHelpResource() {
+    Q_INIT_RESOURCE(vokhelp);
+}
+
+namespace vok {
+
+const QList<HelpTopic>& helpTopics() {
+    static const QList<HelpTopic> topics{
+        {"The Vok main window", "qrc:/help/main.html"},
+        {"The Memory menu", "qrc:/help/memory-menu.html"},
+        {"The Disk menu", "qrc:/help/disk-menu.html"},
+        {"The Options menu", "qrc:/help/options-menu.html"},
+        {"The craps game", "qrc:/help/craps.html"},
+        {"The Help command", "qrc:/help/help-command.html"},
+        {"Directory space screen", "qrc:/help/directory-space.html"},
+        {"File search screen", "qrc:/help/file-search.html"},
+        {"Directory tree screen", "qrc:/help/directory-tree.html"},
+        {"All disks screen", "qrc:/help/all-disks.html"},
+        {"Running windows screen", "qrc:/help/running-windows.html"},
+        {"Process and module tree", "qrc:/help/process-tree.html"},
+        {"File information screen", "qrc:/help/file-information.html"},
+        {"Settings and where they live", "qrc:/help/settings.html"},
+        {"How drives get letters", "qrc:/help/drive-letters.html"},
+    };
+    return topics;
+}
+
+HelpViewer::HelpViewer(QWidget* parent)
+    : QWidget(parent, Qt::Window), list_(new QListWidget), browser_(new QTextBrowser) {
+    initHelpResource();
+    setWindowTitle("Vok Help");
+    resize(720, 480);
+    list_->setAccessibleName("Help topics");
+    for (const HelpTopic& t : helpTopics())
+        list_->addItem(t.title);
+    list_->setMaximumWidth(220);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addWidget(browser_, 1);
+    connect(list_, &QListWidget::currentRowChanged, this, &HelpViewer::showTopic);
+    // The browser tells its new page before source() returns it.
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::followPage);
+}
+
+void HelpViewer::showTopic(int index) {
+    if (index < 0 || index >= helpTopics().size())
+        return;
+    const QUrl page(helpTopics()[index].page);
+    if (browser_->source() != page)
+        browser_->setSource(page);
+    followPage(page);
+}
+
+namespace {
+int topicOf(const QUrl& page) {
+    const QString url = page.toString(QUrl::RemoveFragment);
+    for (int i = 0; i < helpTopics().size(); ++i) {
+        if (helpTopics()[i].page == url)
+            return i;
+    }
+    return -1;
+}
+} // namespace
+
+int HelpViewer::currentTopic() const {
+    return topicOf(browser_->source());
+}
+
+// Keeps the list on the topic shown, also after a link in the text was followed.
+void HelpViewer::followPage(const QUrl& page) {
+    const QSignalBlocker block(list_);
+    list_->setCurrentRow(topicOf(page));
+}
+
+HelpViewer* showHelp(QWidget* parent) {
+    HelpViewer* viewer = parent ? parent->findChild<HelpViewer*>() : nullptr;
+    if (!viewer) {
+        viewer = new HelpViewer(parent);
+        if (!parent)
+            viewer->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    viewer->showTopic(0);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer;
+}
+
+} // namespace vok

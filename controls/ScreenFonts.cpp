@@ -1,0 +1,44 @@
+#include "controls/ScreenFonts.h"
+#include "platform/Colors.h"
+#include "platform/DialogService.h"
+#include "platform/Services.h"
+#include <QWidget>
+
+namespace vok {
+
+namespace {
+
+quint32 textColour(const QWidget* w) {
+    return fromQColor(w->palette().color(QPalette::Text));
+}
+
+void setTextColour(QWidget* w, quint32 bgr) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Text, toQColor(bgr));
+    pal.setColor(QPalette::WindowText, toQColor(bgr));
+    w->setPalette(pal);
+}
+
+} // namespace
+
+void applyFontSetting(QWidget* w, const FontSetting& font) {
+    QFont f(font.name);
+    f.setPointSize(qMax(1, font.size));
+    w->setFont(f);
+    setTextColour(w, font.color);
+}
+
+bool chooseScreenFont(QWidget* w, FontSetting* store) {
+    const auto chosen = services().dialogs->chooseFont(FontChoice{w->font(), textColour(w)});
+    if (!chosen)
+        return false;
+    w->setFont(chosen->font);
+    setTextColour(w, chosen->color);
+    if (store) {
+        store->color = chosen->color;
+        store->size = chosen->font.pointSize();
+    }
+    return true;
+}
+
+} // namespace vok

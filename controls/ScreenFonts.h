@@ -1,0 +1,15 @@
+#pragma once
+#include "controls/SharedState.h"
+
+class QWidget;
+
+namespace vok {
+
+// Gives a screen's control the stored font: colour, size and name.
+void applyFontSetting(QWidget* w, const FontSetting& font);
+
+// Runs the font dialog for a control; on OK the control takes the font, and when store is given
+// its colour and size are written back there (the name is not). False when cancelled.
+bool chooseScreenFont(QWidget* w, FontSetting* store);
+
+} // namespace vok

@@ -1,0 +1,264 @@
+#include "diskscreens/Unit2.h"
+#include "controls/ActivationWatcher.h"
+#include "controls/DirectoryListBox.h"
+#include "controls/DriveComboBox.h"
+#include "controls/DriveInfo.h"
+#include "controls/MenuItem.h"
+#include "controls/Panel.h"
+#include "controls/ScreenFonts.h"
+#include "controls/SharedState.h"
+#include "controls/StringGrid.h"
+#include "diskscreens/GridSort.h"
+#include "diskscreens/ListDirectory.h"
+#include "diskscreens/RecycleBin.h"
+#include "platform/ErrorHandler.h"
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace vok {
+
+TFmDir::TFmDir(QWidget* parent) : QDialog(parent) {
+    setObjectName("FmDir");
+    setWindowTitle("Vok Directory Space and File Delete");
+    setFont(QFont("MS Sans Serif", 8));
+    resize(470, 278);
+
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(client, 1);
+
+    DriveComboBox1 = new TDriveComboBox(client);
+    DriveComboBox1->setGeometry(8, 0, 145, DriveComboBox1->sizeHint().height());
+    connect(DriveComboBox1, &TDriveComboBox::changed, this,
+            [this] { runGuarded([this] { DriveComboBox1Change(); }); });
+
+    Panel1 = new TPanel(client);
+    Panel1->setGeometry(8, 24, 289, 41);
+    Panel1->setText("Panel1");
+    Panel1->setColor(0x000000);
+    Panel1->setFontColor(0x00FFFF);
+    Panel1->setFont(QFont("MS Sans Serif", 12));
+    connect(Panel1, &TPanel::clicked, this, [this] { runGuarded([this] { Panel1Click(); }); });
+
+    DirectoryListBox1 = new TDirectoryListBox(client);
+    DirectoryListBox1->setGeometry(8, 64, 289, 105);
+    DirectoryListBox1->setFont(QFont("MS Sans Serif", 10));
+    connect(DirectoryListBox1, &TDirectoryListBox::changed, this,
+            [this] { runGuarded([this] { DirectoryListBox1Change(); }); });
+
+    StringGrid1 = new StringGrid(3, client);
+    StringGrid1->setGeometry(8, 64, 273, 129);
+    for (int c = 0; c < 3; ++c)
+        StringGrid1->setColWidth(c, 80);
+    StringGrid1->setCursor(Qt::CrossCursor);
+    StringGrid1->hide();
+    connect(StringGrid1, &StringGrid::selectCell, this,
+            [this](int col, int row) { StringGrid1SelectCell(col, row); });
+    connect(StringGrid1, &StringGrid::clicked, this,
+            [this] { runGuarded([this] { StringGrid1Click(); }); });
+
+    Label1 = new QLabel("Note: Clicking files will permit you to send to the recycle bin", client);
+    Label1->setGeometry(8, 216, 440, 16);
+
+    buildMenu();
+    layout->setMenuBar(menuBar_);
+    // Each time the screen is shown or the user comes back to it, it lists its directory anew.
+    connect(new ActivationWatcher(this, ActivationWatcher::OtherPrograms::Count),
+            &ActivationWatcher::activated, this,
+            [this] { runGuarded([this] { FormActivate(); }); });
+    runGuarded([this] { FormCreate(); });
+}
+
+void TFmDir::buildMenu() {
+    menuBar_ = new QMenuBar(this);
+    auto run = [this](void (TFmDir::*h)()) { return [this, h] { (this->*h)(); }; };
+    QMenu* units = menuBar_->addMenu("Space Units");
+    Mb1 = addMenuItem(units, "Mb", "Mb1", run(&TFmDir::Mb1Click), true, true);
+    Kilobytes1 = addMenuItem(units, "Kb", "Kilobytes1", run(&TFmDir::Kilobytes1Click), true);
+    Bytes1 = addMenuItem(units, "Bytes", "Bytes1", run(&TFmDir::Bytes1Click), true);
+    QMenu* display = menuBar_->addMenu("Display");
+    Directories1 = addMenuItem(display, "Directories", "Directories1",
+                               run(&TFmDir::Directories1Click), true, true);
+    Files1 = addMenuItem(display, "Files", "Files1", run(&TFmDir::Files1Click), true);
+    QMenu* sort = menuBar_->addMenu("Sort");
+    Name1 = addMenuItem(sort, "File Name", "Name1", run(&TFmDir::Name1Click), true);
+    FileSize1 =
+        addMenuItem(sort, "File Size", "FileSize1", run(&TFmDir::FileSize1Click), true, true);
+    FileExtension1 = addMenuItem(sort, "File Extension", "FileExtension1",
+                                 run(&TFmDir::FileExtension1Click), true);
+    QMenu* order = menuBar_->addMenu("Sort Order");
+    Ascending1 =
+        addMenuItem(order, "A..Z or Ascending", "Ascending1", run(&TFmDir::Ascending1Click), true);
+    ZA1 = addMenuItem(order, "Z..A  or Descending", "ZA1", run(&TFmDir::ZA1Click), true, true);
+    QMenu* fonts = menuBar_->addMenu("Font");
+    Files3 = addMenuItem(fonts, "Files", "Files3", run(&TFmDir::Files3Click));
+    Directories3 =
+        addMenuItem(fonts, "Directories", "Directories3", run(&TFmDir::Directories3Click));
+}
+
+void TFmDir::FormCreate() {
+    if (shared().drivePicker)
+        DirectoryListBox1->setDrive(shared().drivePicker->drive());
+    applyFontSetting(StringGrid1, shared().display.DirFont);
+}
+
+void TFmDir::FormActivate() {
+    if (shared().drivePicker) {
+        DriveComboBox1->setDrive(shared().drivePicker->drive());
+        DirectoryListBox1->setDrive(shared().drivePicker->drive());
+    }
+    listDirectory();
+    Panel1->setText(dirSpaceCaption(scan, SpaceUnit::Mb, true));
+}
+
+void TFmDir::listDirectory() {
+    // The directory's first sort follows the Sort and Sort Order menus.
+    ListingSort first;
+    if (FileSize1->isChecked())
+        first = {SortByColumn1, true};
+    else
+        first = {FileExtension1->isChecked() ? SortByExtension : SortByColumn0, ZA1->isChecked()};
+    ListDirectory(
+        scan, StringGrid1->cells(), DirectoryListBox1->directory(), ListingVariant::DirectorySpace,
+        first, [this](const QString& caption) { setWindowTitle(caption); },
+        [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    StringGrid1->setColWidth(0, 160);
+    StringGrid1->setColWidth(1, 100);
+    StringGrid1->resize(width() - 10, StringGrid1->height());
+}
+
+SpaceUnit TFmDir::checkedUnit() const {
+    if (Kilobytes1->isChecked())
+        return SpaceUnit::Kb;
+    return Bytes1->isChecked() ? SpaceUnit::Bytes : SpaceUnit::Mb;
+}
+
+void TFmDir::DirectoryListBox1Change() {
+    Panel1->setFontSize(12);
+    if (DirectoryListBox1->directory() != scan.LastListedDir)
+        listDirectory();
+    Panel1->setText(dirSpaceCaption(scan, checkedUnit(), true));
+}
+
+void TFmDir::DriveComboBox1Change() {
+    DirectoryListBox1->setDrive(DriveComboBox1->drive());
+}
+
+void TFmDir::showUnit(QAction* item, SpaceUnit unit) {
+    checkOnly(item, {Mb1, Kilobytes1, Bytes1});
+    if (scan.ScanByteTotal > 0)
+        Panel1->setText(dirSpaceCaption(scan, unit, false));
+}
+
+void TFmDir::Mb1Click() {
+    showUnit(Mb1, SpaceUnit::Mb);
+}
+void TFmDir::Kilobytes1Click() {
+    showUnit(Kilobytes1, SpaceUnit::Kb);
+}
+void TFmDir::Bytes1Click() {
+    showUnit(Bytes1, SpaceUnit::Bytes);
+}
+
+void TFmDir::Directories1Click() {
+    DirectoryListBox1->show();
+    StringGrid1->hide();
+    checkOnly(Directories1, {Directories1, Files1});
+}
+
+void TFmDir::Files1Click() {
+    DirectoryListBox1->hide();
+    StringGrid1->show();
+    checkOnly(Files1, {Directories1, Files1});
+}
+
+void TFmDir::Panel1Click() {
+    if (Directories1->isChecked())
+        Files1Click();
+    else
+        Directories1Click();
+}
+
+void TFmDir::sortListedBy(QAction* item, SortKey key, bool descending) {
+    checkOnly(item, {Name1, FileSize1, FileExtension1});
+    listDirectory();
+    sortBy(key, descending);
+}
+
+void TFmDir::sortBy(SortKey key, bool descending) {
+    SortGrid(StringGrid1->cells(), key, descending,
+             [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    StringGrid1->viewport()->update();
+}
+
+void TFmDir::Name1Click() {
+    sortListedBy(Name1, SortByColumn0, ZA1->isChecked());
+}
+void TFmDir::FileSize1Click() {
+    sortListedBy(FileSize1, SortByColumn1, !Ascending1->isChecked());
+}
+void TFmDir::FileExtension1Click() {
+    sortListedBy(FileExtension1, SortByExtension, !Ascending1->isChecked());
+}
+
+void TFmDir::ZA1Click() {
+    checkOnly(ZA1, {Ascending1, ZA1});
+    sortBy(FileSize1->isChecked()        ? SortByColumn1
+           : FileExtension1->isChecked() ? SortByExtension
+                                         : SortByColumn0,
+           true);
+}
+
+void TFmDir::Ascending1Click() {
+    checkOnly(Ascending1, {Ascending1, ZA1});
+    sortBy(FileExtension1->isChecked() ? SortByExtension
+           : FileSize1->isChecked()    ? SortByColumn1
+                                       : SortByColumn0,
+           false);
+}
+
+void TFmDir::Files3Click() {
+    if (chooseScreenFont(StringGrid1, &shared().display.DirFont))
+        StringGrid1->viewport()->update();
+}
+
+void TFmDir::Directories3Click() {
+    chooseScreenFont(DirectoryListBox1, nullptr);
+}
+
+void TFmDir::StringGrid1SelectCell(int, int row) {
+    SelectedRow = row;
+}
+
+void TFmDir::StringGrid1Click() {
+    DeleteClickedFile(
+        StringGrid1->cells(), StringGrid1,
+        [this](const QString& text) {
+            Panel1->setFontSize(10);
+            Panel1->setText(text);
+        },
+        SelectedRow, scan.LastListedDir);
+}
+
+void TFmDir::FormResize() {
+    const int gridWidth = width() - 40;
+    StringGrid1->resize(gridWidth, StringGrid1->height());
+    Panel1->resize(gridWidth, Panel1->height());
+    DirectoryListBox1->resize(gridWidth, DirectoryListBox1->height());
+    StringGrid1->setColWidth(0, int(roundHalfEven(gridWidth * 0.5)));
+    StringGrid1->setColWidth(1, int(roundHalfEven(gridWidth * 0.4)));
+    Label1->move(Label1->x(), height() - 62);
+    const int listHeight = height() - menuBar_->height() - 80;
+    StringGrid1->resize(StringGrid1->width(), listHeight);
+    DirectoryListBox1->resize(DirectoryListBox1->width(), listHeight);
+}
+
+void TFmDir::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    runGuarded([this] { FormResize(); });
+}
+
+} // namespace vok

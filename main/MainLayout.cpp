@@ -1,0 +1,98 @@
+#include "controls/DriveComboBox.h"
+#include "controls/Fonts.h"
+#include "controls/PieGraf.h"
+#include "main/Unit1.h"
+#include <QTimer>
+
+namespace vok {
+
+namespace {
+
+TPieGraf* makePie(QWidget* parent, const char* name, QRect geometry, const QString& caption,
+                  quint32 mainColor, quint32 sliceColor, quint32 fontColor, int fontHeight) {
+    auto* pie = new TPieGraf(parent);
+    pie->setObjectName(name);
+    pie->setGeometry(geometry);
+    pie->setCaption(caption);
+    pie->setMainColor(mainColor);
+    pie->setSliceColor(sliceColor);
+    pie->setBevelInner(Bevel::Lowered);
+    pie->setBevelOuter(Bevel::Lowered);
+    pie->setBevelWidth(2);
+    pie->setFont(designFont("Ariel", fontHeight));
+    pie->setFontColor(fontColor);
+    return pie;
+}
+
+} // namespace
+
+QFont scaledFont(QFont f, int num, int den) {
+    // Fonts follow the screen like everything else, but never below what stays legible.
+    constexpr int kSmallestPixels = 11; // 8 points at 96 dots per inch
+    constexpr double kSmallestPoints = 8;
+    if (f.pixelSize() > 0)
+        f.setPixelSize(qMax(kSmallestPixels, (f.pixelSize() * num + den / 2) / den));
+    else
+        f.setPointSizeF(qMax(kSmallestPoints, f.pointSizeF() * num / den));
+    return f;
+}
+
+void TfmVok::buildControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    PieGraf2 =
+        makePie(client, "PieGraf2", {8, 0, 100, 100}, "Memory", 65535, 16711680, 4194304, -8);
+    PieGraf1 = makePie(client, "PieGraf1", {112, 0, 100, 100}, "Disk", 8454016, 255, 0, 11);
+    connect(PieGraf2, &TPanel::clicked, this, [this] { PieGraf2Click(); });
+    connect(PieGraf1, &TPanel::clicked, this, [this] { DirectorySearch1Click(); });
+
+    DriveComboBox1 = new TDriveComboBox(client);
+    DriveComboBox1->setObjectName("DriveComboBox1");
+    DriveComboBox1->setGeometry(216, 0, 81, 22);
+    DriveComboBox1->setFont(designFont("Arial", -13));
+    connect(DriveComboBox1, &TDriveComboBox::changed, this,
+            [this] { guarded(&TfmVok::DriveComboBox1Change); });
+
+    Panel1 = new TPanel(client);
+    Panel1->setObjectName("Panel1");
+    Panel1->setGeometry(8, 104, 289, 33);
+    Panel1->setBevelInner(Bevel::None);
+    Panel1->setBevelOuter(Bevel::Lowered);
+    Panel1->setBevelWidth(2);
+    Panel1->setColor(0x000000);
+    Panel1->setFontColor(0x00FFFF);
+    Panel1->setFont(designFont("MS Sans Serif", -16));
+
+    Panel2 = new TPanel(client);
+    Panel2->setObjectName("Panel2");
+    Panel2->setGeometry(216, 32, 81, 25);
+
+    // The dice arrive with the game; until then they stay hidden.
+    Dice1 = new QWidget(client);
+    Dice1->setObjectName("Dice1");
+    Dice1->setGeometry(224, 72, 30, 30);
+    Dice1->setToolTip("Click to Roll ");
+    Dice1->hide();
+    Dice2 = new QWidget(client);
+    Dice2->setObjectName("Dice2");
+    Dice2->setGeometry(256, 72, 30, 30);
+    Dice2->setToolTip("Click to Roll");
+    Dice2->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(6000);
+    connect(Timer1, &QTimer::timeout, this, [this] { guarded(&TfmVok::Timer1Timer); });
+    Timer1->start();
+}
+
+void TfmVok::scaleControls(int num, int den) {
+    auto scale = [num, den](int v) { return (v * num + den / 2) / den; };
+    for (QWidget* w : centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect g = w->geometry();
+        w->setGeometry(scale(g.x()), scale(g.y()), scale(g.width()), scale(g.height()));
+        w->setFont(scaledFont(w->font(), num, den));
+    }
+}
+
+} // namespace vok

@@ -1,0 +1,40 @@
+#include "main/MemoryText.h"
+#include "controls/DriveInfo.h"
+
+namespace vok {
+
+QString kbText(double bytes, int width) {
+    const QString text = QString::number(bytes / 1024.0, 'g', 15);
+    const qsizetype dot = text.indexOf('.');
+    const qsizetype whole = dot < 0 ? text.size() : dot;
+    if (whole > width)
+        return text.left(whole);
+    return text.left(width);
+}
+
+static QString usedFreeTotal(quint64 total, quint64 available) {
+    const double used = double(total) - double(available);
+    return kbText(used, 5) + "/" + kbText(double(available), 5) + "/" + kbText(double(total), 6) +
+           "Kb Used/free/total";
+}
+
+QString realMemoryText(quint64 total, quint64 available) {
+    return usedFreeTotal(total, available);
+}
+
+QString pageFileText(quint64 total, quint64 available) {
+    return usedFreeTotal(total, available);
+}
+
+QString virtualMemoryText(quint64 total, quint64 available) {
+    const double used = double(total) - double(available);
+    return kbText(used, 5) + "/" + kbText(double(total), 6) + "Kb Used/total";
+}
+
+int freePercent(quint64 total, quint64 available) {
+    if (total == 0)
+        return 0;
+    return int(roundHalfEven(double(available) / double(total) * 100.0));
+}
+
+} // namespace vok

@@ -1,0 +1,68 @@
+#include "controls/PieGraf.h"
+#include "controls/SharedState.h"
+#include "main/Unit1.h"
+#include "platform/DialogService.h"
+#include "platform/Services.h"
+
+namespace vok {
+
+// The colour and font commands change the pie for this run; what is stored is decided at
+// closing.
+namespace {
+
+void chooseMainColor(TPieGraf* pie) {
+    if (const auto c = services().dialogs->chooseColor())
+        pie->setMainColor(*c);
+}
+
+void chooseSliceColor(TPieGraf* pie) {
+    if (const auto c = services().dialogs->chooseColor())
+        pie->setSliceColor(*c);
+}
+
+void chooseFont(TPieGraf* pie) {
+    if (const auto f = services().dialogs->chooseFont(FontChoice{pie->font(), pie->fontColor()})) {
+        pie->setFont(f->font);
+        pie->setFontColor(f->color);
+        pie->update();
+    }
+}
+
+void setToDefault(TPieGraf* pie) {
+    pie->setMainColor(shared().DefaultMainColor);
+    pie->setSliceColor(shared().DefaultSliceColor);
+    pie->setFontColor(0);
+    QFont f = pie->font();
+    f.setPointSize(8);
+    pie->setFont(f);
+    pie->update();
+}
+
+} // namespace
+
+void TfmVok::FreeSpace1Click() {
+    chooseMainColor(PieGraf1);
+}
+void TfmVok::PieSlice1Click() {
+    chooseSliceColor(PieGraf1);
+}
+void TfmVok::TextFont1Click() {
+    chooseFont(PieGraf1);
+}
+void TfmVok::SettoDefault1Click() {
+    setToDefault(PieGraf1);
+}
+void TfmVok::Free1Click() {
+    chooseMainColor(PieGraf2);
+}
+void TfmVok::UsedSpace1Click() {
+    chooseSliceColor(PieGraf2);
+}
+void TfmVok::TextFont2Click() {
+    chooseFont(PieGraf2);
+}
+void TfmVok::SetDefault1Click() {
+    setToDefault(PieGraf2);
+}
+
+} // namespace vok

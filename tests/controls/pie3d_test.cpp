@@ -1,0 +1,111 @@
+#include "controls/Pie3D.h"
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+#include <cmath>
+
+using namespace vok;
+
+namespace {
+
+const QColor kRed(255, 0, 0);           // face 255
+const QColor kRedShade(191, 0, 0);      // 191
+const QColor kYellow(255, 255, 0);      // wedge 65535
+const QColor kYellowShade(255, 191, 0); // 49151
+
+QImage paint(int percent, int left, int top, int width, const QString& caption = QString()) {
+    QImage img(left + width + 20, top + width + 20, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    Draw3DPie(p, percent, left, top, width, 255, 65535, caption);
+    return img;
+}
+
+// The pixel at `share` of a full turn clockwise from 12 o'clock, `reach` of the way from the
+// centre of the face (left, top)-(left + width, top + width / 2) to its rim.
+QColor at(const QImage& img, int left, int top, int width, double share, double reach = 0.6) {
+    const double a = width / 2.0, b = width / 4.0;
+    const double t = share * 2 * M_PI;
+    const int x = qRound(left + a + reach * a * std::sin(t));
+    const int y = qRound(top + b - reach * b * std::cos(t));
+    return img.pixelColor(x, y);
+}
+
+int countDark(const QImage& img, const QRect& r) {
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += img.pixelColor(x, y).lightness() < 60;
+    return n;
+}
+
+} // namespace
+
+class Pie3DTest : public QObject {
+    Q_OBJECT
+private slots:
+    void shadesAreThreeQuartersRoundedToEven() {
+        QCOMPARE(pieShade(255), 191u);
+        QCOMPARE(pieShade(65535), 49151u);
+        QCOMPARE(pieShade(2), 2u); // 1.5 goes to the even 2
+        QCOMPARE(pieShade(6), 4u); // 4.5 goes to the even 4
+        QCOMPARE(pieShade(0xFFFFFFFF), 3221225471u);
+    }
+
+    void quarterLiesInTheUpperRightOfBothFaces() {
+        const QImage img = paint(25, 0, 0, 100);
+        for (int top : {0, 50}) { // upper face, then lower face
+            const QColor wedge = top ? kYellowShade : kYellow;
+            const QColor face = top ? kRedShade : kRed;
+            QCOMPARE(at(img, 0, top, 100, 0.05, 0.8), wedge);
+            QCOMPARE(at(img, 0, top, 100, 0.20, 0.8), wedge);
+            QCOMPARE(at(img, 0, top, 100, 0.30, 0.8), face);
+            QCOMPARE(at(img, 0, top, 100, 0.70, 0.8), face);
+            QCOMPARE(at(img, 0, top, 100, 0.95, 0.8), face);
+        }
+    }
+
+    void halfIsTheRightHalfWherEverThePieStands() {
+        for (QPoint origin : {QPoint(0, 0), QPoint(37, 211)}) {
+            const QImage img = paint(50, origin.x(), origin.y(), 120);
+            for (double share : {0.1, 0.25, 0.4})
+                QCOMPARE(at(img, origin.x(), origin.y(), 120, share), kYellow);
+            for (double share : {0.6, 0.75, 0.9})
+                QCOMPARE(at(img, origin.x(), origin.y(), 120, share), kRed);
+        }
+    }
+
+    void noneAndAllFillTheFace() {
+        const QImage none = paint(0, 0, 0, 100);
+        const QImage all = paint(100, 0, 0, 100);
+        for (double share : {0.1, 0.4, 0.6, 0.9}) {
+            QCOMPARE(at(none, 0, 0, 100, share), kRed);
+            QCOMPARE(at(all, 0, 0, 100, share), kYellow);
+        }
+    }
+
+    void sideIsBlackBetweenTheFaces() {
+        const QImage img = paint(30, 0, 0, 100);
+        QCOMPARE(img.pixelColor(2, 50), QColor(Qt::black));
+        QCOMPARE(img.pixelColor(97, 50), QColor(Qt::black));
+        QCOMPARE(img.pixelColor(50, 110), QColor(Qt::white)); // below the lower face
+        QCOMPARE(img.pixelColor(101, 50), QColor(Qt::white)); // right of the pie
+    }
+
+    void labelsAreWrittenOnTheLowerFace() {
+        // No wedge, so no radius crosses the text boxes.
+        const QImage bare = paint(0, 0, 0, 200);
+        const QImage labelled = paint(0, 0, 0, 200, "Disk");
+        // Lower face (0, 100)-(200, 200): cx 100, cy 150; percentage at y 113, caption at 149.
+        const QRect percentText(90, 113, 40, 12);
+        const QRect captionText(84, 149, 30, 12);
+        QVERIFY(countDark(bare, percentText) > 5);
+        QVERIFY(countDark(labelled, captionText) > 5);
+        QCOMPARE(countDark(bare, captionText), 0);
+        // The text sits on the wedge colour.
+        QCOMPARE(labelled.pixelColor(85, 149), kYellow);
+    }
+};
+
+QTEST_MAIN(Pie3DTest)
+#include "pie3d_test.moc"

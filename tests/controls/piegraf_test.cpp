@@ -1,0 +1,195 @@
+#include "controls/PieGraf.h"
+#include <QAccessible>
+#include <QtTest>
+
+using namespace vok;
+
+namespace {
+
+constexpr quint32 kMain = 0x008000;  // green
+constexpr quint32 kSlice = 0x0000FF; // red
+constexpr quint32 kText = 0xFF0000;  // blue, seen nowhere else
+
+QColor bgr(quint32 c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+QImage shot(TPieGraf& pie) {
+    return pie.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The rectangle covered by pixels of exactly this colour inside the area.
+QRect extent(const QImage& img, quint32 colour, const QRect& area) {
+    QRect r;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (img.pixelColor(x, y) == bgr(colour))
+                r = r.united(QRect(x, y, 1, 1));
+    return r;
+}
+
+void makeTestPie(TPieGraf& pie) {
+    pie.setMainColor(kMain);
+    pie.setSliceColor(kSlice);
+    pie.setFontColor(kText);
+    QFont f("Arial");
+    f.setPixelSize(11);
+    f.setStyleStrategy(QFont::NoAntialias);
+    pie.setFont(f);
+}
+
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+class PieGrafTest : public QObject {
+    Q_OBJECT
+private slots:
+    void defaults() {
+        TPieGraf pie;
+        QCOMPARE(pie.width(), 100);
+        QCOMPARE(pie.height(), 100);
+        QCOMPARE(pie.mainColor(), quint32(32768));
+        QCOMPARE(pie.sliceColor(), quint32(255));
+        QCOMPARE(pie.edgeColor(), quint32(0));
+        QVERIFY(pie.showText());
+        QCOMPARE(pie.percent(), 0);
+        QCOMPARE(pie.caption(), QString());
+        QCOMPARE(pie.color(), quint32(0xC0C0C0));
+        QCOMPARE(pie.font().family(), QString("Arial"));
+        QCOMPARE(pie.fontColor(), quint32(0xFFFFFF));
+    }
+
+    void wedgesFollowPercent_data() {
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<quint32>("upperRight");
+        QTest::addColumn<quint32>("lowerRight");
+        QTest::addColumn<quint32>("lowerLeft");
+        QTest::addColumn<quint32>("upperLeft");
+        QTest::newRow("0") << 0 << kSlice << kSlice << kSlice << kSlice;
+        QTest::newRow("25") << 25 << kMain << kSlice << kSlice << kSlice;
+        QTest::newRow("50") << 50 << kMain << kMain << kSlice << kSlice;
+        QTest::newRow("75") << 75 << kMain << kMain << kMain << kSlice;
+        QTest::newRow("100") << 100 << kMain << kMain << kMain << kMain;
+    }
+    void wedgesFollowPercent() {
+        QFETCH(int, percent);
+        QFETCH(quint32, upperRight);
+        QFETCH(quint32, lowerRight);
+        QFETCH(quint32, lowerLeft);
+        QFETCH(quint32, upperLeft);
+        TPieGraf pie;
+        makeTestPie(pie);
+        pie.setShowText(false);
+        pie.setPercent(percent);
+        const QImage img = shot(pie);
+        QCOMPARE(img.pixelColor(70, 28), bgr(upperRight));
+        QCOMPARE(img.pixelColor(70, 72), bgr(lowerRight));
+        QCOMPARE(img.pixelColor(28, 72), bgr(lowerLeft));
+        QCOMPARE(img.pixelColor(28, 28), bgr(upperLeft));
+        // Outside the disc box the panel background shows.
+        QCOMPARE(img.pixelColor(5, 5), bgr(0xC0C0C0));
+    }
+
+    void percentIsClampedToItsRange() {
+        TPieGraf pie;
+        pie.setPercent(140);
+        QCOMPARE(pie.percent(), 100);
+        pie.setPercent(-3);
+        QCOMPARE(pie.percent(), 0);
+    }
+
+    void textsSitAtTheirPositions() {
+        TPieGraf pie;
+        makeTestPie(pie);
+        pie.setCaption("Disk");
+        pie.setPercent(42);
+        const QImage img = shot(pie);
+        // The caption is written from (39, 47), the figure from y = 72, both on the main colour.
+        const QRect caption = extent(img, kText, QRect(0, 40, 100, 25));
+        QVERIFY(!caption.isEmpty());
+        QVERIFY2(caption.left() >= 39 && caption.left() <= 41,
+                 qPrintable(QString::number(caption.left())));
+        QVERIFY(caption.top() >= 47);
+        const QRect figure = extent(img, kText, QRect(0, 70, 100, 26));
+        QVERIFY(!figure.isEmpty());
+        QVERIFY(figure.top() >= 72);
+        QCOMPARE(img.pixelColor(40, 47 + 1), bgr(kMain)); // opaque text background
+    }
+
+    void zeroPercentWritesOnSliceColour() {
+        TPieGraf pie;
+        makeTestPie(pie);
+        pie.setCaption("Memory");
+        const QImage img = shot(pie);
+        QVERIFY(!extent(img, kText, QRect(0, 40, 100, 56)).isEmpty());
+        QVERIFY(extent(img, kMain, img.rect()).isEmpty());
+    }
+
+    void showTextFalseWritesNothing() {
+        TPieGraf pie;
+        makeTestPie(pie);
+        pie.setCaption("Disk");
+        pie.setPercent(42);
+        pie.setShowText(false);
+        QVERIFY(extent(shot(pie), kText, pie.rect()).isEmpty());
+    }
+
+    void settersRedrawOnlyOnChange() {
+        TPieGraf pie;
+        const int start = pie.drawCount();
+        pie.setPercent(0);
+        pie.setMainColor(32768);
+        pie.setSliceColor(255);
+        pie.setEdgeColor(0);
+        pie.setShowText(true);
+        QCOMPARE(pie.drawCount(), start);
+        pie.setPercent(10);
+        pie.setMainColor(1);
+        pie.setSliceColor(2);
+        pie.setEdgeColor(3);
+        pie.setShowText(false);
+        QCOMPARE(pie.drawCount(), start + 5);
+    }
+
+    void captionAlwaysRepaints() {
+        TPieGraf pie;
+        pie.setCaption("Disk");
+        pie.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pie));
+        PaintCounter counter;
+        pie.installEventFilter(&counter);
+        QCoreApplication::processEvents();
+        counter.paints = 0;
+        QCoreApplication::processEvents();
+        QCOMPARE(counter.paints, 0);
+        pie.setCaption("Disk"); // the same text still repaints
+        QTRY_VERIFY(counter.paints > 0);
+    }
+
+    void accessibleNameValueAndDescription() {
+        QAccessible::setActive(true);
+        TPieGraf pie;
+        pie.setCaption("Drive C");
+        pie.setPercent(37);
+        pie.setHint("500 Free Mb / 1023 Mb Total Type is Hard drive");
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&pie);
+        QVERIFY(a);
+        QCOMPARE(a->text(QAccessible::Name), QString("Drive C"));
+        QCOMPARE(a->text(QAccessible::Value), QString("37%"));
+        QCOMPARE(a->text(QAccessible::Description),
+                 QString("500 Free Mb / 1023 Mb Total Type is Hard drive"));
+        QVERIFY(a->valueInterface());
+        QCOMPARE(a->valueInterface()->currentValue().toInt(), 37);
+    }
+};
+
+QTEST_MAIN(PieGrafTest)
+#include "piegraf_test.moc"

@@ -1,0 +1,192 @@
+#include "controls/Application.h"
+#include "controls/DriveComboBox.h"
+#include "controls/PieGraf.h"
+#include "controls/SharedState.h"
+#include "main/Unit1.h"
+#include "support/TestServices.h"
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest>
+
+using namespace vok;
+
+namespace {
+
+constexpr quint64 kGiB = 1024ull * 1024 * 1024;
+
+void setMemory(TestServices& t) {
+    t.memory.figures.memoryLoad = 37;
+    t.memory.figures.totalPhys = 16 * kGiB;
+    t.memory.figures.availPhys = 10 * kGiB;
+    t.memory.figures.totalVirtual = 128ull * 1024 * kGiB;
+    t.memory.figures.availVirtual = 96ull * 1024 * kGiB;
+}
+
+QStringList captions(QMenu* menu) {
+    QStringList out;
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator())
+            continue;
+        out << a->text();
+        if (a->menu())
+            out << captions(a->menu()).replaceInStrings(QRegularExpression("^"), "  ");
+    }
+    return out;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void designLayoutOn640Screen() {
+        TestServices t;
+        TfmVok fm(QSize(640, 480));
+        QCOMPARE(fm.size(), QSize(320, 188));
+        QCOMPARE(fm.windowTitle(), QString("Vok 97"));
+        QCOMPARE(fm.PieGraf2->geometry(), QRect(8, 0, 100, 100));
+        QCOMPARE(fm.PieGraf1->geometry(), QRect(112, 0, 100, 100));
+        QCOMPARE(fm.DriveComboBox1->geometry(), QRect(216, 0, 81, 22));
+        QCOMPARE(fm.Panel1->geometry(), QRect(8, 104, 289, 33));
+        QCOMPARE(fm.PieGraf2->caption(), QString("Memory"));
+        QCOMPARE(fm.PieGraf2->mainColor(), quint32(65535));
+        QCOMPARE(fm.PieGraf2->sliceColor(), quint32(16711680));
+        QCOMPARE(fm.PieGraf1->mainColor(), quint32(8454016));
+        QCOMPARE(fm.PieGraf1->sliceColor(), quint32(255));
+        QCOMPARE(fm.Timer1->interval(), 6000);
+        QVERIFY(fm.Timer1->isActive());
+        QVERIFY(fm.Dice1->isHidden() && fm.Dice2->isHidden());
+    }
+
+    void scalesOnceToOtherScreens() {
+        TestServices t;
+        TfmVok fm(QSize(1280, 960));
+        QCOMPARE(fm.size(), QSize(640, 376));
+        QCOMPARE(fm.PieGraf1->geometry(), QRect(224, 0, 200, 200));
+        QCOMPARE(fm.Panel1->geometry(), QRect(16, 208, 578, 66));
+        QCOMPARE(fm.Panel1->font().pixelSize(), 32);
+        TfmVok small(QSize(800, 600));
+        QCOMPARE(small.size(), QSize(400, 235));
+        QCOMPARE(small.PieGraf2->geometry(), QRect(10, 0, 125, 125));
+    }
+
+    void menuCaptionsAndMarks() {
+        TestServices t;
+        TfmVok fm(QSize(640, 480));
+        QStringList all;
+        for (QAction* top : fm.menuBar()->actions()) {
+            all << top->text();
+            if (top->menu())
+                all << captions(top->menu()).replaceInStrings(QRegularExpression("^"), "  ");
+        }
+        const QStringList expected = {"Memory",
+                                      "  Whats running . Window Names. ",
+                                      "  Memory Tree. Processes and Modules.",
+                                      "  Total",
+                                      "  Virtual",
+                                      "  Real",
+                                      "  Page File",
+                                      "  GDI",
+                                      "  System",
+                                      "  User",
+                                      "  Pie Graph Colors",
+                                      "    Free Space",
+                                      "    Used Space",
+                                      "    Text Font",
+                                      "    Set to Default",
+                                      "Disk",
+                                      "  All Disks",
+                                      "  Megabytes",
+                                      "  Kilobytes",
+                                      "  Bytes",
+                                      "  Directory Search",
+                                      "  Directory Tree",
+                                      "  File Search",
+                                      "  Pie Graph Colors",
+                                      "    Free Space",
+                                      "    Used Space",
+                                      "    Text Font",
+                                      "    Set to Default",
+                                      "Options",
+                                      "  Small Vok",
+                                      "  Medium Vok",
+                                      "  Large Vok",
+                                      "  Craps Game",
+                                      "  Reset Settings",
+                                      "  3D Pie Not Fully Functional",
+                                      "Help"};
+        QCOMPARE(all, expected);
+        QVERIFY(fm.Total1->isChecked());
+        QVERIFY(fm.Megabytes1->isChecked());
+        QVERIFY(!fm.N3D1->isChecked());
+        QVERIFY(!fm.GDI2->isCheckable());
+    }
+
+    void activationShowsDriveAndMemory() {
+        TestServices t;
+        setMemory(t);
+        TfmVok fm(QSize(640, 480));
+        fm.Kilobytes1Click();
+        fm.Real1Click();
+        fm.FormActivate();
+        QCOMPARE(fm.windowTitle(), QString("Vok 97 v2.4"));
+        QCOMPARE(fm.PieGraf1->hint(), QString("500 Free Mb / 1023 Mb Total Type is Hard drive"));
+        QCOMPARE(fm.PieGraf1->percent(), 49); // 500.5 of 1023.9
+        QCOMPARE(fm.PieGraf2->percent(), 37); // Total mode shows the load
+        QCOMPARE(fm.Panel1->text(), QString("Free Total Memory is 37 %"));
+        QCOMPARE(fm.Panel1->fontSize(), 12);
+        QVERIFY(fm.Megabytes1->isChecked() && !fm.Kilobytes1->isChecked());
+        QVERIFY(fm.Total1->isChecked() && !fm.Real1->isChecked());
+        QCOMPARE(shared().DiskUnits, quint8(2));
+        QCOMPARE(applicationTitle(), QString("Free Memory 37 %"));
+    }
+
+    void timerTickSetsTheTitleOnly() {
+        TestServices t;
+        setMemory(t);
+        TfmVok fm(QSize(640, 480));
+        fm.FormActivate();
+        const QString panel = fm.Panel1->text();
+        t.memory.figures.memoryLoad = 81;
+        fm.Timer1Timer();
+        QCOMPARE(applicationTitle(), QString("Free Memory 81 %"));
+        QCOMPARE(fm.Panel1->text(), panel);
+        QCOMPARE(fm.PieGraf2->percent(), 37);
+    }
+
+    void showingTheWindowActivatesItOnce() {
+        TestServices t;
+        setMemory(t);
+        TfmVok fm(QSize(640, 480));
+        QCOMPARE(fm.activations(), 0);
+        fm.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fm));
+        QTRY_COMPARE(fm.activations(), 1);
+        QCOMPARE(fm.windowTitle(), QString("Vok 97 v2.4"));
+        // A message box closing over the window is no new activation.
+        QMessageBox box(QMessageBox::Information, "x", "x", QMessageBox::Ok, &fm);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        box.close();
+        QTest::qWait(50);
+        QCOMPARE(fm.activations(), 1);
+    }
+
+    void activationWithoutTheDriveStillRuns() {
+        TestServices t;
+        setMemory(t);
+        TfmVok fm(QSize(640, 480));
+        fm.FormActivate();
+        // A drive table without C: the picker has nothing; activation still works.
+        t.drives.remove('C');
+        fm.FormActivate();
+        QCOMPARE(fm.Panel1->text(), QString("Free Total Memory is 37 %"));
+        QCOMPARE(fm.PieGraf1->hint(), QString("Not found Drive C Type is does not exist"));
+        QCOMPARE(fm.PieGraf1->percent(), 0);
+        QVERIFY(t.dialogs.errors.isEmpty());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"

@@ -1,0 +1,269 @@
+#include "main/SettingsStore.h"
+#include "platform/linux/LinuxSettingsFile.h"
+#include "support/FileSizeLimit.h"
+#include "support/TestServices.h"
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vok;
+
+namespace {
+
+const QStringList kSections{"Bet", "Settings", "Disk1", "Disk2", "Dir", "Files"};
+
+// What the main window holds at closing after a first run with nothing changed.
+SaveInput firstRunClose(const StoredSettings& s) {
+    SaveInput in;
+    in.bank = 500;
+    in.bet = 100;
+    in.pie1Main = 8454016;
+    in.pie1Slice = 255;
+    in.pie2Main = 65535;
+    in.pie2Slice = 16711680;
+    in.allColor = s.allColor;
+    in.allSlice = s.allSlice;
+    in.disk1 = s.disk1;
+    in.disk2 = s.disk2;
+    in.dir = s.dir;
+    in.files = s.files;
+    return in;
+}
+
+} // namespace
+
+class SettingsStoreTest : public QObject {
+    Q_OBJECT
+private slots:
+    void integers_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("decimal") << "8454016" << 8454016;
+        QTest::newRow("blanks around") << " 12 " << 12;
+        QTest::newRow("hex") << "0xFF" << 255;
+        QTest::newRow("bare 0x") << "0x" << -1;
+        QTest::newRow("hex with sign") << "0x-5" << -1;
+        QTest::newRow("hex garbage") << "0xFG" << -1;
+        QTest::newRow("word") << "blue" << -1;
+        QTest::newRow("trailing junk") << "12abc" << -1;
+        QTest::newRow("largest") << "2147483647" << 2147483647;
+        QTest::newRow("smallest") << "-2147483648" << int(-2147483648LL);
+        QTest::newRow("one too large") << "2147483648" << -1;
+        QTest::newRow("huge") << "99999999999999999999999" << -1;
+        QTest::newRow("hex too large") << "0x80000000" << -1;
+    }
+    void integers() {
+        QFETCH(QString, text);
+        QFETCH(int, expected);
+        QCOMPARE(settingInt(text, -1), expected);
+    }
+    void missingIntegerGivesDefault() { QCOMPARE(settingInt(std::nullopt, 42), 42); }
+
+    void firstRunLoadsDefaults() {
+        TestServices t;
+        const StoredSettings s = loadSettings(t.settings);
+        QCOMPARE(s.pie1Color, -1);
+        QCOMPARE(s.pie2Slice, -1);
+        QCOMPARE(s.allColor, 32768);
+        QCOMPARE(s.allSlice, 255);
+        for (const FontSetting& f : {s.disk1, s.disk2, s.dir, s.files}) {
+            QCOMPARE(f.color, 0u);
+            QCOMPARE(f.size, 8);
+            QCOMPARE(f.name, "Arial");
+        }
+        QCOMPARE(s.bet, -1);
+        QCOMPARE(s.total, -1);
+        // The pies keep their design colours but take Arial 8.
+        const PieLook disk = diskPieLook(s);
+        QVERIFY(!disk.mainColor && !disk.sliceColor && !disk.fontColor);
+        QCOMPARE(disk.fontName, QString("Arial"));
+        QCOMPARE(disk.fontSize, 8);
+    }
+
+    void firstRunSavesFontsAndAllDiskColoursOnly() {
+        TestServices t;
+        t.settings.write("Dir", "DirColor", "4");
+        t.settings.write("Files", "FontName", "Courier New");
+        const StoredSettings s = loadSettings(t.settings);
+        QVERIFY(saveSettings(t.settings, firstRunClose(s)));
+        for (const QString disk : {"Disk1", "Disk2"}) {
+            QCOMPARE(t.settings.read(disk, "FontName"), QString("Arial"));
+            QCOMPARE(t.settings.read(disk, "Fontsize"), QString("8"));
+            QCOMPARE(t.settings.read(disk, "Fontcolor"), std::nullopt); // black is not stored
+        }
+        QCOMPARE(t.settings.read("Settings", "AllColor"), QString("32768"));
+        QCOMPARE(t.settings.read("Settings", "AllSlice"), QString("255"));
+        QCOMPARE(t.settings.read("Settings", "Pie1Color"), QString("8454016"));
+        QCOMPARE(t.settings.read("Bet", "Total"), QString("500"));
+        // Neither screen was opened: their sections stay exactly as they were.
+        QCOMPARE(t.settings.names("Dir"), QStringList{"DirColor"});
+        QCOMPARE(t.settings.names("Files"), QStringList{"FontName"});
+        QCOMPARE(t.settings.saves, 1);
+        QVERIFY(t.dialogs.errors.isEmpty());
+    }
+
+    void outOfRangeValuesBecomeDefaults() {
+        TestServices t;
+        t.settings.write("Disk1", "Fontsize", "14");
+        t.settings.write("Disk2", "Fontsize", "6");
+        t.settings.write("Disk2", "Fontcolor", "-3");
+        t.settings.write("Dir", "dirsize", "12"); // any spelling of the name
+        t.settings.write("Files", "Fontsize", "7");
+        t.settings.write("Settings", "AllColor", "-7");
+        t.settings.write("Settings", "AllSlice", "0x10");
+        t.settings.write("Settings", "Pie1Color", "0xFF");
+        t.settings.write("Settings", "Pie2Color", "blue");
+        t.settings.write("Disk1", "FontName", "A font name well past twenty characters");
+        t.settings.write("Bet", "Total", "-20");
+        const StoredSettings s = loadSettings(t.settings);
+        QCOMPARE(s.disk1.size, 8);
+        QCOMPARE(s.disk2.size, 8);
+        QCOMPARE(s.disk2.color, 0u);
+        QCOMPARE(s.dir.size, 12);
+        QCOMPARE(s.files.size, 7);
+        QCOMPARE(s.allColor, 32768);
+        QCOMPARE(s.allSlice, 16);
+        QCOMPARE(s.pie1Color, 255);
+        QCOMPARE(s.pie2Color, -1);
+        QCOMPARE(s.disk1.name, "A font name well pas");
+        QCOMPARE(s.total, -20); // the game decides what to do with a bad bank
+    }
+
+    void pieLooksTakeOnlyUsableValues() {
+        StoredSettings s;
+        s.pie1Color = 255;
+        s.pie1Slice = 0; // black: the design colour stays
+        s.disk1 = {4194304, 11, "Courier"};
+        s.pie2Color = 65535;
+        s.disk2 = {0, 9, "Sys"};
+        QStringList calls;
+        auto setters = [&](const QString& pie) {
+            return PieSetters{
+                [&, pie](quint32 c) { calls << pie + " main " + QString::number(c); },
+                [&, pie](quint32 c) { calls << pie + " slice " + QString::number(c); },
+                [&, pie](quint32 c) { calls << pie + " font colour " + QString::number(c); },
+                [&, pie](const QString& n) { calls << pie + " font " + n; },
+                [&, pie](int z) { calls << pie + " size " + QString::number(z); }};
+        };
+        applyPieLook(diskPieLook(s), setters("disk"));
+        applyPieLook(memoryPieLook(s), setters("memory"));
+        QCOMPARE(calls,
+                 (QStringList{"disk main 255", "disk font Courier", "disk font colour 4194304",
+                              "disk size 11", "memory main 65535", "memory size 9"}));
+    }
+
+    void blackAndOtherUnworthyValuesKeepTheStoredOnes() {
+        TestServices t;
+        t.settings.write("Settings", "Pie1Color", "16711680");
+        t.settings.write("Bet", "Total", "900");
+        StoredSettings s = loadSettings(t.settings);
+        s.disk1 = {0, 13, "Ari"};
+        SaveInput in = firstRunClose(s);
+        in.pie1Main = 0;
+        in.bank = 50;
+        in.bet = 0;
+        in.dirCreated = true;
+        in.dir = {0, 6, "Sans"}; // four characters are too few for the screens' fonts
+        QVERIFY(saveSettings(t.settings, in));
+        QCOMPARE(t.settings.read("Settings", "Pie1Color"), QString("16711680"));
+        QCOMPARE(t.settings.read("Bet", "Total"), QString("900"));
+        QCOMPARE(t.settings.read("Bet", "Bet"), std::nullopt);
+        QVERIFY(t.settings.names("Disk1").isEmpty());
+        QVERIFY(t.settings.names("Dir").isEmpty());
+        QCOMPARE(loadSettings(t.settings).pie1Color, 16711680);
+    }
+
+    void openedScreensSaveTheirFonts() {
+        TestServices t;
+        t.settings.write("Files", "Fontsize", "9"); // stored under the spelling it already has
+        SaveInput in = firstRunClose(loadSettings(t.settings));
+        in.dirCreated = in.filesCreated = true;
+        in.dir = {255, 12, "Arial"};
+        in.files = {65535, 10, "Liberation Mono"};
+        in.bank = 51;
+        in.bet = 5;
+        QVERIFY(saveSettings(t.settings, in));
+        QCOMPARE(t.settings.names("Dir"), (QStringList{"DirColor", "DirSize", "FontName"}));
+        QCOMPARE(t.settings.names("Files"), (QStringList{"Fontsize", "FontColor", "FontName"}));
+        const StoredSettings s = loadSettings(t.settings);
+        QCOMPARE(s.dir.color, 255u);
+        QCOMPARE(s.dir.size, 12);
+        QCOMPARE(s.files.color, 65535u);
+        QCOMPARE(s.files.size, 10);
+        QCOMPARE(s.files.name, "Liberation Mono");
+        QCOMPARE(s.total, 51);
+        QCOMPARE(s.bet, 5);
+    }
+
+    void resetAsksAndClearsOnlyOnYes() {
+        TestServices t;
+        t.settings.write("Settings", "Pie1Color", "255");
+        t.dialogs.answers = {Answer::No, Answer::Cancel};
+        QVERIFY(!resetSettings(t.settings));
+        QVERIFY(!resetSettings(t.settings));
+        QCOMPARE(t.settings.read("Settings", "Pie1Color"), QString("255"));
+        QCOMPARE(t.dialogs.confirmations,
+                 QStringList(2, "Are you sure you wish to clear all saved settings?"));
+        QCOMPARE(t.dialogs.confirmButtons, QList<Buttons>(2, Buttons::YesNoCancel));
+        QVERIFY(t.dialogs.messages.isEmpty());
+    }
+
+    void resetThenCloseLeavesNoneOfTheSections() {
+        TestServices t;
+        for (const QString& section : kSections)
+            t.settings.write(section, "x", "1");
+        t.settings.write("Elsewhere", "y", "2");
+        StoredSettings s = loadSettings(t.settings);
+        QVERIFY(resetSettings(t.settings));
+        QCOMPARE(
+            t.dialogs.messages,
+            QStringList{
+                "Saved settings have been cleared. Close and restart Vok to return to defaults"});
+        SaveInput in = firstRunClose(s);
+        in.settingsCleared = true;
+        in.dirCreated = in.filesCreated = true;
+        QVERIFY(saveSettings(t.settings, in));
+        QCOMPARE(t.settings.sections(), QStringList{"Elsewhere"});
+    }
+
+    void failuresAreShownOnceAndNeverAsSuccess() {
+        TestServices t;
+        t.settings.failSaves = true;
+        QVERIFY(!saveSettings(t.settings, firstRunClose(loadSettings(t.settings))));
+        QCOMPARE(t.dialogs.errors.size(), 1);
+        QVERIFY(t.dialogs.errors[0].contains(t.settings.location()));
+        QVERIFY(!resetSettings(t.settings)); // a reset that could not be stored is not one
+        QCOMPARE(t.dialogs.errors.size(), 2);
+        QVERIFY(t.dialogs.messages.isEmpty());
+    }
+
+    // The whole road on a real file: a disk that refuses the save leaves the old settings.
+    void fullDiskAtClosingKeepsTheOldFile() {
+        TestServices t;
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+        const QString path = home.path() + "/Vok95.conf";
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        const QByteArray before =
+            "[Settings]\nPie1Color=16711680\n[Notes]\ntext=" + QByteArray(3000, 'n') + "\n";
+        old.write(before);
+        old.close();
+        LinuxSettingsFile file;
+        SaveInput in = firstRunClose(loadSettings(file));
+        {
+            FileSizeLimit limit(2048);
+            QVERIFY(!saveSettings(file, in));
+        }
+        QCOMPARE(t.dialogs.errors.size(), 1);
+        QVERIFY(t.dialogs.errors[0].contains(path));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), before);
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"Vok95.conf"});
+    }
+};
+
+QTEST_MAIN(SettingsStoreTest)
+#include "settings_store_test.moc"
