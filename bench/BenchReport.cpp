@@ -1,0 +1,21 @@
+#include "bench/BenchReport.h"
+#include "platform/linux/PeakMemory.h"
+#include <cstdio>
+
+namespace vok::bench {
+
+void BenchReport::print(qint64 files, qint64 gridBytes) const {
+    const double seconds = double(nanos_) / 1e9;
+    const qint64 peak = peakResidentBytes();
+    const double perFile = files > 0 ? double(peak) / double(files) : 0.0;
+    std::printf("%s\n", qPrintable(what_));
+    std::printf("files            %lld\n", static_cast<long long>(files));
+    std::printf("seconds          %.3f\n", seconds);
+    std::printf("files/second     %.0f\n", seconds > 0 ? double(files) / seconds : 0.0);
+    std::printf("peak resident    %lld bytes (VmHWM)\n", static_cast<long long>(peak));
+    std::printf("peak bytes/file  %.1f\n", perFile);
+    if (gridBytes >= 0)
+        std::printf("grid bytes/row   %.1f\n", files > 0 ? double(gridBytes) / double(files) : 0.0);
+}
+
+} // namespace vok::bench

@@ -1,0 +1,21 @@
+#pragma once
+#include <QElapsedTimer>
+#include <QString>
+
+namespace vok::bench {
+
+// Times one run and prints files, seconds, files per second, peak resident memory and bytes
+// per row, one figure a line, for scripts to read.
+class BenchReport {
+public:
+    explicit BenchReport(QString what) : what_(std::move(what)) { clock_.start(); }
+    void stop() { nanos_ = clock_.nsecsElapsed(); }
+    void print(qint64 files, qint64 gridBytes) const;
+
+private:
+    QString what_;
+    QElapsedTimer clock_;
+    qint64 nanos_ = 0;
+};
+
+} // namespace vok::bench

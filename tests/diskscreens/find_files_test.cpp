@@ -1,0 +1,205 @@
+#include "controls/GridRows.h"
+#include "diskscreens/DirectoryTally.h"
+#include "diskscreens/FindFiles.h"
+#include "diskscreens/FoundFiles.h"
+#include "diskscreens/ScanCells.h"
+#include "platform/linux/LinuxDirectoryReader.h"
+#include "support/RemoveTree.h"
+#include "support/TestServices.h"
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+using namespace vok;
+
+namespace {
+
+// Every call of the callback as "dir|name".
+struct Calls {
+    QStringList seen;
+    int stopAt = 0; // 1-based call that returns false; 0 never
+    FileFoundCallback callback() {
+        return [this](const QString& dir, const DirEntry& rec) {
+            seen << dir + '|' + rec.name();
+            return seen.size() != stopAt;
+        };
+    }
+};
+
+} // namespace
+
+class FindFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void preOrderFilesBeforeSubdirectories() {
+        TestServices t;
+        auto& fs = t.directories;
+        fs.addFile("/d/a.txt", 1);
+        fs.addFile("/d/a_rather_long_subdirectory_name/b.txt", 1);
+        fs.addFile("/d/c.txt", 1);
+        fs.addFile("/d/a_rather_long_subdirectory_name/deeper/e", 1);
+        fs.addFile("/d/z/f", 1);
+        fs.addFile("/d/.hidden_file", 1);
+        fs.addFile("/d/.hidden_dir/never", 1);
+        Calls calls;
+        FindFiles("/d", "", calls.callback());
+        QCOMPARE(calls.seen,
+                 QStringList({"/d/|a.txt", "/d/|c.txt", "/d/|.hidden_file",
+                              "/d/a_rather_long_subdirectory_name/|b.txt",
+                              "/d/a_rather_long_subdirectory_name/deeper/|e", "/d/z/|f"}));
+    }
+    void rootNeedsNoSecondSeparator() {
+        TestServices t;
+        t.directories.addFile("/top", 1);
+        t.directories.addFile("/etc/x", 1);
+        Calls calls;
+        FindFiles("/", "*.*", calls.callback());
+        QCOMPARE(t.directories.walkedPaths, QStringList{"/"});
+        QCOMPARE(calls.seen, QStringList({"/|top", "/etc/|x"}));
+    }
+    void maskFiltersFilesOnly() {
+        TestServices t;
+        t.directories.addFile("/m/CONFIG.SYS", 1);
+        t.directories.addFile("/m/config.txt", 1);
+        t.directories.addFile("/m/notes.sys/con2.sys", 1); // a directory whose name matches
+        t.directories.addFile("/m/other/config2.sys", 1);
+        Calls calls;
+        FindFiles("/m", "con*.sys", calls.callback());
+        QCOMPARE(calls.seen, QStringList({"/m/|CONFIG.SYS", "/m/notes.sys/|con2.sys",
+                                          "/m/other/|config2.sys"}));
+    }
+    void callbackStopsTheWalkOnItsThirdFile() {
+        TestServices t;
+        t.directories.addFile("/s/1", 1);
+        t.directories.addFile("/s/x/2", 1);
+        t.directories.addFile("/s/x/3", 1);
+        t.directories.addFile("/s/x/4", 1);
+        t.directories.addFile("/s/y/5", 1);
+        Calls calls;
+        calls.stopAt = 3;
+        FindFiles("/s", "", calls.callback());
+        QCOMPARE(calls.seen, QStringList({"/s/|1", "/s/x/|2", "/s/x/|3"}));
+    }
+    void emptyStartWalksTheCurrentDirectory() {
+        TestServices t;
+        QTemporaryDir tmp;
+        QFile(tmp.path() + "/here.txt").open(QIODevice::WriteOnly);
+        LinuxDirectoryReader reader;
+        Services real = services();
+        real.directories = &reader;
+        ScopedServices scope(real);
+        const QString saved = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(tmp.path()));
+        Calls calls;
+        FindFiles("", "", calls.callback());
+        QDir::setCurrent(saved);
+        QCOMPARE(calls.seen, QStringList{QDir(tmp.path()).canonicalPath() + "/|here.txt"});
+    }
+    void searchIsBusyAndCancelsOnce() {
+        TestServices t;
+        for (int i = 0; i < 5; ++i)
+            t.directories.addFile(QString("/c/f%1").arg(i), 1);
+        t.directories.addFile("/c/sub/later", 1);
+        GridRows grid(4);
+        ScanState s;
+        int calls = 0;
+        bool busyDuring = false;
+        FindFiles(s, grid, "/c", "", [&](const QString&, const DirEntry&) {
+            busyDuring = s.SearchBusy;
+            if (++calls == 2)
+                s.CancelRequested = true; // as Esc does while input is let through
+            return true;
+        });
+        QVERIFY(busyDuring);
+        QCOMPARE(calls, 2);
+        QCOMPARE(t.dialogs.messages, QStringList{"Vok File Seach Cancelled"});
+        QVERIFY(!s.SearchBusy);
+        QVERIFY(!s.CancelRequested);
+        QCOMPARE(grid.cell(2, 0), QString("0"));
+    }
+    void progressHookRunsWhileTheWalkWorks() {
+        TestServices t;
+        for (int i = 0; i < 400; ++i)
+            t.directories.addFile(QString("/p/f%1").arg(i), 1);
+        QElapsedTimer clock;
+        clock.start();
+        qint64 last = 0, longestGap = 0;
+        int hooks = 0;
+        FindFiles(
+            "/p", "",
+            [&](const QString&, const DirEntry&) {
+                QThread::usleep(1000);
+                return true;
+            },
+            [&] {
+                ++hooks;
+                longestGap = std::max(longestGap, clock.elapsed() - last);
+                last = clock.elapsed();
+            });
+        QVERIFY2(hooks >= 3, qPrintable(QString::number(hooks)));
+        QVERIFY2(longestGap < 150, qPrintable(QString::number(longestGap)));
+    }
+    void foundRowsOnARealTreeKeepEveryByte() {
+        TestServices t;
+        QTemporaryDir tmp;
+        const QByteArray base = QFile::encodeName(tmp.path());
+        const QList<QByteArray> names = {"new\nline", "bad\xff", " blanks ", "Mixed.Case"};
+        QDir(tmp.path()).mkdir("sub");
+        qint64 want = 0;
+        for (int i = 0; i < names.size(); ++i) {
+            FILE* fp = std::fopen((base + "/sub/" + names[i]).constData(), "w");
+            QVERIFY(fp);
+            std::fputs(QByteArray(i + 1, 'x').constData(), fp);
+            std::fclose(fp);
+            want += i + 1;
+        }
+        LinuxDirectoryReader reader;
+        Services real = services();
+        real.directories = &reader;
+        ScopedServices scope(real);
+        GridRows grid(4);
+        ScanState s;
+        qint64 total = 0;
+        FindFiles(s, grid, tmp.path(), "*.*", [&](const QString& d, const DirEntry& rec) {
+            return AddFoundFile(grid, total, d, rec);
+        });
+        QCOMPARE(total, want);
+        QCOMPARE(grid.rows(), 1 + names.size());
+        QList<QByteArray> paths;
+        for (int r = 1; r < grid.rows(); ++r) {
+            paths << encodeFileName(grid.cell(0, r));
+            QCOMPARE(grid.cell(2, r), QString::number(r));
+            QVERIFY(reader.fileExists(grid.cell(0, r)));
+        }
+        std::sort(paths.begin(), paths.end());
+        QList<QByteArray> expected;
+        for (const QByteArray& n : names)
+            expected << base + "/sub/" + n;
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(paths, expected);
+        QVERIFY(removeTree(tmp.path()));
+    }
+    void tallySumsEachDirectoryOnItsOwn() {
+        TestServices t;
+        const qint64 mb = 1048576;
+        t.directories.addDirectory("/data");
+        t.directories.addFile("/data/old/x", 2 * mb);
+        for (int i = 0; i < 3; ++i)
+            t.directories.addFile(QString("/data/f%1").arg(i), mb);
+        QStringList dirs;
+        DirectoryTally tally([&](const QString& dir, qint64 bytes, int files) {
+            dirs << QString("%1 %2 %3").arg(dir).arg(bytes / mb).arg(files);
+        });
+        FindFiles("/data", "*.*",
+                  [&](const QString& d, const DirEntry& r) { return tally.add(d, r); });
+        tally.finish();
+        QCOMPARE(dirs, QStringList({"/data/ 3 3", "/data/old/ 2 1"}));
+        QCOMPARE(tally.fileCount(), 4);
+        QCOMPARE(tally.directoryCount(), 2);
+        QCOMPARE(tally.grandTotal(), 5 * mb);
+    }
+};
+
+QTEST_MAIN(FindFilesTest)
+#include "find_files_test.moc"

@@ -1,0 +1,75 @@
+#include "platform/FileNames.h"
+#include "platform/WildcardMask.h"
+#include <QFile>
+#include <QtTest>
+
+using namespace vok;
+
+class FileNamesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void bytesRoundTrip_data() {
+        QTest::addColumn<QByteArray>("raw");
+        QTest::newRow("utf-8") << QByteArray("\xc3\xa9t\xc3\xa9 \xf0\x9f\x98\x80.txt");
+        QTest::newRow("lone bytes") << QByteArray("bad\xff\xfe name");
+        QTest::newRow("cut sequence") << QByteArray("ab\xc3");
+        QTest::newRow("overlong slash") << QByteArray("x\xc0\xafy");
+        QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80z");
+        // A name that really holds the characters used for lone bytes.
+        QTest::newRow("escape range") << QByteArray("\xee\xbe\x80\xee\xbf\xbf");
+        QTest::newRow("newline and blanks") << QByteArray(" a\nb ");
+    }
+    void bytesRoundTrip() {
+        QFETCH(QByteArray, raw);
+        const QString text = decodeFileName(raw);
+        QCOMPARE(encodeFileName(text), raw);
+        // The text survives being stored as UTF-8, as the grid stores its cells.
+        QCOMPARE(encodeFileName(QString::fromUtf8(text.toUtf8())), raw);
+    }
+    void qtDecodingLosesBytesThatOursKeeps() {
+        // Two files that differ only in a non-UTF-8 byte must stay two names.
+        const QByteArray a("a\xff"), b("a\xfe");
+        QCOMPARE(QFile::decodeName(a), QFile::decodeName(b)); // why Qt's own is not used
+        QVERIFY(QFile::encodeName(QFile::decodeName(a)) != a);
+        QVERIFY(decodeFileName(a) != decodeFileName(b));
+        QCOMPARE(decodeFileName(QByteArray("caf\xc3\xa9")), QFile::decodeName("caf\xc3\xa9"));
+    }
+    void joiningNeverDoublesTheSeparator() {
+        QCOMPARE(joinPath("/", "a"), QString("/a"));
+        QCOMPARE(joinPath("/home", "a"), QString("/home/a"));
+        QCOMPARE(joinPath("/home/", "a"), QString("/home/a"));
+        QCOMPARE(withTrailingSlash("/"), QString("/"));
+        QCOMPARE(withTrailingSlash("/data"), QString("/data/"));
+    }
+
+    void masks() {
+        const struct {
+            const char *mask, *name;
+            bool match;
+        } cases[] = {
+            {"*.*", "Makefile", true},
+            {"*.*", ".bashrc", true},
+            {"", "x", true},
+            {"*.TXT", "readme.txt", true},
+            {"*.sys", "a.sys.bak", false},
+            {"con*.sys", "config2.sys", true},
+            {"a?c", "abc", true},
+            {"a?c", "ac", false},
+            {"*.", "README", true},
+            {"*.", "a.txt", false},
+            {"abc.", "ABC", true},
+            {"con*.*", "config", true},
+            {"con*.*", "autoexec", false},
+            {"*a*b", "xaxxaxb", true},
+            {"\xc3\x89*", "\xc3\xa9t\xc3\xa9", true}, // É* finds été
+        };
+        for (const auto& c : cases) {
+            const bool got =
+                WildcardMask(QString::fromUtf8(c.mask)).matches(QString::fromUtf8(c.name));
+            QVERIFY2(got == c.match, qPrintable(QString("%1 on %2").arg(c.mask, c.name)));
+        }
+    }
+};
+
+QTEST_MAIN(FileNamesTest)
+#include "file_names_test.moc"
