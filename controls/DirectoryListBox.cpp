@@ -28,7 +28,12 @@ QString parentOf(const QString& dir) {
 TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent) {
     setAccessibleName("Directories");
     connect(this, &QListWidget::itemDoubleClicked, this, &TDirectoryListBox::open);
-    setDirectory(QDir::currentPath());
+    // Starts where the working directory's drive is, without moving anything.
+    const QChar letter = services().drives->driveOfPath(QDir::currentPath());
+    drive_ = letter.toLower();
+    directory_ = letter.isNull() ? QString("/")
+                                 : normalized(services().drives->currentDirectory(letter));
+    fill();
 }
 
 void TDirectoryListBox::setDrive(QChar letter) {

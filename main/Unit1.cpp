@@ -5,6 +5,7 @@
 #include "controls/Fonts.h"
 #include "controls/PieGraf.h"
 #include "controls/SharedState.h"
+#include "diskscreens/Unit2.h"
 #include "platform/ErrorHandler.h"
 #include "platform/MemoryStatus.h"
 #include "platform/Services.h"
@@ -37,6 +38,7 @@ TfmVok::TfmVok(QSize screen, QWidget* parent) : QMainWindow(parent), screen_(scr
 }
 
 TfmVok::~TfmVok() {
+    dirScreen_.reset();
     if (shared().readout == Panel1)
         shared().readout = nullptr;
     if (shared().drivePicker == DriveComboBox1)

@@ -2,9 +2,11 @@
 #include "controls/DriveInfo.h"
 #include "platform/ResourceInfo.h"
 #include <QMainWindow>
+#include <memory>
 
 class QAction;
 class QApplication;
+class QDialog;
 class QPainter;
 class QMenu;
 class QTimer;
@@ -14,6 +16,7 @@ namespace vok {
 
 struct MemoryStatus;
 struct SizePreset;
+class TFmDir;
 class TPanel;
 class TPieGraf;
 class TDriveComboBox;
@@ -96,6 +99,7 @@ public:
     void guarded(void (TfmVok::*handler)());
 
     int activations() const { return activations_; }
+    TFmDir* dirScreen() const { return dirScreen_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -116,12 +120,14 @@ private:
     void showResource(ResourceKind kind, const QString& name);
     void loadSettings();
     void paint3DPiesOn(QPainter& p);
+    void showModal(QDialog* screen);
     // In 3D mode, brings the 3D pies up to date.
     void paint3DPies();
 
     DriveInfo driveInfo_{DriveInfo::Caller::MainWindow};
     QSize screen_;
     int activations_ = 0;
+    std::unique_ptr<TFmDir> dirScreen_;
     // The dice game's money, as loaded; the game itself arrives later.
     qint32 bank_ = -1;
     qint32 bet_ = -1;
