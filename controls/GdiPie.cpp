@@ -11,21 +11,25 @@ struct Sweep {
     double span;
 };
 
-double screenAngle(double cx, double cy, QPoint p) {
+// The angle at which a ray from the centre through p meets the ellipse, as the toolkit's arcs
+// count it: of the circle the ellipse was squeezed from. On a circle that is the ray's own angle.
+double arcAngle(double cx, double cy, double a, double b, QPoint p) {
     // Screen y grows downward; flip it so angles turn counterclockwise as seen.
-    const double deg = std::atan2(-(p.y() - cy), p.x() - cx) * 180.0 / M_PI;
+    const double deg = std::atan2(-(p.y() - cy) / b, (p.x() - cx) / a) * 180.0 / M_PI;
     return deg < 0 ? deg + 360.0 : deg;
 }
 
 Sweep sweep(int left, int top, int right, int bottom, QPoint start, QPoint end) {
     const double cx = (left + right) / 2.0;
     const double cy = (top + bottom) / 2.0;
-    const double a = screenAngle(cx, cy, start);
-    const double b = screenAngle(cx, cy, end);
-    double span = b - a;
+    const double ra = qMax(1.0, (right - left) / 2.0);
+    const double rb = qMax(1.0, (bottom - top) / 2.0);
+    const double from = arcAngle(cx, cy, ra, rb, start);
+    const double to = arcAngle(cx, cy, ra, rb, end);
+    double span = to - from;
     if (span <= 1e-9)
         span += 360.0;
-    return {a, span};
+    return {from, span};
 }
 
 } // namespace

@@ -2,8 +2,13 @@
 #include "controls/PieGraf.h"
 #include "main/SizePreset.h"
 #include "main/Unit1.h"
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace vok {
+
+// The picker's design height; set again so that rescaling after each preset does not compound.
+constexpr int kPickerHeight = 22;
 
 void TfmVok::applyPreset(const SizePreset& p) {
     for (QWidget* w : centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -19,10 +24,26 @@ void TfmVok::applyPreset(const SizePreset& p) {
     Panel1->setGeometry(8, PieGraf1->height() + 4, p.panelWidth, p.panelHeight);
     DriveComboBox1->setGeometry(PieGraf1->x() + PieGraf1->width() + 4, 0,
                                 width() - PieGraf1->x() - PieGraf1->width() - 12,
-                                DriveComboBox1->height());
+                                kPickerHeight);
     // The dice are placed here once the game exists.
     scaleForm(screen_);
+    keepOnScreen();
     Redraw3DPies();
+}
+
+// A larger preset must not push the window past the screen's edge.
+void TfmVok::keepOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || !isVisible())
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int x =
+        qBound(area.left(), frame.left(), qMax(area.left(), area.right() - frame.width() + 1));
+    const int y =
+        qBound(area.top(), frame.top(), qMax(area.top(), area.bottom() - frame.height() + 1));
+    if (x != frame.left() || y != frame.top())
+        move(pos() + QPoint(x - frame.left(), y - frame.top()));
 }
 
 void TfmVok::Small1Click() {

@@ -113,6 +113,7 @@ private:
     void scaleControls(int num, int den);
     void chooseUnit(int unit, QAction* chosen);
     void applyPreset(const SizePreset& preset);
+    void keepOnScreen();
     const MemoryStatus& measureMemory();
     // Shows a memory measure in the pie, the read-out and the hint; checks `checked` alone
     // among the four memory measures when given.

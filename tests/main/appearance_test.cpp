@@ -59,6 +59,9 @@ private slots:
         QCOMPARE(fm.size(), QSize(630, 376));
         QCOMPARE(fm.PieGraf1->geometry(), QRect(224, 0, 200, 200));
         QCOMPARE(fm.Panel1->fontSize(), 20);
+        fm.Medium1Click();
+        fm.Small1Click();
+        QCOMPARE(fm.DriveComboBox1->height(), 44); // rescaled once, not once per preset
     }
 
     void fontsStayLegible() {
