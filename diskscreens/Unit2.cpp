@@ -62,6 +62,7 @@ TFmDir::TFmDir(QWidget* parent) : QDialog(parent) {
 
     Label1 = new QLabel("Note: Clicking files will permit you to send to the recycle bin", client);
     Label1->setGeometry(8, 216, 440, 16);
+    Label1->setWordWrap(false);
 
     buildMenu();
     layout->setMenuBar(menuBar_);
@@ -243,6 +244,10 @@ void TFmDir::StringGrid1Click() {
         SelectedRow, scan.LastListedDir);
 }
 
+namespace {
+constexpr int kNoteHeight = 16;
+}
+
 void TFmDir::FormResize() {
     const int gridWidth = width() - 40;
     StringGrid1->resize(gridWidth, StringGrid1->height());
@@ -250,8 +255,11 @@ void TFmDir::FormResize() {
     DirectoryListBox1->resize(gridWidth, DirectoryListBox1->height());
     StringGrid1->setColWidth(0, int(roundHalfEven(gridWidth * 0.5)));
     StringGrid1->setColWidth(1, int(roundHalfEven(gridWidth * 0.4)));
-    Label1->move(Label1->x(), height() - 62);
-    const int listHeight = height() - menuBar_->height() - 80;
+    // Heights count from the client area under the menu; the title bar is the desktop's. The
+    // note sits at the bottom with the list ending just above it.
+    const int clientHeight = Label1->parentWidget()->height();
+    Label1->move(Label1->x(), clientHeight - kNoteHeight - 4);
+    const int listHeight = qMax(20, clientHeight - StringGrid1->y() - kNoteHeight - 8);
     StringGrid1->resize(StringGrid1->width(), listHeight);
     DirectoryListBox1->resize(DirectoryListBox1->width(), listHeight);
 }
