@@ -1,4 +1,5 @@
 #include "platform/Drive.h"
+#include <QDir>
 
 namespace vok {
 
@@ -12,6 +13,23 @@ bool DriveTable::find(QChar letter, Drive* out) {
         }
     }
     return false;
+}
+
+bool isAtOrBelow(const QString& path, const QString& dir) {
+    return path == dir || dir == "/" || path.startsWith(dir + '/');
+}
+
+QChar DriveTable::driveOfPath(const QString& path) {
+    const QString clean = QDir::cleanPath(path);
+    QChar best;
+    qsizetype bestLength = -1;
+    for (const Drive& d : drives()) {
+        if (isAtOrBelow(clean, d.mountPoint) && d.mountPoint.size() > bestLength) {
+            best = d.letter;
+            bestLength = d.mountPoint.size();
+        }
+    }
+    return best;
 }
 
 DriveType DriveTable::typeOf(QChar letter) {

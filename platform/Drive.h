@@ -34,12 +34,15 @@ public:
     virtual QString currentDirectory(QChar letter) = 0;
     // Makes dir the process's working directory and its drive's current directory.
     virtual bool changeDirectory(const QString& dir) = 0;
-    // Drive that holds path (the longest mount point that prefixes it), or a null QChar.
-    virtual QChar driveOfPath(const QString& path) = 0;
+    // Drive that holds path (the longest mount point that holds it), or a null QChar.
+    virtual QChar driveOfPath(const QString& path);
 
     // Convenience: the drive with this letter (case-insensitive), if present.
     bool find(QChar letter, Drive* out);
     DriveType typeOf(QChar letter);
 };
+
+// Whether path is dir itself or lies below it (both clean, absolute).
+bool isAtOrBelow(const QString& path, const QString& dir);
 
 } // namespace vok

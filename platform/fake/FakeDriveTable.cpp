@@ -50,17 +50,4 @@ bool FakeDriveTable::changeDirectory(const QString& dir) {
     return true;
 }
 
-QChar FakeDriveTable::driveOfPath(const QString& path) {
-    QChar best;
-    qsizetype bestLength = -1;
-    for (const Drive& d : drives_) {
-        const QString root = d.mountPoint.endsWith('/') ? d.mountPoint : d.mountPoint + '/';
-        if ((path == d.mountPoint || path.startsWith(root)) && d.mountPoint.size() > bestLength) {
-            best = d.letter;
-            bestLength = d.mountPoint.size();
-        }
-    }
-    return best;
-}
-
 } // namespace vok

@@ -17,7 +17,6 @@ public:
     DriveSpace space(QChar letter) override;
     QString currentDirectory(QChar letter) override;
     bool changeDirectory(const QString& dir) override;
-    QChar driveOfPath(const QString& path) override;
 
     QString workingDirectory; // what changeDirectory last set
     int spaceQueries = 0;

@@ -4,10 +4,6 @@
 
 namespace vok {
 
-static bool isAtOrBelow(const QString& path, const QString& dir) {
-    return path == dir || path.startsWith(dir + '/');
-}
-
 bool isNetworkFileSystem(const QString& fsType) {
     static const QSet<QString> network{"nfs",         "nfs4",      "cifs",       "smb3",
                                        "smbfs",       "ncpfs",     "ceph",       "afs",

@@ -1,16 +1,11 @@
 #include "platform/linux/LinuxDriveTable.h"
+#include "platform/FileNames.h"
 #include "platform/linux/SysfsDeviceProbe.h"
 #include <QDir>
 #include <QFile>
 #include <unistd.h>
 
 namespace vok {
-
-static bool isAtOrBelow(const QString& path, const QString& dir) {
-    if (dir == "/")
-        return path.startsWith('/');
-    return path == dir || path.startsWith(dir + '/');
-}
 
 LinuxDriveTable::LinuxDriveTable(TableReader readTable, SpaceQuery query,
                                  std::chrono::milliseconds limit,
@@ -50,7 +45,7 @@ QString LinuxDriveTable::currentDirectory(QChar letter) {
 
 bool LinuxDriveTable::changeDirectory(const QString& dir) {
     const QString path = QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(dir));
-    if (::chdir(QFile::encodeName(path).constData()) != 0)
+    if (::chdir(encodeFileName(path).constData()) != 0)
         return false;
     // Through a symbolic link the directory may lie on another drive than its name suggests.
     const QString reached = QDir::currentPath();
@@ -60,19 +55,6 @@ bool LinuxDriveTable::changeDirectory(const QString& dir) {
         current_.insert(letter, reached);
     }
     return true;
-}
-
-QChar LinuxDriveTable::driveOfPath(const QString& path) {
-    const QString clean = QDir::cleanPath(path);
-    QChar best;
-    qsizetype bestLength = -1;
-    for (const Drive& d : drives()) {
-        if (isAtOrBelow(clean, d.mountPoint) && d.mountPoint.size() > bestLength) {
-            best = d.letter;
-            bestLength = d.mountPoint.size();
-        }
-    }
-    return best;
 }
 
 } // namespace vok

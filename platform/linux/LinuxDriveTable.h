@@ -20,7 +20,6 @@ public:
     DriveSpace space(QChar letter) override;
     QString currentDirectory(QChar letter) override;
     bool changeDirectory(const QString& dir) override;
-    QChar driveOfPath(const QString& path) override;
 
 private:
     TableReader readTable_;
