@@ -2,8 +2,12 @@
 #include "platform/Colors.h"
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QHBoxLayout>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace vok {
 
@@ -47,12 +51,40 @@ std::optional<quint32> QtDialogService::chooseColor() {
 }
 
 std::optional<FontChoice> QtDialogService::chooseFont(const FontChoice& initial) {
-    bool ok = false;
-    const QFont f = QFontDialog::getFont(&ok, initial.font, owner());
-    if (!ok)
+    // The toolkit's font dialog has no colour; Vok's fonts carry one, so it sits beside it.
+    QDialog dialog(owner());
+    dialog.setWindowTitle("Font");
+    auto* fonts = new QFontDialog(initial.font, &dialog);
+    fonts->setWindowFlags(Qt::Widget);
+    fonts->setOption(QFontDialog::NoButtons);
+    quint32 colour = initial.color;
+    auto* colourButton = new QPushButton("Colour...", &dialog);
+    auto showColour = [&] {
+        QPixmap swatch(16, 16);
+        swatch.fill(toQColor(colour));
+        colourButton->setIcon(QIcon(swatch));
+    };
+    showColour();
+    QObject::connect(colourButton, &QPushButton::clicked, &dialog, [&] {
+        const QColor c = QColorDialog::getColor(toQColor(colour), &dialog);
+        if (c.isValid()) {
+            colour = fromQColor(c);
+            showColour();
+        }
+    });
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addWidget(colourButton);
+    row->addStretch();
+    row->addWidget(buttons);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addLayout(row);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    // QFontDialog has no colour; the colour stays what it was.
-    return FontChoice{f, initial.color};
+    return FontChoice{fonts->currentFont(), colour};
 }
 
 } // namespace vok
