@@ -90,7 +90,9 @@ TfmFiles::TfmFiles(QWidget* parent) : QDialog(parent) {
                         "config.sys and config2.sys; default is *.*",
                         client);
     Label1->setWordWrap(true);
-    Label1->setGeometry(176, 48, 295, 26);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The designed 26 pixels hold two lines; a wider substitute font needs a third.
+    Label1->setGeometry(176, 48, 295, qMax(26, Label1->heightForWidth(295)));
 
     Edit1 = new QLineEdit(client);
     Edit1->setAccessibleName("File mask");
