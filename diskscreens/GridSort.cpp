@@ -16,11 +16,19 @@ namespace {
 // smallest.
 std::vector<std::uint32_t> rankRows(const GridRows& grid, int count, SortKey key, bool descending,
                                     bool trimmed, WorkPacer& pacer) {
-    const int column = key == SortByColumn1 ? 1 : 0;
-    auto ranks = rankTexts(
-        std::size_t(count),
-        [&](std::size_t r) { return sortKeyPart(grid.cellUtf8(column, int(r)), key, trimmed); },
-        pacer);
+    std::vector<std::uint32_t> ranks;
+    if (key == SortByColumn1) {
+        // Size keys are made, not viewed: they live here while the ranking reads them.
+        std::vector<std::array<char, SizeKeyWidth>> room(static_cast<std::size_t>(count));
+        ranks = rankTexts(
+            std::size_t(count),
+            [&](std::size_t r) { return sizeSortKey(grid.cellUtf8(1, int(r)), room[r]); }, pacer);
+    } else {
+        ranks = rankTexts(
+            std::size_t(count),
+            [&](std::size_t r) { return sortKeyPart(grid.cellUtf8(0, int(r)), key, trimmed); },
+            pacer);
+    }
     if (descending) {
         const std::uint32_t top = *std::max_element(ranks.begin(), ranks.end());
         for (auto& r : ranks)

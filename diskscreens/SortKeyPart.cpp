@@ -42,6 +42,26 @@ QByteArrayView sortKeyPart(QByteArrayView text, SortKey key, bool trimmed) {
     }
 }
 
+QByteArrayView sizeSortKey(QByteArrayView text, std::array<char, SizeKeyWidth>& room) {
+    qsizetype first = 0;
+    while (first < text.size() && text[first] == ' ')
+        ++first;
+    if (first == text.size())
+        return text;
+    for (qsizetype i = first; i < text.size(); ++i)
+        if (text[i] < '0' || text[i] > '9')
+            return text;
+    // Leading zeros say nothing about the figure.
+    while (first + 1 < text.size() && text[first] == '0')
+        ++first;
+    const qsizetype digits = text.size() - first;
+    if (digits > SizeKeyWidth)
+        return text;
+    std::memset(room.data(), ' ', std::size_t(SizeKeyWidth - digits));
+    std::memcpy(room.data() + (SizeKeyWidth - digits), text.data() + first, std::size_t(digits));
+    return QByteArrayView(room.data(), SizeKeyWidth);
+}
+
 int compareOrdinal(QByteArrayView a, QByteArrayView b) {
     const qsizetype common = a.size() < b.size() ? a.size() : b.size();
     if (common > 0) {

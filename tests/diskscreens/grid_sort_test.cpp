@@ -2,6 +2,7 @@
 #include "controls/StringGrid.h"
 #include "diskscreens/GridSort.h"
 #include "diskscreens/RandomGrid.h"
+#include "diskscreens/ScanCells.h"
 #include "platform/VokError.h"
 #include "support/TestServices.h"
 #include <QElapsedTimer>
@@ -9,6 +10,7 @@
 #include <QtTest>
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 using namespace vok;
 
@@ -23,6 +25,24 @@ int ordinal(const QByteArray& a, const QByteArray& b) {
             return x < y ? -1 : 1;
     }
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+// Column 1 holds sizes or blanks. Sizes compare by their figures, whatever their width; a
+// blank or empty cell comes before every size, and blanks compare as text among themselves.
+std::optional<quint64> figureOf(const QByteArray& text) {
+    const QByteArray t = text.trimmed();
+    bool ok = false;
+    const quint64 v = t.toULongLong(&ok);
+    return ok && !t.isEmpty() ? std::optional<quint64>(v) : std::nullopt;
+}
+
+int sizeOrder(const QByteArray& a, const QByteArray& b) {
+    const auto x = figureOf(a), y = figureOf(b);
+    if (x && y)
+        return *x < *y ? -1 : *x > *y ? 1 : 0;
+    if (!x && !y)
+        return ordinal(a, b);
+    return x ? 1 : -1;
 }
 
 QByteArray literalKey(const GridRows& g, int row, int key, bool trim) {
@@ -54,7 +74,8 @@ void literalSort(GridRows& g, int n, int key, bool descending, bool trim,
             return;
         int pick = i;
         for (int j = descending ? i + 1 : i; j < n; ++j) {
-            const int c = ordinal(literalKey(g, j, key, trim), literalKey(g, pick, key, trim));
+            const QByteArray kj = literalKey(g, j, key, trim), kp = literalKey(g, pick, key, trim);
+            const int c = key == 1 ? sizeOrder(kj, kp) : ordinal(kj, kp);
             if (descending ? c > 0 : (key <= 1 ? c <= 0 : c < 0))
                 pick = j;
         }
@@ -88,9 +109,22 @@ void fillTieHeavy(GridRows& g, int n, QRandomGenerator& random) {
         ".hidden", "readme",      "Deleted ",      " ",           "",           "dir.d/a",
         "dir.d/b", "dir.d/b.txt", "/home/u/a.txt", "/home/u.v/b", "/home/u.v/", " /a/b.txt ",
         "\tx.y",   "é.txt",       "z/é",           "a/b/c.d.e",   "a.txt ",     "/a.b/c.txt"};
-    static const QStringList sizes{
-        "           5", "        1000", "         300", " ", "        4096", "",
-        "   123456789", "        4096"};
+    // Sizes of 1 TB and more outgrow the 12-character padding.
+    static const QStringList sizes{"           5",
+                                   "        1000",
+                                   "         300",
+                                   " ",
+                                   "        4096",
+                                   "",
+                                   "   123456789",
+                                   "        4096",
+                                   "999999999999",
+                                   "1000000000000",
+                                   "1000000000001",
+                                   "99999999999999",
+                                   "1000000000000",
+                                   "9223372036854775807",
+                                   "  "};
     g.setRows(n);
     for (int r = 0; r < n; ++r) {
         g.setCell(0, r, names[int(random.bounded(qsizetype(names.size())))]);
@@ -189,6 +223,26 @@ private slots:
         QCOMPARE(column(g, 1), (QStringList{size(1000), size(300), size(5)}));
         QCOMPARE(column(g, 0), (QStringList{"b", "c", "a"}));
         QCOMPARE(column(g, 2), (QStringList{"1", "2", "3"})); // positions stay put
+    }
+
+    void sizesOfATerabyteAndMoreSortByTheirFigures() {
+        const qint64 tb = 1000000000000;
+        GridRows g(3);
+        fillGrid(g, {{"small", SizeCellText(5)},
+                     {"big", SizeCellText(tb)},
+                     {"blank", " "},
+                     {"just below", SizeCellText(tb - 1)},
+                     {"huge", SizeCellText(100 * tb)}});
+        SortGrid(g, SortByColumn1, true);
+        QCOMPARE(column(g, 0), (QStringList{"huge", "big", "just below", "small", "blank"}));
+        bool busy = false, cancel = false;
+        SortSearchGrid(g, SortByColumn1, false, busy, cancel);
+        QCOMPARE(column(g, 0), (QStringList{"blank", "small", "just below", "big", "huge"}));
+        // Equal figures still tie as the selection sort has them: the last met first.
+        GridRows t(2);
+        fillGrid(t, {{"first", SizeCellText(tb)}, {"second", SizeCellText(tb)}});
+        SortTreeGrid(t, 2, SortByColumn1, false);
+        QCOMPARE(column(t, 0), (QStringList{"second", "first"}));
     }
 
     void equalSizesAscendingPutTheLastFirst() {

@@ -1,0 +1,332 @@
+#include "diskscreens/Unit4.h"
+#include "controls/DirectoryListBox.h"
+#include "controls/DriveComboBox.h"
+#include "controls/DriveInfo.h"
+#include "controls/MenuItem.h"
+#include "controls/Panel.h"
+#include "controls/ScreenFonts.h"
+#include "controls/SharedState.h"
+#include "controls/StringGrid.h"
+#include "diskscreens/FindFiles.h"
+#include "diskscreens/FoundFiles.h"
+#include "diskscreens/GridSort.h"
+#include "diskscreens/RecycleBin.h"
+#include "platform/DialogService.h"
+#include "platform/Drive.h"
+#include "platform/ErrorHandler.h"
+#include "platform/Services.h"
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vok {
+
+namespace {
+
+const char* const kWholeDrive =
+    "Doing an entire Drive may take a few minutes do you still wish to Continue?";
+
+// Lets input through while a sort works; Esc reaches the grid and sets the cancel flag.
+void letInputThrough() {
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+// One search or sort: the commands are disabled and the busy cursor is shown for its length,
+// and everything is restored on every way out, an error included. An Esc that came too late to
+// stop it must not stop the next one.
+class TfmFiles::Working {
+public:
+    explicit Working(TfmFiles& screen) : screen_(screen) {
+        screen_.setWorking(true);
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    }
+    ~Working() {
+        QApplication::restoreOverrideCursor();
+        screen_.scan.SearchBusy = false;
+        screen_.scan.CancelRequested = false;
+        screen_.setWorking(false);
+    }
+    Working(const Working&) = delete;
+    Working& operator=(const Working&) = delete;
+
+private:
+    TfmFiles& screen_;
+};
+
+TfmFiles::TfmFiles(QWidget* parent) : QDialog(parent) {
+    setObjectName("fmFiles");
+    setWindowTitle("Vok Search by Filename or Extension");
+    setFont(QFont("MS Sans Serif", 8));
+    resize(592, 362);
+
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(client, 1);
+
+    DriveComboBox1 = new TDriveComboBox(client);
+    DriveComboBox1->setGeometry(8, 48, 145, DriveComboBox1->sizeHint().height());
+    connect(DriveComboBox1, &TDriveComboBox::changed, this,
+            [this] { runGuarded([this] { DriveComboBox1Change(); }); });
+
+    DirectoryListBox1 = new TDirectoryListBox(client);
+    DirectoryListBox1->setGeometry(8, 72, 145, 65);
+
+    Panel1 = new TPanel(client);
+    Panel1->setGeometry(176, 8, 273, 33);
+    Panel1->setBevelInner(Bevel::Lowered);
+    Panel1->setBevelOuter(Bevel::Lowered);
+    Panel1->setBevelWidth(2);
+    Panel1->setFont(QFont("MS Sans Serif", 10));
+
+    Label1 = new QLabel("Enter a Dos type file mask for example *.* for all files;  con*.sys for "
+                        "config.sys and config2.sys; default is *.*",
+                        client);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The designed 26 pixels hold two lines; a wider substitute font needs a third.
+    Label1->setGeometry(176, 48, 295, qMax(26, Label1->heightForWidth(295)));
+
+    Edit1 = new QLineEdit(client);
+    Edit1->setAccessibleName("File mask");
+    Edit1->setGeometry(192, 112, 121, Edit1->sizeHint().height());
+
+    Button1 = new QPushButton("Begin Search", client);
+    Button1->setGeometry(344, 96, 137, 33);
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { runGuarded([this] { Button1Click(); }); });
+
+    StringGrid1 = new StringGrid(4, client);
+    StringGrid1->setGeometry(8, 144, 569, 185);
+    for (int c = 0; c < 4; ++c)
+        StringGrid1->setColWidth(c, 100);
+    StringGrid1->setDefaultRowHeight(24);
+    connect(StringGrid1, &StringGrid::selectCell, this,
+            [this](int col, int row) { StringGrid1SelectCell(col, row); });
+    connect(StringGrid1, &StringGrid::clicked, this,
+            [this] { runGuarded([this] { StringGrid1Click(); }); });
+    connect(StringGrid1, &StringGrid::keyPressed, this,
+            [this](int key) { StringGrid1KeyDown(key); });
+
+    buildMenu();
+    layout->setMenuBar(menuBar_);
+    runGuarded([this] { FormCreate(); });
+}
+
+void TfmFiles::buildMenu() {
+    menuBar_ = new QMenuBar(this);
+    auto run = [this](void (TfmFiles::*h)()) { return [this, h] { (this->*h)(); }; };
+    Sort1 = menuBar_->addMenu("Sort");
+    Sort1->setObjectName("Sort1");
+    FileName1 =
+        addMenuItem(Sort1, "File Path+Name", "FileName1", run(&TfmFiles::FileName1Click), true);
+    FileSize1 = addMenuItem(Sort1, "File Size", "FileSize1", run(&TfmFiles::FileSize1Click), true);
+    FileName2 = addMenuItem(Sort1, "File Name", "FileName2", run(&TfmFiles::FileName2Click), true);
+    FileExtension1 = addMenuItem(Sort1, "File Extension", "FileExtension1",
+                                 run(&TfmFiles::FileExtension1Click), true);
+    FilePath1 = addMenuItem(Sort1, "File Path", "FilePath1", run(&TfmFiles::FilePath1Click), true);
+    SortOrder1 = menuBar_->addMenu("Sort Order");
+    SortOrder1->setObjectName("SortOrder1");
+    AZAscending1 = addMenuItem(SortOrder1, "A..Z Ascending", "AZAscending1",
+                               run(&TfmFiles::AZAscending1Click), true);
+    ZADescending1 = addMenuItem(SortOrder1, "Z..A Descending", "ZADescending1",
+                                run(&TfmFiles::ZADescending1Click), true, true);
+    // A command of its own on the menu bar, not a menu.
+    Font1 = menuBar_->addAction("Font");
+    Font1->setObjectName("Font1");
+    connect(Font1, &QAction::triggered, this, [this] { runGuarded([this] { Font1Click(); }); });
+}
+
+void TfmFiles::FormCreate() {
+    scan.SearchBusy = false;
+    if (shared().drivePicker) {
+        DriveComboBox1->setDrive(shared().drivePicker->drive());
+        DirectoryListBox1->setDrive(shared().drivePicker->drive());
+    }
+    StringGrid1->setColWidth(0, 350);
+    StringGrid1->setColWidth(1, 100);
+    applyFontSetting(StringGrid1, shared().display.FilesFont);
+}
+
+void TfmFiles::FormResize() {
+    const int gridWidth = width() - 40;
+    // The grid also takes the height the window gives it below the search controls.
+    const int gridHeight = qMax(48, height() - menuBar_->height() - StringGrid1->y() - 8);
+    StringGrid1->resize(gridWidth, gridHeight);
+    StringGrid1->setColWidth(0, int(roundHalfEven(gridWidth * 10.0 / 17.0)));
+    StringGrid1->setColWidth(1, int(roundHalfEven(gridWidth / 4.0)));
+    StringGrid1->setColWidth(2, int(roundHalfEven(gridWidth / 6.0)));
+}
+
+void TfmFiles::DriveComboBox1Change() {
+    DirectoryListBox1->setDrive(DriveComboBox1->drive());
+}
+
+bool TfmFiles::isDriveRoot(const QString& dir) const {
+    const QString clean = QDir::cleanPath(dir);
+    for (const Drive& d : services().drives->drives())
+        if (QDir::cleanPath(d.mountPoint) == clean)
+            return true;
+    return false;
+}
+
+void TfmFiles::Button1Click() {
+    if (working_)
+        return;
+    const QString dir = DirectoryListBox1->directory();
+    const QString mask = Edit1->text();
+    if (isDriveRoot(dir) && mask.size() <= 3 &&
+        services().dialogs->confirm(kWholeDrive, Buttons::YesNo) != Answer::Yes)
+        return;
+    Working working(*this);
+    SearchTotalBytes = 0;
+    scan.CancelRequested = false;
+    scan.SearchBusy = false;
+    GridRows& rows = StringGrid1->cells();
+    for (int c = 0; c < 3; ++c)
+        rows.fillColumn(c, QStringLiteral(" "));
+    rows.setRows(0);
+    Panel1->setText(QStringLiteral("Scanning for files. "));
+    StringGrid1->setFocus();
+    FindFiles(
+        scan, rows, dir, mask,
+        [&rows, this](const QString& in, const DirEntry& rec) {
+            return AddFoundFile(rows, SearchTotalBytes, in, rec);
+        },
+        [this] { showWalkProgress(); });
+    rows.flush();
+    Panel1->setText(QStringLiteral("File list built sorting by size descending"));
+    SortSearchGrid(*StringGrid1, SortByColumn1, true, scan.SearchBusy, scan.CancelRequested,
+                   letInputThrough);
+    StringGrid1->viewport()->update();
+    Panel1->setText(QStringLiteral(" Total space ") +
+                    QString::number(roundHalfEven(double(SearchTotalBytes) / 1048576.0)) +
+                    QStringLiteral(" Mb"));
+}
+
+void TfmFiles::showWalkProgress() {
+    GridRows& rows = StringGrid1->cells();
+    rows.flush();
+    Panel1->setText(QStringLiteral("Scanning for files. ") + QString::number(rows.rows() - 1) +
+                    QStringLiteral(" found"));
+    letInputThrough();
+}
+
+void TfmFiles::sortRows(SortKey key, bool descending) {
+    Working working(*this);
+    SortSearchGrid(*StringGrid1, key, descending, scan.SearchBusy, scan.CancelRequested,
+                   letInputThrough);
+    StringGrid1->viewport()->update();
+}
+
+void TfmFiles::sortByKey(QAction* item, SortKey key) {
+    if (working_)
+        return;
+    checkOnly(item, {FileName1, FileSize1, FileName2, FileExtension1, FilePath1});
+    sortRows(key, ZADescending1->isChecked());
+}
+
+void TfmFiles::FileName1Click() {
+    sortByKey(FileName1, SortByColumn0);
+}
+void TfmFiles::FileSize1Click() {
+    sortByKey(FileSize1, SortByColumn1);
+}
+void TfmFiles::FileName2Click() {
+    sortByKey(FileName2, SortByFileName);
+}
+void TfmFiles::FileExtension1Click() {
+    sortByKey(FileExtension1, SortByExtension);
+}
+void TfmFiles::FilePath1Click() {
+    sortByKey(FilePath1, SortByPath);
+}
+
+void TfmFiles::sortInOrder(QAction* item, bool descending) {
+    if (working_)
+        return;
+    checkOnly(item, {AZAscending1, ZADescending1});
+    const SortKey key = FilePath1->isChecked()        ? SortByPath
+                        : FileExtension1->isChecked() ? SortByExtension
+                        : FileName2->isChecked()      ? SortByFileName
+                        : FileSize1->isChecked()      ? SortByColumn1
+                                                      : SortByColumn0;
+    sortRows(key, descending);
+}
+
+void TfmFiles::AZAscending1Click() {
+    sortInOrder(AZAscending1, false);
+}
+void TfmFiles::ZADescending1Click() {
+    sortInOrder(ZADescending1, true);
+}
+
+void TfmFiles::Font1Click() {
+    if (working_)
+        return;
+    if (chooseScreenFont(StringGrid1, &shared().display.FilesFont))
+        StringGrid1->viewport()->update();
+}
+
+void TfmFiles::StringGrid1KeyDown(int key) {
+    if (key == Qt::Key_Escape && scan.SearchBusy)
+        scan.CancelRequested = true;
+}
+
+void TfmFiles::StringGrid1SelectCell(int, int row) {
+    SelectedRow = row;
+}
+
+void TfmFiles::StringGrid1Click() {
+    // Rows move while a search or sort runs; a click then would name a file by chance.
+    if (working_)
+        return;
+    DeleteClickedFile(
+        StringGrid1->cells(), StringGrid1,
+        [this](const QString& text) {
+            Panel1->setFontSize(10);
+            Panel1->setText(text);
+        },
+        SelectedRow, QString());
+}
+
+void TfmFiles::setWorking(bool on) {
+    working_ = on;
+    for (QWidget* w : std::initializer_list<QWidget*>{Button1, DriveComboBox1, DirectoryListBox1})
+        w->setEnabled(!on);
+    for (QMenu* menu : {Sort1, SortOrder1}) {
+        menu->menuAction()->setEnabled(!on);
+        for (QAction* a : menu->actions())
+            a->setEnabled(!on);
+    }
+    Font1->setEnabled(!on);
+}
+
+void TfmFiles::done(int result) {
+    if (working_)
+        return;
+    QDialog::done(result);
+}
+
+void TfmFiles::keyPressEvent(QKeyEvent* e) {
+    // Esc is the search's cancel key; it never closes the screen, busy or not.
+    if (e->key() == Qt::Key_Escape) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void TfmFiles::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    runGuarded([this] { FormResize(); });
+}
+
+} // namespace vok

@@ -1,0 +1,84 @@
+#pragma once
+#include "diskscreens/ScanState.h"
+#include "diskscreens/SortKeyPart.h"
+#include <QDialog>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+namespace vok {
+
+class TDirectoryListBox;
+class TDriveComboBox;
+class TPanel;
+class StringGrid;
+
+// The file search screen: every file below a directory that matches a mask, with its full path
+// and size, largest first, the total, re-sorting, and sending a clicked file to the trash.
+class TfmFiles : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfmFiles(QWidget* parent = nullptr);
+
+    TDriveComboBox* DriveComboBox1;
+    TDirectoryListBox* DirectoryListBox1;
+    TPanel* Panel1;
+    QLabel* Label1;
+    QLineEdit* Edit1;
+    QPushButton* Button1;
+    StringGrid* StringGrid1;
+
+    QMenu *Sort1, *SortOrder1;
+    QAction *FileName1, *FileSize1, *FileName2, *FileExtension1, *FilePath1;
+    QAction *AZAscending1, *ZADescending1;
+    QAction* Font1;
+
+    ScanState scan; // SearchBusy and CancelRequested of the walk and the sorts
+    qint64 SearchTotalBytes = 0;
+    int SelectedRow = 0;
+
+    void FormCreate();
+    void FormResize();
+    void DriveComboBox1Change();
+    void Button1Click();
+    void FileName1Click();
+    void FileSize1Click();
+    void FileName2Click();
+    void FileExtension1Click();
+    void FilePath1Click();
+    void AZAscending1Click();
+    void ZADescending1Click();
+    void Font1Click();
+    void StringGrid1KeyDown(int key);
+    void StringGrid1SelectCell(int col, int row);
+    void StringGrid1Click();
+
+    // A search or a sort is running: the commands that would start another are disabled.
+    bool working() const { return working_; }
+
+    // Refused while a search or sort runs, so closing cannot pull the screen from under it.
+    void done(int result) override;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    class Working;
+    void buildMenu();
+    void setWorking(bool on);
+    bool isDriveRoot(const QString& dir) const;
+    void sortRows(SortKey key, bool descending);
+    void sortByKey(QAction* item, SortKey key);
+    void sortInOrder(QAction* item, bool descending);
+    void showWalkProgress();
+
+    QMenuBar* menuBar_ = nullptr;
+    bool working_ = false;
+};
+
+} // namespace vok
