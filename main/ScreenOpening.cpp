@@ -1,12 +1,17 @@
 #include "controls/SharedState.h"
 #include "diskscreens/Unit2.h"
+#include "diskscreens/Unit4.h"
 #include "main/Unit1.h"
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace vok {
 
 // A modal screen: the main window steps aside while it is open, and is activated again after.
 void TfmVok::showModal(QDialog* screen) {
     hide();
+    if (const QScreen* display = QGuiApplication::primaryScreen())
+        screen->move(display->availableGeometry().center() - screen->rect().center());
     screen->exec();
     show();
     activateWindow();
@@ -19,6 +24,14 @@ void TfmVok::DirectorySearch1Click() {
         shared().created(Screen::DirectorySpace) = true;
     }
     showModal(dirScreen_.get());
+}
+
+void TfmVok::FileSearch1Click() {
+    if (!shared().created(Screen::FileSearch)) {
+        filesScreen_ = std::make_unique<TfmFiles>();
+        shared().created(Screen::FileSearch) = true;
+    }
+    showModal(filesScreen_.get());
 }
 
 } // namespace vok

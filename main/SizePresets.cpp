@@ -23,8 +23,7 @@ void TfmVok::applyPreset(const SizePreset& p) {
     PieGraf1->move(p.pie1Left, 0);
     Panel1->setGeometry(8, PieGraf1->height() + 4, p.panelWidth, p.panelHeight);
     DriveComboBox1->setGeometry(PieGraf1->x() + PieGraf1->width() + 4, 0,
-                                width() - PieGraf1->x() - PieGraf1->width() - 12,
-                                kPickerHeight);
+                                width() - PieGraf1->x() - PieGraf1->width() - 12, kPickerHeight);
     // The dice are placed here once the game exists.
     scaleForm(screen_);
     keepOnScreen();

@@ -6,6 +6,7 @@
 #include "controls/PieGraf.h"
 #include "controls/SharedState.h"
 #include "diskscreens/Unit2.h"
+#include "diskscreens/Unit4.h"
 #include "platform/ErrorHandler.h"
 #include "platform/MemoryStatus.h"
 #include "platform/Services.h"
@@ -39,6 +40,7 @@ TfmVok::TfmVok(QSize screen, QWidget* parent) : QMainWindow(parent), screen_(scr
 
 TfmVok::~TfmVok() {
     dirScreen_.reset();
+    filesScreen_.reset();
     if (shared().readout == Panel1)
         shared().readout = nullptr;
     if (shared().drivePicker == DriveComboBox1)

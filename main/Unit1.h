@@ -17,6 +17,7 @@ namespace vok {
 struct MemoryStatus;
 struct SizePreset;
 class TFmDir;
+class TfmFiles;
 class TPanel;
 class TPieGraf;
 class TDriveComboBox;
@@ -100,6 +101,7 @@ public:
 
     int activations() const { return activations_; }
     TFmDir* dirScreen() const { return dirScreen_.get(); }
+    TfmFiles* filesScreen() const { return filesScreen_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -129,6 +131,7 @@ private:
     QSize screen_;
     int activations_ = 0;
     std::unique_ptr<TFmDir> dirScreen_;
+    std::unique_ptr<TfmFiles> filesScreen_;
     // The dice game's money, as loaded; the game itself arrives later.
     qint32 bank_ = -1;
     qint32 bet_ = -1;

@@ -1,5 +1,6 @@
 #include "controls/SharedState.h"
 #include "diskscreens/Unit2.h"
+#include "diskscreens/Unit4.h"
 #include "main/Unit1.h"
 #include "support/TestServices.h"
 #include <QAction>
@@ -55,6 +56,21 @@ private slots:
         fm.DirectorySearch1Click();
         QCOMPARE(fm.dirScreen(), first);
         QCOMPARE(closer.screen, first);
+    }
+
+    void fileSearchScreenToo() {
+        TestServices t;
+        TfmVok fm(QSize(640, 480));
+        fm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fm));
+        Closer closer{&fm};
+        closer.arm();
+        fm.FileSearch1->trigger();
+        QVERIFY(closer.mainHiddenMeanwhile);
+        QCOMPARE(closer.screen, static_cast<QDialog*>(fm.filesScreen()));
+        QVERIFY(shared().created(Screen::FileSearch));
+        QVERIFY(!shared().created(Screen::DirectorySpace));
+        QVERIFY(fm.isVisible());
     }
 };
 
