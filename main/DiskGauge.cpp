@@ -9,9 +9,7 @@
 namespace vok {
 
 void TfmVok::DriveComboBox1Change() {
-    QChar letter = DriveComboBox1->drive().toUpper();
-    if (letter.isNull())
-        letter = 'C';
+    const QChar letter = pickedDrive();
     shared().CurrentDrive = quint8(letter.unicode() - 64);
     Panel1->setFontSize(12);
     if (shared().DiskUnits == 0) {

@@ -7,6 +7,7 @@
 #include "controls/SharedState.h"
 #include "diskscreens/Unit2.h"
 #include "diskscreens/Unit4.h"
+#include "main/MemoryText.h"
 #include "platform/ErrorHandler.h"
 #include "platform/MemoryStatus.h"
 #include "platform/Services.h"
@@ -15,7 +16,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 namespace vok {
 
@@ -83,21 +83,23 @@ void TfmVok::FormActivate() {
     ++activations_;
     setWindowTitle(QString("Vok 97 v%1.%2").arg(kMajorVersion).arg(kMinorVersion));
     Panel1->setFontSize(12);
-    QChar letter = DriveComboBox1->drive().toUpper();
-    if (letter.isNull())
-        letter = 'C';
+    const QChar letter = pickedDrive();
     shared().CurrentDrive = quint8(letter.unicode() - 64);
     Panel1->setText(driveInfo_.DriveSpaceText(shared().CurrentDrive, 2));
     PieGraf1->setHint(Panel1->text() + " Type is " + driveInfo_.DriveTypeName(letter));
     PieGraf1->setPercent(int(roundHalfEven(driveInfo_.DriveFreePercent(shared().CurrentDrive))));
     MemoryStatus& m = shared().memoryStatus;
     m = services().memory->status();
-    PieGraf2->setPercent(m.totalVirtual == 0 ? 0
-                                             : int(roundHalfEven(double(m.availVirtual) /
-                                                                 double(m.totalVirtual) * 100)));
+    PieGraf2->setPercent(freePercent(m.totalVirtual, m.availVirtual));
     Megabytes1Click();
     Total1Click();
     Redraw3DPies();
+}
+
+QChar TfmVok::pickedDrive() const {
+    // An empty drive table leaves the picker without a drive; C then reads "Not found".
+    const QChar letter = DriveComboBox1->drive().toUpper();
+    return letter.isNull() ? QChar('C') : letter;
 }
 
 void TfmVok::Timer1Timer() {
@@ -113,7 +115,7 @@ void TfmVok::closeEvent(QCloseEvent* e) {
 int runVok(QApplication& app) {
     installFontSubstitutions();
     setApplicationTitle("Vok 97 for Windows 95");
-    setApplicationHelpFile("qrc:/help/vok.html");
+    setApplicationHelpFile("qrc:/help/main.html");
     TfmVok fm;
     fm.show();
     fm.activateWindow();

@@ -113,6 +113,8 @@ private:
                   bool checkable = false, bool checked = false);
     void scaleForm(QSize screen);
     void scaleControls(int num, int den);
+    // The picker's drive, upper case.
+    QChar pickedDrive() const;
     void chooseUnit(int unit, QAction* chosen);
     void applyPreset(const SizePreset& preset);
     void keepOnScreen();
