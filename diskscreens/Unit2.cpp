@@ -6,6 +6,7 @@
 #include "controls/MenuItem.h"
 #include "controls/Panel.h"
 #include "controls/ScreenFonts.h"
+#include "controls/ScreenFrame.h"
 #include "controls/SharedState.h"
 #include "controls/StringGrid.h"
 #include "diskscreens/GridSort.h"
@@ -14,8 +15,8 @@
 #include "platform/ErrorHandler.h"
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
-#include <QVBoxLayout>
 
 namespace vok {
 
@@ -25,15 +26,12 @@ TFmDir::TFmDir(QWidget* parent) : QDialog(parent) {
     setFont(QFont("MS Sans Serif", 8));
     resize(470, 278);
 
-    auto* client = new QWidget(this);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(client, 1);
+    QWidget* client = screenClientArea(this);
 
     DriveComboBox1 = new TDriveComboBox(client);
     DriveComboBox1->setGeometry(8, 0, 145, DriveComboBox1->sizeHint().height());
     connect(DriveComboBox1, &TDriveComboBox::changed, this,
-            [this] { runGuarded([this] { DriveComboBox1Change(); }); });
+            guardedSlot(this, &TFmDir::DriveComboBox1Change));
 
     Panel1 = new TPanel(client);
     Panel1->setGeometry(8, 24, 289, 41);
@@ -41,13 +39,13 @@ TFmDir::TFmDir(QWidget* parent) : QDialog(parent) {
     Panel1->setColor(0x000000);
     Panel1->setFontColor(0x00FFFF);
     Panel1->setFont(QFont("MS Sans Serif", 12));
-    connect(Panel1, &TPanel::clicked, this, [this] { runGuarded([this] { Panel1Click(); }); });
+    connect(Panel1, &TPanel::clicked, this, guardedSlot(this, &TFmDir::Panel1Click));
 
     DirectoryListBox1 = new TDirectoryListBox(client);
     DirectoryListBox1->setGeometry(8, 64, 289, 105);
     DirectoryListBox1->setFont(QFont("MS Sans Serif", 10));
     connect(DirectoryListBox1, &TDirectoryListBox::changed, this,
-            [this] { runGuarded([this] { DirectoryListBox1Change(); }); });
+            guardedSlot(this, &TFmDir::DirectoryListBox1Change));
 
     StringGrid1 = new StringGrid(3, client);
     StringGrid1->setGeometry(8, 64, 273, 129);
@@ -57,19 +55,17 @@ TFmDir::TFmDir(QWidget* parent) : QDialog(parent) {
     StringGrid1->hide();
     connect(StringGrid1, &StringGrid::selectCell, this,
             [this](int col, int row) { StringGrid1SelectCell(col, row); });
-    connect(StringGrid1, &StringGrid::clicked, this,
-            [this] { runGuarded([this] { StringGrid1Click(); }); });
+    connect(StringGrid1, &StringGrid::clicked, this, guardedSlot(this, &TFmDir::StringGrid1Click));
 
     Label1 = new QLabel("Note: Clicking files will permit you to send to the recycle bin", client);
     Label1->setGeometry(8, 216, 440, 16);
     Label1->setWordWrap(false);
 
     buildMenu();
-    layout->setMenuBar(menuBar_);
+    QDialog::layout()->setMenuBar(menuBar_);
     // Each time the screen is shown or the user comes back to it, it lists its directory anew.
     connect(new ActivationWatcher(this, ActivationWatcher::OtherPrograms::Count),
-            &ActivationWatcher::activated, this,
-            [this] { runGuarded([this] { FormActivate(); }); });
+            &ActivationWatcher::activated, this, guardedSlot(this, &TFmDir::FormActivate));
     runGuarded([this] { FormCreate(); });
 }
 

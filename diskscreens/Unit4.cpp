@@ -5,6 +5,7 @@
 #include "controls/MenuItem.h"
 #include "controls/Panel.h"
 #include "controls/ScreenFonts.h"
+#include "controls/ScreenFrame.h"
 #include "controls/SharedState.h"
 #include "controls/StringGrid.h"
 #include "diskscreens/FindFiles.h"
@@ -19,10 +20,10 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace vok {
 
@@ -66,15 +67,12 @@ TfmFiles::TfmFiles(QWidget* parent) : QDialog(parent) {
     setFont(QFont("MS Sans Serif", 8));
     resize(592, 362);
 
-    auto* client = new QWidget(this);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(client, 1);
+    QWidget* client = screenClientArea(this);
 
     DriveComboBox1 = new TDriveComboBox(client);
     DriveComboBox1->setGeometry(8, 48, 145, DriveComboBox1->sizeHint().height());
     connect(DriveComboBox1, &TDriveComboBox::changed, this,
-            [this] { runGuarded([this] { DriveComboBox1Change(); }); });
+            guardedSlot(this, &TfmFiles::DriveComboBox1Change));
 
     DirectoryListBox1 = new TDirectoryListBox(client);
     DirectoryListBox1->setGeometry(8, 72, 145, 65);
@@ -100,8 +98,7 @@ TfmFiles::TfmFiles(QWidget* parent) : QDialog(parent) {
 
     Button1 = new QPushButton("Begin Search", client);
     Button1->setGeometry(344, 96, 137, 33);
-    connect(Button1, &QPushButton::clicked, this,
-            [this] { runGuarded([this] { Button1Click(); }); });
+    connect(Button1, &QPushButton::clicked, this, guardedSlot(this, &TfmFiles::Button1Click));
 
     StringGrid1 = new StringGrid(4, client);
     StringGrid1->setGeometry(8, 144, 569, 185);
@@ -111,12 +108,12 @@ TfmFiles::TfmFiles(QWidget* parent) : QDialog(parent) {
     connect(StringGrid1, &StringGrid::selectCell, this,
             [this](int col, int row) { StringGrid1SelectCell(col, row); });
     connect(StringGrid1, &StringGrid::clicked, this,
-            [this] { runGuarded([this] { StringGrid1Click(); }); });
+            guardedSlot(this, &TfmFiles::StringGrid1Click));
     connect(StringGrid1, &StringGrid::keyPressed, this,
             [this](int key) { StringGrid1KeyDown(key); });
 
     buildMenu();
-    layout->setMenuBar(menuBar_);
+    QDialog::layout()->setMenuBar(menuBar_);
     runGuarded([this] { FormCreate(); });
 }
 
@@ -141,7 +138,7 @@ void TfmFiles::buildMenu() {
     // A command of its own on the menu bar, not a menu.
     Font1 = menuBar_->addAction("Font");
     Font1->setObjectName("Font1");
-    connect(Font1, &QAction::triggered, this, [this] { runGuarded([this] { Font1Click(); }); });
+    connect(Font1, &QAction::triggered, this, guardedSlot(this, &TfmFiles::Font1Click));
 }
 
 void TfmFiles::FormCreate() {

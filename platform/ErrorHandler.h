@@ -7,4 +7,9 @@ namespace vok {
 // a message box, leaving the window as it was.
 void runGuarded(const std::function<void()>& handler);
 
+// A slot that runs obj's handler guarded, for connecting a control's event to it.
+template <typename T> auto guardedSlot(T* obj, void (T::*handler)()) {
+    return [obj, handler] { runGuarded([obj, handler] { (obj->*handler)(); }); };
+}
+
 } // namespace vok
