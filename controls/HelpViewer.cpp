@@ -1,4 +1,5 @@
 #include "controls/HelpViewer.h"
+#include "controls/Application.h"
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -86,7 +87,8 @@ HelpViewer* showHelp(QWidget* parent) {
         if (!parent)
             viewer->setAttribute(Qt::WA_DeleteOnClose);
     }
-    viewer->showTopic(0);
+    // The application's help file names the first topic; without one, the list's first.
+    viewer->showTopic(qMax(0, topicOf(QUrl(applicationHelpFile()))));
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
