@@ -4,6 +4,6 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    vok::installLinuxServices();
+    vok::installPlatformServices();
     return vok::runVok(app);
 }

@@ -1,5 +1,5 @@
 #include "bench/BenchReport.h"
-#include "platform/linux/PeakMemory.h"
+#include "bench/PeakMemory.h"
 #include <cstdio>
 
 namespace vok::bench {

@@ -1,4 +1,4 @@
-#include "platform/linux/PeakMemory.h"
+#include "bench/PeakMemory.h"
 #include <QFile>
 
 namespace vok {

@@ -1,4 +1,4 @@
-#include "platform/linux/DriveRules.h"
+#include "platform/DriveRules.h"
 #include <QSet>
 #include <algorithm>
 

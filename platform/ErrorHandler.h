@@ -7,7 +7,8 @@ namespace vok {
 // a message box, leaving the window as it was.
 void runGuarded(const std::function<void()>& handler);
 
-// A slot that runs obj's handler guarded, for connecting a control's event to it.
+// A slot that runs obj's handler guarded: the one way a window connects an event, a menu command
+// or a timer to one of its handlers.
 template <typename T> auto guardedSlot(T* obj, void (T::*handler)()) {
     return [obj, handler] { runGuarded([obj, handler] { (obj->*handler)(); }); };
 }

@@ -1,4 +1,4 @@
-#include "platform/linux/IniText.h"
+#include "platform/IniText.h"
 
 namespace vok {
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QtGlobal>
 
 namespace vok {
 
@@ -10,22 +11,41 @@ class DirectoryReader;
 class Trash;
 class SettingsFile;
 
+// A service the program cannot run without: reaching it before it is installed stops the
+// program with the service's name rather than crashing somewhere later.
+template <typename T> class Required {
+public:
+    Required(T* service = nullptr) : service_(service) {}
+    T* operator->() const { return &require(); }
+    T& operator*() const { return require(); }
+    explicit operator bool() const { return service_ != nullptr; }
+    T* pointer() const { return service_; }
+
+private:
+    T& require() const {
+        if (!service_)
+            qFatal("A service was used before it was installed");
+        return *service_;
+    }
+    T* service_;
+};
+
 // The operating-system services and the dialog service the program uses. The program installs
-// the Linux ones at start; tests install fakes with ScopedServices.
+// the platform's ones at start; tests install fakes with ScopedServices.
 struct Services {
-    DriveTable* drives = nullptr;
-    MemoryInfo* memory = nullptr;
-    DialogService* dialogs = nullptr;
-    DirectoryReader* directories = nullptr;
-    Trash* trash = nullptr;
-    SettingsFile* settings = nullptr;
-    ResourceInfo* resources = nullptr;
+    Required<DriveTable> drives;
+    Required<MemoryInfo> memory;
+    Required<DialogService> dialogs;
+    Required<DirectoryReader> directories;
+    Required<Trash> trash;
+    Required<SettingsFile> settings;
+    Required<ResourceInfo> resources;
 };
 
 Services& services();
 
-// Installs the real services for the lifetime of the process.
-void installLinuxServices();
+// Installs this platform's services for the lifetime of the process.
+void installPlatformServices();
 
 // Replaces the services for one scope and restores the previous ones after it.
 class ScopedServices {

@@ -1,19 +1,9 @@
-#include "platform/linux/TimedSpaceQuery.h"
-#include <QFile>
+#include "platform/TimedSpaceQuery.h"
 #include <condition_variable>
-#include <sys/statvfs.h>
 #include <system_error>
 #include <thread>
 
 namespace vok {
-
-DriveSpace statvfsSpace(const QString& mountPoint) {
-    struct statvfs s;
-    if (::statvfs(QFile::encodeName(mountPoint).constData(), &s) != 0)
-        return {};
-    const quint64 unit = s.f_frsize ? s.f_frsize : s.f_bsize;
-    return DriveSpace{qint64(quint64(s.f_bavail) * unit), qint64(quint64(s.f_blocks) * unit)};
-}
 
 // Shared by the caller and the worker thread; the worker may outlive the caller, the query
 // object and even main(), so it touches nothing else.

@@ -10,9 +10,6 @@ namespace vok {
 
 using SpaceQuery = std::function<DriveSpace(const QString& mountPoint)>;
 
-// statvfs on the mount point: free is what the user can still write.
-DriveSpace statvfsSpace(const QString& mountPoint);
-
 // Runs a space query off the calling thread and gives up after a time limit, so that a network
 // mount that does not answer cannot freeze the window. A mount whose query is still hanging
 // answers "not ready" at once rather than starting another thread.

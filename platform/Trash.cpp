@@ -9,7 +9,7 @@ QString Trash::confirmationText(const QString& path) {
 }
 
 bool Trash::moveToTrash(const QString& path) {
-    DialogService* dialogs = services().dialogs;
+    const Required<DialogService>& dialogs = services().dialogs;
     if (!dialogs || dialogs->confirm(confirmationText(path), Buttons::YesNo) != Answer::Yes)
         return false;
     return move(path);

@@ -9,7 +9,7 @@
 
 namespace vok {
 
-void installLinuxServices() {
+void installPlatformServices() {
     static QtDialogService dialogs;
     services().dialogs = &dialogs;
     static LinuxDirectoryReader directories;

@@ -186,28 +186,20 @@ private:
 } // namespace
 
 bool LinuxDirectoryReader::walk(const QString& dir, WalkVisitor& visitor) {
-    const int fd = linuxfs::openDirectory(encodeFileName(dir));
-    if (fd < 0)
-        return false;
+    linuxfs::FileDescriptor fd = linuxfs::openDirectory(encodeFileName(dir));
     struct stat st;
-    if (::fstat(fd, &st) != 0) {
-        ::close(fd);
+    if (!fd.isOpen() || ::fstat(fd.get(), &st) != 0)
         return false;
-    }
-    Walk(visitor, st.st_dev).run(fd, st.st_ino);
+    Walk(visitor, st.st_dev).run(fd.release(), st.st_ino);
     return true;
 }
 
 bool LinuxDirectoryReader::fileExists(const QString& path) {
     QByteArray base;
-    const int dirFd = linuxfs::openParent(encodeFileName(path), &base);
-    if (dirFd < 0)
-        return false;
+    const linuxfs::FileDescriptor dir = linuxfs::openParent(encodeFileName(path), &base);
     struct stat st;
-    const bool found =
-        ::fstatat(dirFd, base.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISDIR(st.st_mode);
-    ::close(dirFd);
-    return found;
+    return dir.isOpen() && ::fstatat(dir.get(), base.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+           !S_ISDIR(st.st_mode);
 }
 
 } // namespace vok

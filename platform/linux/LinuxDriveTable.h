@@ -1,7 +1,9 @@
 #pragma once
 #include "platform/Drive.h"
-#include "platform/linux/DriveRules.h"
-#include "platform/linux/TimedSpaceQuery.h"
+#include "platform/DriveRules.h"
+#include "platform/TimedSpaceQuery.h"
+#include "platform/linux/MountInfo.h"
+#include "platform/linux/StatvfsSpace.h"
 #include <memory>
 
 namespace vok {

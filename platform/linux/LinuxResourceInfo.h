@@ -1,19 +1,9 @@
 #pragma once
-#include "platform/ResourceInfo.h"
+#include "platform/ResourceShare.h"
 #include <QByteArray>
 #include <optional>
 
 namespace vok {
-
-// A limit and how much of it is used; nullopt where it could not be read.
-struct ResourceUse {
-    std::optional<quint64> limit;
-    std::optional<quint64> used;
-};
-
-// The free share in whole per cent, rounded down; throws the system's texts on failure.
-int freeShare(const ResourceUse& use);
-int freeResourcePercent(ResourceKind kind, const ResourceUse& files, const ResourceUse& tasks);
 
 // The tasks (threads) a /proc/PID/status text counts for a user, by its real user id; 0 for
 // another user's process or a text without the fields.

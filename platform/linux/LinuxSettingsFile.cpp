@@ -1,5 +1,5 @@
 #include "platform/linux/LinuxSettingsFile.h"
-#include "platform/linux/IniText.h"
+#include "platform/IniText.h"
 #include <QDir>
 #include <QFileDevice>
 #include <QFileInfo>

@@ -25,9 +25,12 @@ bool writeAll(int fd, const QByteArray& data) {
     return true;
 }
 
-int openOrMakeDirectory(int atFd, const char* name) {
-    ::mkdirat(atFd, name, 0700);
-    return ::openat(atFd, name, linuxfs::directoryOpenFlags() | O_NOFOLLOW);
+linuxfs::FileDescriptor openOrMakeDirectory(const linuxfs::FileDescriptor& at, const char* name) {
+    if (!at.isOpen())
+        return {};
+    ::mkdirat(at.get(), name, 0700);
+    return linuxfs::FileDescriptor(
+        ::openat(at.get(), name, linuxfs::directoryOpenFlags() | O_NOFOLLOW));
 }
 
 // Home trash by rename: the info file is claimed first (O_EXCL gives a unique name), then the
@@ -35,49 +38,48 @@ int openOrMakeDirectory(int atFd, const char* name) {
 // a copy followed by a delete is never attempted.
 bool moveToHomeTrash(const QByteArray& absolutePath) {
     QByteArray base;
-    const int srcDir = linuxfs::openParent(absolutePath, &base);
-    if (srcDir < 0)
+    const linuxfs::FileDescriptor srcDir = linuxfs::openParent(absolutePath, &base);
+    if (!srcDir.isOpen())
         return false;
     const QByteArray dataHome =
         QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     QDir().mkpath(QFile::decodeName(dataHome));
-    const int home = linuxfs::openDirectory(dataHome);
-    const int trash = home < 0 ? -1 : openOrMakeDirectory(home, "Trash");
-    const int files = trash < 0 ? -1 : openOrMakeDirectory(trash, "files");
-    const int info = trash < 0 ? -1 : openOrMakeDirectory(trash, "info");
+    const linuxfs::FileDescriptor home = linuxfs::openDirectory(dataHome);
+    const linuxfs::FileDescriptor trash = openOrMakeDirectory(home, "Trash");
+    const linuxfs::FileDescriptor files = openOrMakeDirectory(trash, "files");
+    const linuxfs::FileDescriptor info = openOrMakeDirectory(trash, "info");
     bool moved = false;
-    if (files >= 0 && info >= 0) {
+    if (files.isOpen() && info.isOpen()) {
         const QByteArray record =
             "[Trash Info]\nPath=" + absolutePath.toPercentEncoding("/") + "\nDeletionDate=" +
             QDateTime::currentDateTime().toString(Qt::ISODate).left(19).toLatin1() + '\n';
         for (int n = 1; n < 10000 && !moved; ++n) {
             const QByteArray name = n == 1 ? base : base + '.' + QByteArray::number(n);
             const QByteArray infoName = name + ".trashinfo";
-            const int fd = ::openat(info, infoName.constData(),
-                                    O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
-            if (fd < 0) {
+            linuxfs::FileDescriptor fd(
+                ::openat(info.get(), infoName.constData(),
+                         O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+            if (!fd.isOpen()) {
                 if (errno == EEXIST)
                     continue;
                 break;
             }
             struct stat taken;
             const bool nameFree =
-                ::fstatat(files, name.constData(), &taken, AT_SYMLINK_NOFOLLOW) != 0;
-            const bool written = nameFree && writeAll(fd, record);
-            ::close(fd);
-            if (written && ::renameat(srcDir, base.constData(), files, name.constData()) == 0) {
+                ::fstatat(files.get(), name.constData(), &taken, AT_SYMLINK_NOFOLLOW) != 0;
+            const bool written = nameFree && writeAll(fd.get(), record);
+            fd.reset();
+            if (written &&
+                ::renameat(srcDir.get(), base.constData(), files.get(), name.constData()) == 0) {
                 moved = true;
             } else {
-                ::unlinkat(info, infoName.constData(), 0); // our own info file, nothing else
+                ::unlinkat(info.get(), infoName.constData(), 0); // our own info file, nothing else
                 if (!nameFree)
                     continue;
                 break;
             }
         }
     }
-    for (int fd : {srcDir, home, trash, files, info})
-        if (fd >= 0)
-            ::close(fd);
     return moved;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/linux/FileDescriptor.h"
 #include <QByteArray>
 #include <QList>
 
@@ -9,11 +10,11 @@ namespace vok::linuxfs {
 int directoryOpenFlags();
 
 // Opens the directory at path, following links on the way as a path lookup does. Paths longer
-// than the kernel's PATH_MAX are opened one component at a time. -1 on failure.
-int openDirectory(const QByteArray& path);
+// than the kernel's PATH_MAX are opened one component at a time. Holds nothing on failure.
+FileDescriptor openDirectory(const QByteArray& path);
 
 // Opens the directory that holds path's last component and gives that component's name.
-// -1 when path has no last component or its directory cannot be opened.
-int openParent(const QByteArray& path, QByteArray* baseName);
+// Holds nothing when path has no last component or its directory cannot be opened.
+FileDescriptor openParent(const QByteArray& path, QByteArray* baseName);
 
 } // namespace vok::linuxfs

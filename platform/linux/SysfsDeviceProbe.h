@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/linux/DriveRules.h"
+#include "platform/DriveRules.h"
 
 namespace vok {
 

@@ -1,4 +1,5 @@
-#include "platform/linux/DriveRules.h"
+#include "platform/DriveRules.h"
+#include "platform/linux/MountInfo.h"
 #include <QtTest>
 
 using namespace vok;

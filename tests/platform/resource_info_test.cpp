@@ -78,7 +78,7 @@ private slots:
 
     void fakeAnswersAndFailsAsTold() {
         TestServices t;
-        QCOMPARE(services().resources, &t.resources);
+        QCOMPARE(services().resources.pointer(), &t.resources);
         t.resources.gdi = 42;
         QCOMPARE(services().resources->freeResourcePercent(ResourceKind::GDI), 42);
         t.resources.failure = noUsage;

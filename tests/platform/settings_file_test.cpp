@@ -1,4 +1,4 @@
-#include "platform/linux/IniText.h"
+#include "platform/IniText.h"
 #include "platform/linux/LinuxSettingsFile.h"
 #include <QDir>
 #include <QFile>

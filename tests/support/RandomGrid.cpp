@@ -1,4 +1,4 @@
-#include "diskscreens/RandomGrid.h"
+#include "support/RandomGrid.h"
 #include "controls/GridRows.h"
 #include "diskscreens/GridSort.h"
 #include <QElapsedTimer>
