@@ -1,11 +1,8 @@
 #include "controls/DriveInfo.h"
-#include "controls/Panel.h"
-#include "controls/SharedState.h"
 #include "platform/Drive.h"
 #include "platform/Services.h"
 #include "platform/VokError.h"
 #include <QDir>
-#include <cmath>
 
 namespace vok {
 
@@ -26,16 +23,7 @@ DriveSpace spaceOf(int drive) {
     return letter.isNull() ? DriveSpace{} : services().drives->space(letter);
 }
 
-void setReadoutFontSize(int points) {
-    if (shared().readout)
-        shared().readout->setFontSize(points);
-}
-
 } // namespace
-
-qint64 roundHalfEven(double x) {
-    return qint64(std::nearbyint(x));
-}
 
 QChar DriveInfo::letterOf(int drive) {
     if (drive >= 1 && drive <= 26)
@@ -74,35 +62,33 @@ bool DriveInfo::DriveReady(QChar letter) const {
     return spaceOf(upper.unicode() - 64).totalBytes != -1;
 }
 
-QString DriveInfo::DriveSpaceText(int drive, int unit) const {
+DriveInfo::SpaceText DriveInfo::DriveSpaceText(int drive, SpaceUnit unit) const {
     if (drive > 26)
         drive = 3;
-    shared().CurrentDrive = quint8(drive);
-    if (unit < 1 || unit > 3)
-        unit = 2;
     const DriveSpace s = spaceOf(drive);
     const qint64 F = s.freeBytes;
     const qint64 T = s.totalBytes;
-    QString text;
+    SpaceText out{{}, 12, drive};
     switch (unit) {
-    case 3:
-        setReadoutFontSize(10);
-        text = QString("%1/%2 Free/Total Bytes").arg(F).arg(T);
+    case SpaceUnit::Bytes:
+        out.pointSize = 10;
+        out.text = QString("%1/%2 Free/Total Bytes").arg(F).arg(T);
         break;
-    case 1:
-        setReadoutFontSize(11);
-        text = QString("%1 Kb Free / %2 Kb Total").arg(roundHalfEven(double(F) / kKb)).arg(T / kKb);
+    case SpaceUnit::Kb:
+        out.pointSize = 11;
+        out.text =
+            QString("%1 Kb Free / %2 Kb Total").arg(roundHalfEven(double(F) / kKb)).arg(T / kKb);
         break;
     default:
-        setReadoutFontSize(12);
-        text = QString("%1 Free Mb / %2 Mb Total").arg(roundHalfEven(double(F) / kMb)).arg(T / kMb);
+        out.text =
+            QString("%1 Free Mb / %2 Mb Total").arg(roundHalfEven(double(F) / kMb)).arg(T / kMb);
         break;
     }
     if (F < 0) {
         const QChar letter = letterOf(drive);
-        text = "Not found Drive " + QString(letter.isNull() ? QChar(64 + drive) : letter);
+        out.text = "Not found Drive " + QString(letter.isNull() ? QChar(64 + drive) : letter);
     }
-    return text;
+    return out;
 }
 
 double DriveInfo::DriveFreePercent(int drive) const {

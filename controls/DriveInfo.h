@@ -1,11 +1,13 @@
 #pragma once
+#include "controls/Rounding.h"
+#include "controls/SpaceUnit.h"
 #include <QChar>
 #include <QString>
 
 namespace vok {
 
-// Turns a drive into what the gauges show. The main window and the all-disks screen each use
-// one; they differ only in the text of an invalid letter.
+// Turns a drive into what the gauges show. The main window and the all-disks screen (still to
+// come) each use one; they differ only in the text of an invalid letter.
 class DriveInfo {
 public:
     enum class Caller { MainWindow, AllDisks };
@@ -14,9 +16,14 @@ public:
     // "Hard drive", "Removable", ...; raises "Not a valid drive ID" for a letter outside A..Z.
     QString DriveTypeName(QChar letter) const;
     bool DriveReady(QChar letter) const;
-    // Free and total space in the unit (1 Kb, 2 Mb, 3 Bytes; others Mb). Records the drive as
-    // the current one and sets the read-out's font size for the unit.
-    QString DriveSpaceText(int drive, int unit) const;
+    // Free and total space in the unit, with the read-out's point size for that unit; the
+    // caller shows both.
+    struct SpaceText {
+        QString text;
+        int pointSize;
+        int drive; // the drive measured: a number past Z means C
+    };
+    SpaceText DriveSpaceText(int drive, SpaceUnit unit) const;
     double DriveFreePercent(int drive) const;
 
     // The letter of a drive number: 1 = A ... 26 = Z, 0 the drive of the working directory.
@@ -25,8 +32,5 @@ public:
 private:
     Caller caller_;
 };
-
-// Nearest integer with ties to the even neighbour.
-qint64 roundHalfEven(double x);
 
 } // namespace vok

@@ -1,5 +1,4 @@
 #include "controls/MenuItem.h"
-#include "platform/ErrorHandler.h"
 #include <QMenu>
 
 namespace vok {
@@ -13,7 +12,7 @@ QAction* addMenuItem(QMenu* menu, const QString& caption, const char* name,
     QObject::connect(a, &QAction::triggered, menu, [a, handler = std::move(handler)] {
         if (a->isCheckable())
             a->setChecked(!a->isChecked());
-        runGuarded(handler);
+        handler();
     });
     return a;
 }

@@ -1,5 +1,6 @@
 #include "controls/Pie3D.h"
 #include "controls/GdiPie.h"
+#include "controls/Rounding.h"
 #include "platform/Colors.h"
 #include <QFontMetrics>
 #include <QPainter>
@@ -9,11 +10,6 @@
 namespace vok {
 
 namespace {
-
-// Rounds to the nearest integer, ties to the even neighbour.
-int roundEven(double x) {
-    return int(std::nearbyint(x));
-}
 
 // Rays long enough that rounding the points to pixels cannot tilt them visibly.
 constexpr double kRayScale = 1000.0;
@@ -56,7 +52,7 @@ void Draw3DPie(QPainter& p, int percent, int left, int top, int width, quint32 f
                const QString& caption) {
     percent = std::clamp(percent, 0, 100);
     const int right = left + width;
-    const int h = roundEven(width * 0.5);
+    const int h = roundHalfEven(width * 0.5);
     const int b1 = top + h;
     const int b2 = b1 + h;
 
@@ -66,8 +62,8 @@ void Draw3DPie(QPainter& p, int percent, int left, int top, int width, quint32 f
 
     // The side, from the middle of the upper face to the middle of the lower one.
     p.setBrush(Qt::black);
-    const int sideTop = top - roundEven((top - b1) * 0.5);
-    const int sideBottom = b1 - roundEven((b1 - b2) * 0.5);
+    const int sideTop = top - roundHalfEven((top - b1) * 0.5);
+    const int sideBottom = b1 - roundHalfEven((b1 - b2) * 0.5);
     p.drawRoundedRect(QRect(left, sideTop, width - 1, sideBottom - sideTop - 1), 5, 5);
 
     p.setBrush(toQColor(face));

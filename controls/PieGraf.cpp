@@ -1,6 +1,7 @@
 #include "controls/PieGraf.h"
 #include "controls/GdiPie.h"
 #include "controls/PieGrafAccessible.h"
+#include "controls/Rounding.h"
 #include "platform/Colors.h"
 #include <QPainter>
 #include <cmath>
@@ -8,10 +9,6 @@
 namespace vok {
 
 namespace {
-// Nearest integer, ties to the even neighbour.
-int nint(double x) {
-    return int(std::nearbyint(x));
-}
 constexpr double kDegToRad = M_PI / 180.0;
 } // namespace
 
@@ -95,9 +92,10 @@ void TPieGraf::drawOn(QPainter& p) {
 
     const int m = R / 2;
     const int k = R - 4;
-    const QPoint top(m - 1, m + nint(k * std::sin(270 * kDegToRad)));
+    const QPoint top(m - 1, m + roundHalfEven(k * std::sin(270 * kDegToRad)));
     const double theta = (percent_ * 0.01 * 360 + 270) * kDegToRad;
-    const QPoint share(m + nint(k * std::cos(theta)) - 1, m + nint(k * std::sin(theta)) - 1);
+    const QPoint share(m + roundHalfEven(k * std::cos(theta)) - 1,
+                       m + roundHalfEven(k * std::sin(theta)) - 1);
     const QRectF disc(L + 4, T + 4, R - L - 9, B - T - 9);
 
     p.setPen(QPen(toQColor(edgeColor_), 1));

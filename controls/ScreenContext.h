@@ -1,12 +1,8 @@
 #pragma once
-#include "platform/MemoryStatus.h"
+#include <QChar>
 #include <QString>
-#include <array>
 
 namespace vok {
-
-class TPanel;
-class TDriveComboBox;
 
 // Colour, size and name of a stored font (name at most 20 characters).
 struct FontSetting {
@@ -23,35 +19,18 @@ struct SharedDisplaySettings {
     FontSetting FilesFont;
 };
 
-enum class Screen {
-    DirectorySpace,
-    FileSearch,
-    AllDisks,
-    RunningWindows,
-    DirectoryTree,
-    ProcessTree
+// What a screen may read and change of the main window. The main window owns it and hands it to
+// each screen it creates; a screen asks at the moment it needs a value, so it sees what the user
+// picked since.
+class ScreenContext {
+public:
+    // The drive the main window's picker shows, lower case; null when it shows none.
+    virtual QChar pickerDrive() const = 0;
+    // The colours and fonts the screens share.
+    virtual SharedDisplaySettings& display() = 0;
+
+protected:
+    ~ScreenContext() = default;
 };
-
-// The main window's program-wide state that every screen reads through shared().
-struct SharedState {
-    quint8 CurrentDrive = 0; // 1 = A ... 26 = Z
-    quint8 DiskUnits = 0;    // 1 = Kb, 2 = Mb, 3 = Bytes; 0 until first chosen
-    MemoryStatus memoryStatus;
-    bool SettingsCleared = false;
-    std::array<bool, 6> ScreenCreated{};
-    quint32 DefaultMainColor = 255;
-    quint32 DefaultSliceColor = 32768;
-    FontSetting Disk1Font;
-    FontSetting Disk2Font;
-    SharedDisplaySettings display;
-
-    // The main window's read-out panel and drive picker, once it exists.
-    TPanel* readout = nullptr;
-    TDriveComboBox* drivePicker = nullptr;
-
-    bool& created(Screen s) { return ScreenCreated[size_t(s)]; }
-};
-
-SharedState& shared();
 
 } // namespace vok

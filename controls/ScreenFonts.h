@@ -1,5 +1,5 @@
 #pragma once
-#include "controls/SharedState.h"
+#include "controls/ScreenContext.h"
 
 class QWidget;
 

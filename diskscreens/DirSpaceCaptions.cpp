@@ -1,5 +1,5 @@
 #include "diskscreens/DirSpaceCaptions.h"
-#include "controls/DriveInfo.h"
+#include "controls/Rounding.h"
 
 namespace vok {
 

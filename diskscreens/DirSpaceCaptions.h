@@ -1,10 +1,9 @@
 #pragma once
+#include "controls/SpaceUnit.h"
 #include "diskscreens/ScanState.h"
 #include <QString>
 
 namespace vok {
-
-enum class SpaceUnit { Mb, Kb, Bytes };
 
 // The directory space screen's status text for the last listing: "12 Mb 40 Files" style with
 // the count, "12 Mb" without; bytes read "N Bytes" after a listing and "N bytes" from the

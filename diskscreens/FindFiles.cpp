@@ -1,6 +1,4 @@
 #include "diskscreens/FindFiles.h"
-#include "controls/GridRows.h"
-#include "platform/DialogService.h"
 #include "platform/DirectoryReader.h"
 #include "platform/FileNames.h"
 #include "platform/Services.h"
@@ -15,17 +13,20 @@ namespace {
 class FindWalk : public WalkVisitor {
 public:
     FindWalk(const QString& dir, const QString& mask, const FileFoundCallback& callback,
-             const WalkProgress& progress, ScanState* cancellable)
-        : dir_(dir), mask_(mask), callback_(callback), ticker_(progress),
-          cancellable_(cancellable) {}
+             const ProgressHook& progress, const Job* job)
+        : dir_(dir), mask_(mask), callback_(callback), pacer_(progress, WorkPacer::kWalkStride),
+          job_(job) {}
 
     bool entry(const DirEntry& e) override {
-        ticker_.tick();
+        pacer_.step();
         if (!(e.attr & (AttrDirectory | AttrVolumeLabel)) &&
             (mask_.matchesEverything() || mask_.matches(e.name())) && !callback_(dir_, e))
             return false;
-        return !cancelled();
+        stopped_ = job_ && job_->cancelRequested();
+        return !stopped_;
     }
+    // The walk ended at a stop request, seen after an entry.
+    bool cancelled() const { return stopped_; }
     bool entersDirectory(const DirEntry& dir) override {
         return passesIncludeMask(dir.attr, IncludeDirectories);
     }
@@ -33,7 +34,7 @@ public:
         lengths_.push_back(dir_.size());
         dir_ += decodeFileName(rawName);
         dir_ += u'/';
-        ticker_.now();
+        pacer_.now();
     }
     void leave() override {
         dir_.truncate(lengths_.back());
@@ -41,43 +42,33 @@ public:
     }
 
 private:
-    bool cancelled() {
-        if (!cancellable_ || !cancellable_->CancelRequested)
-            return false;
-        services().dialogs->message(QStringLiteral("Vok File Seach Cancelled"));
-        cancellable_->SearchBusy = false;
-        cancellable_->CancelRequested = false;
-        return true;
-    }
-
     QString dir_;
     std::vector<qsizetype> lengths_;
     const WildcardMask mask_;
     const FileFoundCallback& callback_;
-    ProgressTicker ticker_;
-    ScanState* cancellable_;
+    WorkPacer pacer_;
+    const Job* job_;
+    bool stopped_ = false;
 };
 
-void walk(const QString& startDir, const QString& mask, const FileFoundCallback& callback,
-          const WalkProgress& progress, ScanState* cancellable) {
+JobOutcome walk(const QString& startDir, const QString& mask, const FileFoundCallback& callback,
+                const ProgressHook& progress, const Job* job) {
     const QString dir = withTrailingSlash(startDir.isEmpty() ? QDir::currentPath() : startDir);
-    FindWalk visitor(dir, mask, callback, progress, cancellable);
+    FindWalk visitor(dir, mask, callback, progress, job);
     services().directories->walk(dir, visitor);
+    return visitor.cancelled() ? JobOutcome::Cancelled : JobOutcome::Done;
 }
 
 } // namespace
 
 void FindFiles(const QString& startDir, const QString& mask, const FileFoundCallback& callback,
-               const WalkProgress& progress) {
+               const ProgressHook& progress) {
     walk(startDir, mask, callback, progress, nullptr);
 }
 
-void FindFiles(ScanState& state, GridRows& searchGrid, const QString& startDir, const QString& mask,
-               const FileFoundCallback& callback, const WalkProgress& progress) {
-    state.SearchBusy = true;
-    searchGrid.setCell(2, 0, QStringLiteral("0"));
-    walk(startDir, mask, callback, progress, &state);
-    state.SearchBusy = false;
+JobOutcome FindFiles(const Job& job, const QString& startDir, const QString& mask,
+                     const FileFoundCallback& callback, const ProgressHook& progress) {
+    return walk(startDir, mask, callback, progress, &job);
 }
 
 } // namespace vok

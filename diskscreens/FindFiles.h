@@ -1,13 +1,11 @@
 #pragma once
-#include "diskscreens/ScanState.h"
-#include "diskscreens/WalkProgress.h"
+#include "controls/Job.h"
+#include "controls/WorkPacer.h"
 #include "platform/DirEntry.h"
 #include <QString>
 #include <functional>
 
 namespace vok {
-
-class GridRows;
 
 // Called for each file found with the directory that holds it (ending in "/") and the entry;
 // false stops the whole walk at once.
@@ -16,15 +14,14 @@ using FileFoundCallback = std::function<bool(const QString& dir, const DirEntry&
 // Walks startDir (the current directory when empty) and every subdirectory on the same file
 // system, depth-first and pre-order: a directory's files matching mask (empty: "*.*") in the
 // order the file system gives them, then its subdirectories. Hidden subdirectories are not
-// entered; hidden files in the directories visited are reported. This is the directory tree
-// screen's walk: it cannot be cancelled.
+// entered; hidden files in the directories visited are reported. This is the walk of the
+// directory tree screen (still to come): it cannot be cancelled.
 void FindFiles(const QString& startDir, const QString& mask, const FileFoundCallback& callback,
-               const WalkProgress& progress = {});
+               const ProgressHook& progress = {});
 
-// The file search screen's walk: the same, with state.SearchBusy set while it runs, cell
-// (2, 0) of the search grid set to "0", and state.CancelRequested (set by Esc during the
-// progress hook) honoured after each entry with the message "Vok File Seach Cancelled".
-void FindFiles(ScanState& state, GridRows& searchGrid, const QString& startDir, const QString& mask,
-               const FileFoundCallback& callback, const WalkProgress& progress = {});
+// The file search screen's walk: the same, stopping after the entry during which the job was
+// asked to stop (by Esc while the progress hook lets input through).
+JobOutcome FindFiles(const Job& job, const QString& startDir, const QString& mask,
+                     const FileFoundCallback& callback, const ProgressHook& progress = {});
 
 } // namespace vok

@@ -1,11 +1,9 @@
 #include "diskscreens/GridSort.h"
 #include "controls/GridRows.h"
 #include "controls/StringGrid.h"
+#include "controls/WorkPacer.h"
 #include "diskscreens/KeyRanks.h"
 #include "diskscreens/SelectionReplay.h"
-#include "diskscreens/WorkPacer.h"
-#include "platform/DialogService.h"
-#include "platform/Services.h"
 #include <algorithm>
 
 namespace vok {
@@ -37,10 +35,10 @@ std::vector<std::uint32_t> rankRows(const GridRows& grid, int count, SortKey key
     return ranks;
 }
 
-// Sorts the first count rows; cancel, when given, is checked before each pass. Returns whether
-// the sort was cancelled.
-bool sortRows(GridRows& grid, int count, SortKey key, bool descending, bool trimmed,
-              const bool* cancel, const SortProgress& progress) {
+// Sorts the first count rows; the job's stop request, when given, is checked before each pass.
+// Returns whether the sort was cancelled.
+bool sortRows(GridRows& grid, int count, SortKey key, bool descending, bool trimmed, const Job* job,
+              const ProgressHook& progress) {
     if (key < SortByColumn0 || key > SortByPath)
         return false;
     count = std::min(count, grid.rows());
@@ -55,7 +53,7 @@ bool sortRows(GridRows& grid, int count, SortKey key, bool descending, bool trim
     const auto order =
         replaySelectionSort(ranks, lastMet ? TieRule::LastMet : TieRule::FirstMet, [&](int) {
             pacer.step();
-            cancelled = cancel && *cancel;
+            cancelled = job && job->cancelRequested();
             return cancelled;
         });
     // A grid whose rows were cut while the hook ran refuses the order and keeps its rows.
@@ -65,35 +63,25 @@ bool sortRows(GridRows& grid, int count, SortKey key, bool descending, bool trim
 
 } // namespace
 
-void SortGrid(GridRows& grid, SortKey key, bool descending, const SortProgress& progress) {
+void SortGrid(GridRows& grid, SortKey key, bool descending, const ProgressHook& progress) {
     sortRows(grid, grid.rows(), key, descending, true, nullptr, progress);
 }
 
-void SortSearchGrid(GridRows& grid, SortKey key, bool descending, bool& searchBusy,
-                    bool& cancelRequested, const SortProgress& progress) {
-    // Cleared on every way out, an error thrown from the hook included, or the screen would
-    // stay busy for the rest of the run.
-    struct Busy {
-        bool& flag;
-        ~Busy() { flag = false; }
-    } busy{searchBusy};
-    searchBusy = true;
-    const bool cancelled =
-        sortRows(grid, grid.rows(), key, descending, false, &cancelRequested, progress);
-    if (cancelled) {
-        services().dialogs->message("Vok File Sort has been Cancelled");
-        cancelRequested = false;
-    }
+JobOutcome SortSearchGrid(GridRows& grid, SortKey key, bool descending, const Job& job,
+                          const ProgressHook& progress) {
+    return sortRows(grid, grid.rows(), key, descending, false, &job, progress)
+               ? JobOutcome::Cancelled
+               : JobOutcome::Done;
 }
 
-void SortSearchGrid(StringGrid& grid, SortKey key, bool descending, bool& searchBusy,
-                    bool& cancelRequested, const SortProgress& progress) {
+JobOutcome SortSearchGrid(StringGrid& grid, SortKey key, bool descending, const Job& job,
+                          const ProgressHook& progress) {
     grid.setFocus();
-    SortSearchGrid(grid.cells(), key, descending, searchBusy, cancelRequested, progress);
+    return SortSearchGrid(grid.cells(), key, descending, job, progress);
 }
 
 void SortTreeGrid(GridRows& grid, int scanFileCount, SortKey key, bool descending,
-                  const SortProgress& progress) {
+                  const ProgressHook& progress) {
     if (key != SortByColumn0 && key != SortByColumn1)
         return;
     sortRows(grid, scanFileCount, key, descending, false, nullptr, progress);

@@ -1,15 +1,12 @@
 #pragma once
+#include "controls/Job.h"
+#include "controls/WorkPacer.h"
 #include "diskscreens/SortKeyPart.h"
-#include <functional>
 
 namespace vok {
 
 class GridRows;
 class StringGrid;
-
-// Run at least every 100 ms while a sort works, to let input through; it may set the cancel flag
-// of the file search variant.
-using SortProgress = std::function<void()>;
 
 // The order of a selection sort of the grid's rows by key, in place: only columns 0 and 1 move,
 // so a position column keeps numbering the rows from the top. Ascending by keys 0 and 1, of rows
@@ -17,20 +14,20 @@ using SortProgress = std::function<void()>;
 // first met. The result is exactly the selection sort's, computed in O(N log N).
 
 // Directory space screen: all rows, keys 0 to 4, keys 2 to 4 on the trimmed text.
-void SortGrid(GridRows& grid, SortKey key, bool descending, const SortProgress& progress = {});
+void SortGrid(GridRows& grid, SortKey key, bool descending, const ProgressHook& progress = {});
 
-// File search screen: all rows, keys 0 to 4 on the untrimmed text. searchBusy is set while it
-// runs and cleared after. cancelRequested is checked before each pass; when found set, the rows
-// placed so far stay, "Vok File Sort has been Cancelled" is shown and both flags are cleared.
-void SortSearchGrid(GridRows& grid, SortKey key, bool descending, bool& searchBusy,
-                    bool& cancelRequested, const SortProgress& progress = {});
+// File search screen: all rows, keys 0 to 4 on the untrimmed text. The job's stop request is
+// checked before each pass; when found, the rows placed so far stay and the sort reports
+// Cancelled.
+JobOutcome SortSearchGrid(GridRows& grid, SortKey key, bool descending, const Job& job,
+                          const ProgressHook& progress = {});
 // The same, giving the grid the keyboard focus first so that Esc reaches it.
-void SortSearchGrid(StringGrid& grid, SortKey key, bool descending, bool& searchBusy,
-                    bool& cancelRequested, const SortProgress& progress = {});
+JobOutcome SortSearchGrid(StringGrid& grid, SortKey key, bool descending, const Job& job,
+                          const ProgressHook& progress = {});
 
-// Directory tree screen: the first scanFileCount rows (never more than the grid holds), keys 0
-// and 1 only; other keys leave the grid as it is.
+// Directory tree screen (still to come): the first scanFileCount rows (never more than the grid
+// holds), keys 0 and 1 only; other keys leave the grid as it is.
 void SortTreeGrid(GridRows& grid, int scanFileCount, SortKey key, bool descending,
-                  const SortProgress& progress = {});
+                  const ProgressHook& progress = {});
 
 } // namespace vok

@@ -1,5 +1,5 @@
 #include "diskscreens/KeyRanks.h"
-#include "diskscreens/WorkPacer.h"
+#include "controls/WorkPacer.h"
 #include <algorithm>
 #include <bit>
 #include <cstring>

@@ -10,7 +10,7 @@ namespace vok {
 
 void ListDirectory(ScanState& state, GridRows& grid, const QString& dir, ListingVariant variant,
                    ListingSort firstSort, const std::function<void(const QString&)>& setCaption,
-                   const WalkProgress& progress) {
+                   const ProgressHook& progress) {
     const bool withPosition = variant == ListingVariant::DirectorySpace;
     state.LastListedDir = dir;
     // Every cell is blanked, in both variants: a stale name left below a shorter listing would
@@ -20,7 +20,7 @@ void ListDirectory(ScanState& state, GridRows& grid, const QString& dir, Listing
     state.ScanFileCount = 0;
     state.ScanByteTotal = 0;
 
-    ProgressTicker ticker(progress);
+    WorkPacer pacer(progress, WorkPacer::kWalkStride);
     int count = 0;
     qint64 total = 0;
     services().directories->list(withTrailingSlash(dir), IncludeFiles, [&](const DirEntry& e) {
@@ -38,7 +38,7 @@ void ListDirectory(ScanState& state, GridRows& grid, const QString& dir, Listing
             grid.appendRow({e.name(), SizeCellText(e.size)});
         }
         ++count;
-        ticker.tick();
+        pacer.step();
         return true;
     });
     grid.flush();

@@ -1,7 +1,7 @@
 #pragma once
+#include "controls/WorkPacer.h"
 #include "diskscreens/ScanState.h"
 #include "diskscreens/SortKeyPart.h"
-#include "diskscreens/WalkProgress.h"
 #include <QString>
 #include <functional>
 
@@ -29,6 +29,6 @@ struct ListingSort {
 void ListDirectory(ScanState& state, GridRows& grid, const QString& dir, ListingVariant variant,
                    ListingSort firstSort = {},
                    const std::function<void(const QString&)>& setCaption = {},
-                   const WalkProgress& progress = {});
+                   const ProgressHook& progress = {});
 
 } // namespace vok

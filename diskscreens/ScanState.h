@@ -7,11 +7,9 @@ namespace vok {
 // What a screen remembers of its last listing or walk. Each screen owns one; the routines that
 // list and walk take it. Byte totals are exact 64-bit sums.
 struct ScanState {
-    int ScanFileCount = 0;        // files put into the grid by the last listing
-    qint64 ScanByteTotal = 0;     // their bytes
-    QString LastListedDir;        // the directory of the last listing
-    bool SearchBusy = false;      // file search: a walk or a sort is running
-    bool CancelRequested = false; // file search: Esc asked the walk or sort to stop
+    int ScanFileCount = 0;    // files put into the grid by the last listing
+    qint64 ScanByteTotal = 0; // their bytes
+    QString LastListedDir;    // the directory of the last listing
 };
 
 } // namespace vok

@@ -1,13 +1,14 @@
+// Unit2: the directory space screen (TFmDir).
 #include "diskscreens/Unit2.h"
 #include "controls/ActivationWatcher.h"
 #include "controls/DirectoryListBox.h"
 #include "controls/DriveComboBox.h"
-#include "controls/DriveInfo.h"
 #include "controls/MenuItem.h"
 #include "controls/Panel.h"
+#include "controls/Rounding.h"
+#include "controls/ScreenContext.h"
 #include "controls/ScreenFonts.h"
 #include "controls/ScreenFrame.h"
-#include "controls/SharedState.h"
 #include "controls/StringGrid.h"
 #include "diskscreens/GridSort.h"
 #include "diskscreens/ListDirectory.h"
@@ -20,7 +21,7 @@
 
 namespace vok {
 
-TFmDir::TFmDir(QWidget* parent) : QDialog(parent) {
+TFmDir::TFmDir(ScreenContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     setObjectName("FmDir");
     setWindowTitle("Vok Directory Space and File Delete");
     setFont(QFont("MS Sans Serif", 8));
@@ -71,53 +72,51 @@ TFmDir::TFmDir(QWidget* parent) : QDialog(parent) {
 
 void TFmDir::buildMenu() {
     menuBar_ = new QMenuBar(this);
-    auto run = [this](void (TFmDir::*h)()) { return [this, h] { (this->*h)(); }; };
     QMenu* units = menuBar_->addMenu("Space Units");
-    Mb1 = addMenuItem(units, "Mb", "Mb1", run(&TFmDir::Mb1Click), true, true);
-    Kilobytes1 = addMenuItem(units, "Kb", "Kilobytes1", run(&TFmDir::Kilobytes1Click), true);
-    Bytes1 = addMenuItem(units, "Bytes", "Bytes1", run(&TFmDir::Bytes1Click), true);
+    Mb1 = addMenuItem(units, "Mb", "Mb1", this, &TFmDir::Mb1Click, true, true);
+    Kilobytes1 = addMenuItem(units, "Kb", "Kilobytes1", this, &TFmDir::Kilobytes1Click, true);
+    Bytes1 = addMenuItem(units, "Bytes", "Bytes1", this, &TFmDir::Bytes1Click, true);
     QMenu* display = menuBar_->addMenu("Display");
-    Directories1 = addMenuItem(display, "Directories", "Directories1",
-                               run(&TFmDir::Directories1Click), true, true);
-    Files1 = addMenuItem(display, "Files", "Files1", run(&TFmDir::Files1Click), true);
+    Directories1 = addMenuItem(display, "Directories", "Directories1", this,
+                               &TFmDir::Directories1Click, true, true);
+    Files1 = addMenuItem(display, "Files", "Files1", this, &TFmDir::Files1Click, true);
     QMenu* sort = menuBar_->addMenu("Sort");
-    Name1 = addMenuItem(sort, "File Name", "Name1", run(&TFmDir::Name1Click), true);
+    Name1 = addMenuItem(sort, "File Name", "Name1", this, &TFmDir::Name1Click, true);
     FileSize1 =
-        addMenuItem(sort, "File Size", "FileSize1", run(&TFmDir::FileSize1Click), true, true);
-    FileExtension1 = addMenuItem(sort, "File Extension", "FileExtension1",
-                                 run(&TFmDir::FileExtension1Click), true);
+        addMenuItem(sort, "File Size", "FileSize1", this, &TFmDir::FileSize1Click, true, true);
+    FileExtension1 = addMenuItem(sort, "File Extension", "FileExtension1", this,
+                                 &TFmDir::FileExtension1Click, true);
     QMenu* order = menuBar_->addMenu("Sort Order");
     Ascending1 =
-        addMenuItem(order, "A..Z or Ascending", "Ascending1", run(&TFmDir::Ascending1Click), true);
-    ZA1 = addMenuItem(order, "Z..A  or Descending", "ZA1", run(&TFmDir::ZA1Click), true, true);
+        addMenuItem(order, "A..Z or Ascending", "Ascending1", this, &TFmDir::Ascending1Click, true);
+    ZA1 = addMenuItem(order, "Z..A  or Descending", "ZA1", this, &TFmDir::ZA1Click, true, true);
     QMenu* fonts = menuBar_->addMenu("Font");
-    Files3 = addMenuItem(fonts, "Files", "Files3", run(&TFmDir::Files3Click));
+    Files3 = addMenuItem(fonts, "Files", "Files3", this, &TFmDir::Files3Click);
     Directories3 =
-        addMenuItem(fonts, "Directories", "Directories3", run(&TFmDir::Directories3Click));
+        addMenuItem(fonts, "Directories", "Directories3", this, &TFmDir::Directories3Click);
 }
 
 void TFmDir::FormCreate() {
-    if (shared().drivePicker)
-        DirectoryListBox1->setDrive(shared().drivePicker->drive());
-    applyFontSetting(StringGrid1, shared().display.DirFont);
+    const QChar drive = context_.pickerDrive();
+    if (!drive.isNull())
+        DirectoryListBox1->setDrive(drive);
+    applyFontSetting(StringGrid1, context_.display().DirFont);
 }
 
 void TFmDir::FormActivate() {
-    if (shared().drivePicker) {
-        DriveComboBox1->setDrive(shared().drivePicker->drive());
-        DirectoryListBox1->setDrive(shared().drivePicker->drive());
+    const QChar drive = context_.pickerDrive();
+    if (!drive.isNull()) {
+        DriveComboBox1->setDrive(drive);
+        DirectoryListBox1->setDrive(drive);
     }
     listDirectory();
     Panel1->setText(dirSpaceCaption(scan, SpaceUnit::Mb, true));
 }
 
 void TFmDir::listDirectory() {
-    // The directory's first sort follows the Sort and Sort Order menus.
-    ListingSort first;
-    if (FileSize1->isChecked())
-        first = {SortByColumn1, true};
-    else
-        first = {FileExtension1->isChecked() ? SortByExtension : SortByColumn0, ZA1->isChecked()};
+    // The directory's first sort follows the Sort and Sort Order menus; by size it is always
+    // largest first.
+    const ListingSort first{checkedSortKey(), FileSize1->isChecked() || ZA1->isChecked()};
     ListDirectory(
         scan, StringGrid1->cells(), DirectoryListBox1->directory(), ListingVariant::DirectorySpace,
         first, [this](const QString& caption) { setWindowTitle(caption); },
@@ -179,10 +178,16 @@ void TFmDir::Panel1Click() {
         Directories1Click();
 }
 
-void TFmDir::sortListedBy(QAction* item, SortKey key, bool descending) {
+SortKey TFmDir::checkedSortKey() const {
+    if (FileSize1->isChecked())
+        return SortByColumn1;
+    return FileExtension1->isChecked() ? SortByExtension : SortByColumn0;
+}
+
+void TFmDir::sortListedBy(QAction* item, bool descending) {
     checkOnly(item, {Name1, FileSize1, FileExtension1});
     listDirectory();
-    sortBy(key, descending);
+    sortBy(checkedSortKey(), descending);
 }
 
 void TFmDir::sortBy(SortKey key, bool descending) {
@@ -192,33 +197,27 @@ void TFmDir::sortBy(SortKey key, bool descending) {
 }
 
 void TFmDir::Name1Click() {
-    sortListedBy(Name1, SortByColumn0, ZA1->isChecked());
+    sortListedBy(Name1, ZA1->isChecked());
 }
 void TFmDir::FileSize1Click() {
-    sortListedBy(FileSize1, SortByColumn1, !Ascending1->isChecked());
+    sortListedBy(FileSize1, !Ascending1->isChecked());
 }
 void TFmDir::FileExtension1Click() {
-    sortListedBy(FileExtension1, SortByExtension, !Ascending1->isChecked());
+    sortListedBy(FileExtension1, !Ascending1->isChecked());
 }
 
 void TFmDir::ZA1Click() {
     checkOnly(ZA1, {Ascending1, ZA1});
-    sortBy(FileSize1->isChecked()        ? SortByColumn1
-           : FileExtension1->isChecked() ? SortByExtension
-                                         : SortByColumn0,
-           true);
+    sortBy(checkedSortKey(), true);
 }
 
 void TFmDir::Ascending1Click() {
     checkOnly(Ascending1, {Ascending1, ZA1});
-    sortBy(FileExtension1->isChecked() ? SortByExtension
-           : FileSize1->isChecked()    ? SortByColumn1
-                                       : SortByColumn0,
-           false);
+    sortBy(checkedSortKey(), false);
 }
 
 void TFmDir::Files3Click() {
-    if (chooseScreenFont(StringGrid1, &shared().display.DirFont))
+    if (chooseScreenFont(StringGrid1, &context_.display().DirFont))
         StringGrid1->viewport()->update();
 }
 

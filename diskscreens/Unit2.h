@@ -1,4 +1,5 @@
 #pragma once
+// Unit2: the directory space screen (TFmDir).
 #include "diskscreens/DirSpaceCaptions.h"
 #include "diskscreens/ScanState.h"
 #include "diskscreens/SortKeyPart.h"
@@ -10,6 +11,7 @@ class QMenuBar;
 
 namespace vok {
 
+class ScreenContext;
 class TDirectoryListBox;
 class TDriveComboBox;
 class TPanel;
@@ -20,7 +22,7 @@ class StringGrid;
 class TFmDir : public QDialog {
     Q_OBJECT
 public:
-    explicit TFmDir(QWidget* parent = nullptr);
+    explicit TFmDir(ScreenContext& context, QWidget* parent = nullptr);
 
     TDriveComboBox* DriveComboBox1;
     TPanel* Panel1;
@@ -29,10 +31,10 @@ public:
     QLabel* Label1;
 
     QAction *Mb1, *Kilobytes1, *Bytes1;
-    QAction *Directories1, *Files1;
+    QAction *Directories1, *Files1; // the Display menu: the directory list or the file grid
     QAction *Name1, *FileSize1, *FileExtension1;
     QAction *Ascending1, *ZA1;
-    QAction *Files3, *Directories3;
+    QAction *Files3, *Directories3; // the Font menu: the file grid's font, the list's font
 
     ScanState scan;
     int SelectedRow = 0;
@@ -66,9 +68,12 @@ private:
     SpaceUnit checkedUnit() const;
     void showUnit(QAction* item, SpaceUnit unit);
     void listDirectory();
+    // The key the Sort menu's check mark stands for.
+    SortKey checkedSortKey() const;
     void sortBy(SortKey key, bool descending);
-    void sortListedBy(QAction* item, SortKey key, bool descending);
+    void sortListedBy(QAction* item, bool descending);
 
+    ScreenContext& context_;
     QMenuBar* menuBar_ = nullptr;
 };
 

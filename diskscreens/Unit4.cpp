@@ -1,12 +1,13 @@
+// Unit4: the file search screen (TfmFiles).
 #include "diskscreens/Unit4.h"
 #include "controls/DirectoryListBox.h"
 #include "controls/DriveComboBox.h"
-#include "controls/DriveInfo.h"
 #include "controls/MenuItem.h"
 #include "controls/Panel.h"
+#include "controls/Rounding.h"
+#include "controls/ScreenContext.h"
 #include "controls/ScreenFonts.h"
 #include "controls/ScreenFrame.h"
-#include "controls/SharedState.h"
 #include "controls/StringGrid.h"
 #include "diskscreens/FindFiles.h"
 #include "diskscreens/FoundFiles.h"
@@ -39,29 +40,7 @@ void letInputThrough() {
 
 } // namespace
 
-// One search or sort: the commands are disabled and the busy cursor is shown for its length,
-// and everything is restored on every way out, an error included. An Esc that came too late to
-// stop it must not stop the next one.
-class TfmFiles::Working {
-public:
-    explicit Working(TfmFiles& screen) : screen_(screen) {
-        screen_.setWorking(true);
-        QApplication::setOverrideCursor(Qt::BusyCursor);
-    }
-    ~Working() {
-        QApplication::restoreOverrideCursor();
-        screen_.scan.SearchBusy = false;
-        screen_.scan.CancelRequested = false;
-        screen_.setWorking(false);
-    }
-    Working(const Working&) = delete;
-    Working& operator=(const Working&) = delete;
-
-private:
-    TfmFiles& screen_;
-};
-
-TfmFiles::TfmFiles(QWidget* parent) : QDialog(parent) {
+TfmFiles::TfmFiles(ScreenContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     setObjectName("fmFiles");
     setWindowTitle("Vok Search by Filename or Extension");
     setFont(QFont("MS Sans Serif", 8));
@@ -119,22 +98,21 @@ TfmFiles::TfmFiles(QWidget* parent) : QDialog(parent) {
 
 void TfmFiles::buildMenu() {
     menuBar_ = new QMenuBar(this);
-    auto run = [this](void (TfmFiles::*h)()) { return [this, h] { (this->*h)(); }; };
     Sort1 = menuBar_->addMenu("Sort");
     Sort1->setObjectName("Sort1");
     FileName1 =
-        addMenuItem(Sort1, "File Path+Name", "FileName1", run(&TfmFiles::FileName1Click), true);
-    FileSize1 = addMenuItem(Sort1, "File Size", "FileSize1", run(&TfmFiles::FileSize1Click), true);
-    FileName2 = addMenuItem(Sort1, "File Name", "FileName2", run(&TfmFiles::FileName2Click), true);
-    FileExtension1 = addMenuItem(Sort1, "File Extension", "FileExtension1",
-                                 run(&TfmFiles::FileExtension1Click), true);
-    FilePath1 = addMenuItem(Sort1, "File Path", "FilePath1", run(&TfmFiles::FilePath1Click), true);
+        addMenuItem(Sort1, "File Path+Name", "FileName1", this, &TfmFiles::FileName1Click, true);
+    FileSize1 = addMenuItem(Sort1, "File Size", "FileSize1", this, &TfmFiles::FileSize1Click, true);
+    FileName2 = addMenuItem(Sort1, "File Name", "FileName2", this, &TfmFiles::FileName2Click, true);
+    FileExtension1 = addMenuItem(Sort1, "File Extension", "FileExtension1", this,
+                                 &TfmFiles::FileExtension1Click, true);
+    FilePath1 = addMenuItem(Sort1, "File Path", "FilePath1", this, &TfmFiles::FilePath1Click, true);
     SortOrder1 = menuBar_->addMenu("Sort Order");
     SortOrder1->setObjectName("SortOrder1");
-    AZAscending1 = addMenuItem(SortOrder1, "A..Z Ascending", "AZAscending1",
-                               run(&TfmFiles::AZAscending1Click), true);
-    ZADescending1 = addMenuItem(SortOrder1, "Z..A Descending", "ZADescending1",
-                                run(&TfmFiles::ZADescending1Click), true, true);
+    AZAscending1 = addMenuItem(SortOrder1, "A..Z Ascending", "AZAscending1", this,
+                               &TfmFiles::AZAscending1Click, true);
+    ZADescending1 = addMenuItem(SortOrder1, "Z..A Descending", "ZADescending1", this,
+                                &TfmFiles::ZADescending1Click, true, true);
     // A command of its own on the menu bar, not a menu.
     Font1 = menuBar_->addAction("Font");
     Font1->setObjectName("Font1");
@@ -142,14 +120,14 @@ void TfmFiles::buildMenu() {
 }
 
 void TfmFiles::FormCreate() {
-    scan.SearchBusy = false;
-    if (shared().drivePicker) {
-        DriveComboBox1->setDrive(shared().drivePicker->drive());
-        DirectoryListBox1->setDrive(shared().drivePicker->drive());
+    const QChar drive = context_.pickerDrive();
+    if (!drive.isNull()) {
+        DriveComboBox1->setDrive(drive);
+        DirectoryListBox1->setDrive(drive);
     }
     StringGrid1->setColWidth(0, 350);
     StringGrid1->setColWidth(1, 100);
-    applyFontSetting(StringGrid1, shared().display.FilesFont);
+    applyFontSetting(StringGrid1, context_.display().FilesFont);
 }
 
 void TfmFiles::FormResize() {
@@ -175,34 +153,36 @@ bool TfmFiles::isDriveRoot(const QString& dir) const {
 }
 
 void TfmFiles::Button1Click() {
-    if (working_)
+    if (job_.busy())
         return;
     const QString dir = DirectoryListBox1->directory();
     const QString mask = Edit1->text();
     if (isDriveRoot(dir) && mask.size() <= 3 &&
         services().dialogs->confirm(kWholeDrive, Buttons::YesNo) != Answer::Yes)
         return;
-    Working working(*this);
+    Job::Run run(job_);
     SearchTotalBytes = 0;
-    scan.CancelRequested = false;
-    scan.SearchBusy = false;
     GridRows& rows = StringGrid1->cells();
     for (int c = 0; c < 3; ++c)
         rows.fillColumn(c, QStringLiteral(" "));
     rows.setRows(0);
     Panel1->setText(QStringLiteral("Scanning for files. "));
     StringGrid1->setFocus();
-    FindFiles(
-        scan, rows, dir, mask,
+    rows.setCell(2, 0, QStringLiteral("0"));
+    const JobOutcome walked = FindFiles(
+        job_, dir, mask,
         [&rows, this](const QString& in, const DirEntry& rec) {
             return AddFoundFile(rows, SearchTotalBytes, in, rec);
         },
         [this] { showWalkProgress(); });
+    if (walked == JobOutcome::Cancelled) {
+        // The rows found so far are still sorted and counted.
+        services().dialogs->message(QStringLiteral("Vok File Seach Cancelled"));
+        job_.clearCancel();
+    }
     rows.flush();
     Panel1->setText(QStringLiteral("File list built sorting by size descending"));
-    SortSearchGrid(*StringGrid1, SortByColumn1, true, scan.SearchBusy, scan.CancelRequested,
-                   letInputThrough);
-    StringGrid1->viewport()->update();
+    sortGrid(SortByColumn1, true);
     Panel1->setText(QStringLiteral(" Total space ") +
                     QString::number(roundHalfEven(double(SearchTotalBytes) / 1048576.0)) +
                     QStringLiteral(" Mb"));
@@ -216,46 +196,56 @@ void TfmFiles::showWalkProgress() {
     letInputThrough();
 }
 
-void TfmFiles::sortRows(SortKey key, bool descending) {
-    Working working(*this);
-    SortSearchGrid(*StringGrid1, key, descending, scan.SearchBusy, scan.CancelRequested,
-                   letInputThrough);
+void TfmFiles::sortGrid(SortKey key, bool descending) {
+    if (SortSearchGrid(*StringGrid1, key, descending, job_, letInputThrough) ==
+        JobOutcome::Cancelled) {
+        services().dialogs->message(QStringLiteral("Vok File Sort has been Cancelled"));
+        job_.clearCancel();
+    }
     StringGrid1->viewport()->update();
 }
 
-void TfmFiles::sortByKey(QAction* item, SortKey key) {
-    if (working_)
+SortKey TfmFiles::checkedSortKey() const {
+    return FilePath1->isChecked()        ? SortByPath
+           : FileExtension1->isChecked() ? SortByExtension
+           : FileName2->isChecked()      ? SortByFileName
+           : FileSize1->isChecked()      ? SortByColumn1
+                                         : SortByColumn0;
+}
+
+void TfmFiles::sortRows(bool descending) {
+    Job::Run run(job_);
+    sortGrid(checkedSortKey(), descending);
+}
+
+void TfmFiles::sortByKey(QAction* item) {
+    if (job_.busy())
         return;
     checkOnly(item, {FileName1, FileSize1, FileName2, FileExtension1, FilePath1});
-    sortRows(key, ZADescending1->isChecked());
+    sortRows(ZADescending1->isChecked());
 }
 
 void TfmFiles::FileName1Click() {
-    sortByKey(FileName1, SortByColumn0);
+    sortByKey(FileName1);
 }
 void TfmFiles::FileSize1Click() {
-    sortByKey(FileSize1, SortByColumn1);
+    sortByKey(FileSize1);
 }
 void TfmFiles::FileName2Click() {
-    sortByKey(FileName2, SortByFileName);
+    sortByKey(FileName2);
 }
 void TfmFiles::FileExtension1Click() {
-    sortByKey(FileExtension1, SortByExtension);
+    sortByKey(FileExtension1);
 }
 void TfmFiles::FilePath1Click() {
-    sortByKey(FilePath1, SortByPath);
+    sortByKey(FilePath1);
 }
 
 void TfmFiles::sortInOrder(QAction* item, bool descending) {
-    if (working_)
+    if (job_.busy())
         return;
     checkOnly(item, {AZAscending1, ZADescending1});
-    const SortKey key = FilePath1->isChecked()        ? SortByPath
-                        : FileExtension1->isChecked() ? SortByExtension
-                        : FileName2->isChecked()      ? SortByFileName
-                        : FileSize1->isChecked()      ? SortByColumn1
-                                                      : SortByColumn0;
-    sortRows(key, descending);
+    sortRows(descending);
 }
 
 void TfmFiles::AZAscending1Click() {
@@ -266,15 +256,15 @@ void TfmFiles::ZADescending1Click() {
 }
 
 void TfmFiles::Font1Click() {
-    if (working_)
+    if (job_.busy())
         return;
-    if (chooseScreenFont(StringGrid1, &shared().display.FilesFont))
+    if (chooseScreenFont(StringGrid1, &context_.display().FilesFont))
         StringGrid1->viewport()->update();
 }
 
 void TfmFiles::StringGrid1KeyDown(int key) {
-    if (key == Qt::Key_Escape && scan.SearchBusy)
-        scan.CancelRequested = true;
+    if (key == Qt::Key_Escape)
+        job_.requestCancel();
 }
 
 void TfmFiles::StringGrid1SelectCell(int, int row) {
@@ -283,7 +273,7 @@ void TfmFiles::StringGrid1SelectCell(int, int row) {
 
 void TfmFiles::StringGrid1Click() {
     // Rows move while a search or sort runs; a click then would name a file by chance.
-    if (working_)
+    if (job_.busy())
         return;
     DeleteClickedFile(
         StringGrid1->cells(), StringGrid1,
@@ -294,8 +284,12 @@ void TfmFiles::StringGrid1Click() {
         SelectedRow, QString());
 }
 
+// The busy cursor and the disabled commands last as long as the job runs.
 void TfmFiles::setWorking(bool on) {
-    working_ = on;
+    if (on)
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QApplication::restoreOverrideCursor();
     for (QWidget* w : std::initializer_list<QWidget*>{Button1, DriveComboBox1, DirectoryListBox1})
         w->setEnabled(!on);
     for (QMenu* menu : {Sort1, SortOrder1}) {
@@ -307,7 +301,7 @@ void TfmFiles::setWorking(bool on) {
 }
 
 void TfmFiles::done(int result) {
-    if (working_)
+    if (job_.busy())
         return;
     QDialog::done(result);
 }

@@ -1,5 +1,6 @@
 #pragma once
-#include "diskscreens/ScanState.h"
+// Unit4: the file search screen (TfmFiles).
+#include "controls/Job.h"
 #include "diskscreens/SortKeyPart.h"
 #include <QDialog>
 
@@ -12,6 +13,7 @@ class QPushButton;
 
 namespace vok {
 
+class ScreenContext;
 class TDirectoryListBox;
 class TDriveComboBox;
 class TPanel;
@@ -22,7 +24,7 @@ class StringGrid;
 class TfmFiles : public QDialog {
     Q_OBJECT
 public:
-    explicit TfmFiles(QWidget* parent = nullptr);
+    explicit TfmFiles(ScreenContext& context, QWidget* parent = nullptr);
 
     TDriveComboBox* DriveComboBox1;
     TDirectoryListBox* DirectoryListBox1;
@@ -37,7 +39,6 @@ public:
     QAction *AZAscending1, *ZADescending1;
     QAction* Font1;
 
-    ScanState scan; // SearchBusy and CancelRequested of the walk and the sorts
     qint64 SearchTotalBytes = 0;
     int SelectedRow = 0;
 
@@ -58,7 +59,9 @@ public:
     void StringGrid1Click();
 
     // A search or a sort is running: the commands that would start another are disabled.
-    bool working() const { return working_; }
+    bool working() const { return job_.busy(); }
+    // The running search or sort; Esc asks it to stop.
+    const Job& job() const { return job_; }
 
     // Refused while a search or sort runs, so closing cannot pull the screen from under it.
     void done(int result) override;
@@ -68,17 +71,21 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    class Working;
     void buildMenu();
     void setWorking(bool on);
     bool isDriveRoot(const QString& dir) const;
-    void sortRows(SortKey key, bool descending);
-    void sortByKey(QAction* item, SortKey key);
+    // The key the Sort menu's check mark stands for.
+    SortKey checkedSortKey() const;
+    // Sorts the grid within the running job and shows a cancellation.
+    void sortGrid(SortKey key, bool descending);
+    void sortRows(bool descending);
+    void sortByKey(QAction* item);
     void sortInOrder(QAction* item, bool descending);
     void showWalkProgress();
 
+    ScreenContext& context_;
+    Job job_{[this](bool on) { setWorking(on); }};
     QMenuBar* menuBar_ = nullptr;
-    bool working_ = false;
 };
 
 } // namespace vok

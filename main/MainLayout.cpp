@@ -2,6 +2,7 @@
 #include "controls/Fonts.h"
 #include "controls/PieGraf.h"
 #include "main/Unit1.h"
+#include "platform/ErrorHandler.h"
 #include <QPainter>
 #include <QTimer>
 #include <functional>
@@ -74,7 +75,7 @@ void TfmVok::buildControls() {
     DriveComboBox1->setGeometry(216, 0, 81, 22);
     DriveComboBox1->setFont(designFont("Arial", -13));
     connect(DriveComboBox1, &TDriveComboBox::changed, this,
-            [this] { guarded(&TfmVok::DriveComboBox1Change); });
+            guardedSlot(this, &TfmVok::DriveComboBox1Change));
 
     Panel1 = new TPanel(client);
     Panel1->setObjectName("Panel1");
@@ -105,7 +106,7 @@ void TfmVok::buildControls() {
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(6000);
-    connect(Timer1, &QTimer::timeout, this, [this] { guarded(&TfmVok::Timer1Timer); });
+    connect(Timer1, &QTimer::timeout, this, guardedSlot(this, &TfmVok::Timer1Timer));
     Timer1->start();
 }
 

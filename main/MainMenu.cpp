@@ -1,3 +1,4 @@
+#include "controls/HelpViewer.h"
 #include "controls/MenuItem.h"
 #include "main/Unit1.h"
 #include "platform/ErrorHandler.h"
@@ -5,18 +6,12 @@
 
 namespace vok {
 
-void TfmVok::guarded(void (TfmVok::*handler)()) {
-    runGuarded([this, handler] { (this->*handler)(); });
-}
-
-QAction* TfmVok::item(QMenu* menu, const QString& caption, const char* name,
-                      void (TfmVok::*handler)(), bool checkable, bool checked) {
-    return addMenuItem(
-        menu, caption, name, [this, handler] { (this->*handler)(); }, checkable, checked);
-}
-
 void TfmVok::buildMenu() {
     QMenuBar* bar = menuBar();
+    auto item = [this](QMenu* menu, const QString& caption, const char* name,
+                       void (TfmVok::*handler)(), bool checkable = false, bool checked = false) {
+        return addMenuItem(menu, caption, name, this, handler, checkable, checked);
+    };
 
     QMenu* memory = bar->addMenu("Memory");
     WhatsRunning1 =
@@ -70,7 +65,12 @@ void TfmVok::buildMenu() {
 
     Help1 = bar->addAction("Help");
     Help1->setObjectName("Help1");
-    connect(Help1, &QAction::triggered, this, [this] { guarded(&TfmVok::Help1Click); });
+    connect(Help1, &QAction::triggered, this, guardedSlot(this, &TfmVok::Help1Click));
+}
+
+void TfmVok::Help1Click() {
+    showHelp(this);
+    Redraw3DPies();
 }
 
 } // namespace vok

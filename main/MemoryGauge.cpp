@@ -1,7 +1,6 @@
 #include "controls/Application.h"
 #include "controls/MenuItem.h"
 #include "controls/PieGraf.h"
-#include "controls/SharedState.h"
 #include "main/MemoryText.h"
 #include "main/Unit1.h"
 #include "platform/MemoryStatus.h"
@@ -21,8 +20,8 @@ void TfmVok::showMemory(int fontSize, int percent, const QString& text, QAction*
 }
 
 const MemoryStatus& TfmVok::measureMemory() {
-    shared().memoryStatus = services().memory->status();
-    return shared().memoryStatus;
+    memoryStatus = services().memory->status();
+    return memoryStatus;
 }
 
 void TfmVok::Total1Click() {

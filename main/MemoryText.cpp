@@ -1,5 +1,5 @@
 #include "main/MemoryText.h"
-#include "controls/DriveInfo.h"
+#include "controls/Rounding.h"
 
 namespace vok {
 

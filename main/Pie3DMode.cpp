@@ -1,4 +1,3 @@
-#include "controls/HelpViewer.h"
 #include "controls/Pie3D.h"
 #include "controls/PieGraf.h"
 #include "main/Unit1.h"
@@ -45,11 +44,6 @@ void TfmVok::N3D1Click() {
         PieGraf1->DrawPie();
         PieGraf2->DrawPie();
     }
-}
-
-void TfmVok::Help1Click() {
-    showHelp(this);
-    Redraw3DPies();
 }
 
 } // namespace vok

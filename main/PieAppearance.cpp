@@ -1,5 +1,4 @@
 #include "controls/PieGraf.h"
-#include "controls/SharedState.h"
 #include "main/Unit1.h"
 #include "platform/DialogService.h"
 #include "platform/Services.h"
@@ -9,6 +8,9 @@ namespace vok {
 // The colour and font commands change the pie for this run; what is stored is decided at
 // closing.
 namespace {
+
+constexpr quint32 DefaultMainColor = 255;
+constexpr quint32 DefaultSliceColor = 32768;
 
 void chooseMainColor(TPieGraf* pie) {
     if (const auto c = services().dialogs->chooseColor())
@@ -29,8 +31,8 @@ void chooseFont(TPieGraf* pie) {
 }
 
 void setToDefault(TPieGraf* pie) {
-    pie->setMainColor(shared().DefaultMainColor);
-    pie->setSliceColor(shared().DefaultSliceColor);
+    pie->setMainColor(DefaultMainColor);
+    pie->setSliceColor(DefaultSliceColor);
     pie->setFontColor(0);
     QFont f = pie->font();
     f.setPointSize(8);

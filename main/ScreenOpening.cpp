@@ -1,4 +1,3 @@
-#include "controls/SharedState.h"
 #include "diskscreens/Unit2.h"
 #include "diskscreens/Unit4.h"
 #include "main/Unit1.h"
@@ -19,18 +18,14 @@ void TfmVok::showModal(QDialog* screen) {
 }
 
 void TfmVok::DirectorySearch1Click() {
-    if (!shared().created(Screen::DirectorySpace)) {
-        dirScreen_ = std::make_unique<TFmDir>();
-        shared().created(Screen::DirectorySpace) = true;
-    }
+    if (!dirScreen_)
+        dirScreen_ = std::make_unique<TFmDir>(*this);
     showModal(dirScreen_.get());
 }
 
 void TfmVok::FileSearch1Click() {
-    if (!shared().created(Screen::FileSearch)) {
-        filesScreen_ = std::make_unique<TfmFiles>();
-        shared().created(Screen::FileSearch) = true;
-    }
+    if (!filesScreen_)
+        filesScreen_ = std::make_unique<TfmFiles>(*this);
     showModal(filesScreen_.get());
 }
 

@@ -1,5 +1,4 @@
 #include "controls/PieGraf.h"
-#include "controls/SharedState.h"
 #include "main/SettingsStore.h"
 #include "main/Unit1.h"
 #include "platform/Services.h"
@@ -33,20 +32,18 @@ void TfmVok::loadSettings() {
     const StoredSettings s = vok::loadSettings(*services().settings);
     applyPieLook(diskPieLook(s), settersOf(PieGraf1));
     applyPieLook(memoryPieLook(s), settersOf(PieGraf2));
-    SharedState& shared = vok::shared();
-    shared.Disk1Font = s.disk1;
-    shared.Disk2Font = s.disk2;
-    shared.display.AllColor = s.allColor;
-    shared.display.AllSlice = s.allSlice;
-    shared.display.DirFont = s.dir;
-    shared.display.FilesFont = s.files;
+    Disk1Font = s.disk1;
+    Disk2Font = s.disk2;
+    display_.AllColor = s.allColor;
+    display_.AllSlice = s.allSlice;
+    display_.DirFont = s.dir;
+    display_.FilesFont = s.files;
     bank_ = s.total;
     bet_ = s.bet;
 }
 
 void TfmVok::FormClose() {
-    SharedState& s = shared();
-    if (s.SettingsCleared)
+    if (SettingsCleared)
         return;
     SaveInput in;
     in.bank = bank_;
@@ -55,20 +52,20 @@ void TfmVok::FormClose() {
     in.pie1Slice = PieGraf1->sliceColor();
     in.pie2Main = PieGraf2->mainColor();
     in.pie2Slice = PieGraf2->sliceColor();
-    in.allColor = s.display.AllColor;
-    in.allSlice = s.display.AllSlice;
-    in.disk1 = s.Disk1Font;
-    in.disk2 = s.Disk2Font;
-    in.dirCreated = s.created(Screen::DirectorySpace);
-    in.filesCreated = s.created(Screen::FileSearch);
-    in.dir = s.display.DirFont;
-    in.files = s.display.FilesFont;
+    in.allColor = display_.AllColor;
+    in.allSlice = display_.AllSlice;
+    in.disk1 = Disk1Font;
+    in.disk2 = Disk2Font;
+    in.dirCreated = dirScreen_ != nullptr;
+    in.filesCreated = filesScreen_ != nullptr;
+    in.dir = display_.DirFont;
+    in.files = display_.FilesFont;
     saveSettings(*services().settings, in);
 }
 
 void TfmVok::ResetSettings1Click() {
     if (resetSettings(*services().settings))
-        shared().SettingsCleared = true;
+        SettingsCleared = true;
 }
 
 } // namespace vok

@@ -1,15 +1,14 @@
-#include "main/Unit1.h"
+// Unit1: the main window (TfmVok): construction, activation, the timer, the screen context.
 #include "controls/ActivationWatcher.h"
 #include "controls/Application.h"
 #include "controls/DriveComboBox.h"
 #include "controls/Fonts.h"
 #include "controls/PieGraf.h"
-#include "controls/SharedState.h"
 #include "diskscreens/Unit2.h"
 #include "diskscreens/Unit4.h"
 #include "main/MemoryText.h"
+#include "main/Unit1.h"
 #include "platform/ErrorHandler.h"
-#include "platform/MemoryStatus.h"
 #include "platform/Services.h"
 #include <QApplication>
 #include <QCloseEvent>
@@ -34,27 +33,17 @@ TfmVok::TfmVok(QSize screen, QWidget* parent) : QMainWindow(parent), screen_(scr
     // Activation: at start, when shown again after a screen closes, and when the user comes
     // from another window of Vok; not when returning from another program.
     connect(new ActivationWatcher(this, ActivationWatcher::OtherPrograms::Ignore),
-            &ActivationWatcher::activated, this, [this] { guarded(&TfmVok::FormActivate); });
+            &ActivationWatcher::activated, this, guardedSlot(this, &TfmVok::FormActivate));
     runGuarded([this] { FormCreate(); });
 }
 
+// The screens go first: they hold a reference to this window as their context.
 TfmVok::~TfmVok() {
     dirScreen_.reset();
     filesScreen_.reset();
-    if (shared().readout == Panel1)
-        shared().readout = nullptr;
-    if (shared().drivePicker == DriveComboBox1)
-        shared().drivePicker = nullptr;
 }
 
 void TfmVok::FormCreate() {
-    SharedState& s = shared();
-    s.SettingsCleared = false;
-    s.ScreenCreated.fill(false);
-    s.DefaultMainColor = 255;
-    s.DefaultSliceColor = 32768;
-    s.readout = Panel1;
-    s.drivePicker = DriveComboBox1;
     if (screen_.isEmpty() && QGuiApplication::primaryScreen())
         screen_ = QGuiApplication::primaryScreen()->size();
     scaleForm(screen_);
@@ -84,11 +73,11 @@ void TfmVok::FormActivate() {
     setWindowTitle(QString("Vok 97 v%1.%2").arg(kMajorVersion).arg(kMinorVersion));
     Panel1->setFontSize(12);
     const QChar letter = pickedDrive();
-    shared().CurrentDrive = quint8(letter.unicode() - 64);
-    Panel1->setText(driveInfo_.DriveSpaceText(shared().CurrentDrive, 2));
+    setCurrentDrive(letter.unicode() - 64);
+    showDriveSpace(SpaceUnit::Mb);
     PieGraf1->setHint(Panel1->text() + " Type is " + driveInfo_.DriveTypeName(letter));
-    PieGraf1->setPercent(int(roundHalfEven(driveInfo_.DriveFreePercent(shared().CurrentDrive))));
-    MemoryStatus& m = shared().memoryStatus;
+    PieGraf1->setPercent(int(roundHalfEven(driveInfo_.DriveFreePercent(CurrentDrive))));
+    MemoryStatus& m = memoryStatus;
     m = services().memory->status();
     PieGraf2->setPercent(freePercent(m.totalVirtual, m.availVirtual));
     Megabytes1Click();
@@ -102,9 +91,24 @@ QChar TfmVok::pickedDrive() const {
     return letter.isNull() ? QChar('C') : letter;
 }
 
+QChar TfmVok::pickerDrive() const {
+    return DriveComboBox1->drive();
+}
+
+void TfmVok::setCurrentDrive(int drive) {
+    CurrentDrive = quint8(drive);
+}
+
+void TfmVok::showDriveSpace(SpaceUnit unit) {
+    const DriveInfo::SpaceText space = driveInfo_.DriveSpaceText(CurrentDrive, unit);
+    setCurrentDrive(space.drive);
+    Panel1->setFontSize(space.pointSize);
+    Panel1->setText(space.text);
+}
+
 void TfmVok::Timer1Timer() {
-    shared().memoryStatus = services().memory->status();
-    setApplicationTitle(QString("Free Memory %1 %").arg(shared().memoryStatus.memoryLoad));
+    memoryStatus = services().memory->status();
+    setApplicationTitle(QString("Free Memory %1 %").arg(memoryStatus.memoryLoad));
 }
 
 void TfmVok::closeEvent(QCloseEvent* e) {

@@ -1,8 +1,12 @@
 #pragma once
+// Unit1: the main window (TfmVok), the two gauges and the menus that open every other screen.
 #include "controls/DriveInfo.h"
+#include "controls/ScreenContext.h"
+#include "platform/MemoryStatus.h"
 #include "platform/ResourceInfo.h"
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QApplication;
@@ -14,7 +18,6 @@ class QWindow;
 
 namespace vok {
 
-struct MemoryStatus;
 struct SizePreset;
 class TFmDir;
 class TfmFiles;
@@ -23,46 +26,55 @@ class TPieGraf;
 class TDriveComboBox;
 
 // The main monitor window: two pie gauges, the drive picker and the read-out, and the menus
-// that open everything else.
-class TfmVok : public QMainWindow {
+// that open everything else. It owns the program-wide state and hands each screen it creates
+// the ScreenContext part of it. Where each member is defined: docs/units.md.
+class TfmVok : public QMainWindow, public ScreenContext {
     Q_OBJECT
 public:
     // screen: the screen size the window scales to; empty means the primary screen's.
     explicit TfmVok(QSize screen = {}, QWidget* parent = nullptr);
     ~TfmVok() override;
 
-    // Controls, named as the window's design names them.
-    TPieGraf* PieGraf1; // disk gauge
-    TPieGraf* PieGraf2; // memory gauge
-    TDriveComboBox* DriveComboBox1;
-    TPanel* Panel1; // one-line read-out
-    TPanel* Panel2; // dice game status
-    QWidget* Dice1;
+    // Controls, named as the window's design names them (MainLayout.cpp).
+    TPieGraf* PieGraf1;             // disk gauge; a click opens the directory space screen
+    TPieGraf* PieGraf2;             // memory gauge; a click is to open running windows
+    TDriveComboBox* DriveComboBox1; // the picked drive every disk screen starts from
+    TPanel* Panel1;                 // one-line read-out of the last measure shown
+    TPanel* Panel2;                 // dice game status
+    QWidget* Dice1;                 // dice of the craps game, hidden until it arrives
     QWidget* Dice2;
-    QTimer* Timer1;
+    QTimer* Timer1; // every 6 s: free memory in the application title
 
-    // Menu items.
+    // Menu items (MainMenu.cpp). Memory menu: WhatsRunning1 and MemoryMap1 are to open the
+    // running windows and process tree screens (PendingCommands.cpp); Total1, Virtual1, Real1,
+    // PageFile1 are the four memory measures; GDI2, System1, User1 the resource measures (GDI2 runs
+    // GDI1Click); Free1, UsedSpace1, TextFont2, SetDefault1 the memory pie's colours and font.
     QAction *WhatsRunning1, *MemoryMap1, *Total1, *Virtual1, *Real1, *PageFile1, *GDI2, *System1,
         *User1, *Free1, *UsedSpace1, *TextFont2, *SetDefault1;
+    // Disk menu: DirectorySearch1 opens the directory space screen, FileSearch1 the file search;
+    // AllDisks1 and DirectoryTree1 are to open theirs; Megabytes1, Kilobytes1, Bytes1 are the
+    // read-out's unit; FreeSpace1, PieSlice1, TextFont1, SettoDefault1 the disk pie's colours and
+    // font.
     QAction *AllDisks1, *Megabytes1, *Kilobytes1, *Bytes1, *DirectorySearch1, *DirectoryTree1,
         *FileSearch1, *FreeSpace1, *PieSlice1, *TextFont1, *SettoDefault1;
+    // Options menu: the size presets, the dice game, clearing the stored settings, 3D pies.
     QAction *Small1, *Medium1, *Large1, *Craps1, *ResetSettings1, *N3D1;
-    QAction* Help1;
+    QAction* Help1; // a command of its own on the menu bar
 
     // Event handlers.
-    void FormCreate();
-    void FormActivate();
-    void Timer1Timer();
-    void FormClose();
-    void Redraw3DPies();
+    void FormCreate();   // TfmVok.cpp: state, scaling, stored settings
+    void FormActivate(); // TfmVok.cpp: measures anew whenever the window is activated
+    void Timer1Timer();  // TfmVok.cpp
+    void FormClose();    // StoredSettings.cpp: saves the settings
+    void Redraw3DPies(); // Pie3DMode.cpp
 
-    // Disk gauge.
+    // Disk gauge (DiskGauge.cpp).
     void DriveComboBox1Change();
     void Megabytes1Click();
     void Kilobytes1Click();
     void Bytes1Click();
 
-    // Memory gauge.
+    // Memory gauge (MemoryGauge.cpp).
     void Total1Click();
     void Virtual1Click();
     void Real1Click();
@@ -71,10 +83,11 @@ public:
     void System1Click();
     void User1Click();
 
-    // Appearance.
+    // Size presets (SizePresets.cpp).
     void Small1Click();
     void Medium1Click();
     void Large1Click();
+    // Pie colours and fonts (PieAppearance.cpp).
     void FreeSpace1Click();
     void PieSlice1Click();
     void TextFont1Click();
@@ -83,12 +96,12 @@ public:
     void UsedSpace1Click();
     void TextFont2Click();
     void SetDefault1Click();
-    void N3D1Click();
-    void Help1Click();
-    void ResetSettings1Click();
-    void Craps1Click();
+    void N3D1Click();           // Pie3DMode.cpp
+    void Help1Click();          // MainMenu.cpp
+    void ResetSettings1Click(); // StoredSettings.cpp
+    void Craps1Click();         // PendingCommands.cpp
 
-    // Opening the secondary screens.
+    // Opening the secondary screens (ScreenOpening.cpp; PendingCommands.cpp for those to come).
     void AllDisks1Click();
     void DirectorySearch1Click();
     void FileSearch1Click();
@@ -96,12 +109,19 @@ public:
     void MemoryMap1Click();
     void PieGraf2Click();
 
-    // Runs a handler as the toolkit runs event handlers: an error ends it and is shown.
-    void guarded(void (TfmVok::*handler)());
+    // ScreenContext: what the screens read and change.
+    QChar pickerDrive() const override;
+    SharedDisplaySettings& display() override { return display_; }
 
     int activations() const { return activations_; }
+    // A screen exists once it has been opened; it stays for the rest of the run.
     TFmDir* dirScreen() const { return dirScreen_.get(); }
     TfmFiles* filesScreen() const { return filesScreen_.get(); }
+    // The drive the gauge measured last, 1 = A ... 26 = Z.
+    int currentDrive() const { return CurrentDrive; }
+    // The read-out's disk unit; none until one is chosen.
+    std::optional<SpaceUnit> diskUnit() const { return DiskUnits; }
+    bool settingsCleared() const { return SettingsCleared; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -109,13 +129,15 @@ protected:
 private:
     void buildControls();
     void buildMenu();
-    QAction* item(QMenu* menu, const QString& caption, const char* name, void (TfmVok::*handler)(),
-                  bool checkable = false, bool checked = false);
     void scaleForm(QSize screen);
     void scaleControls(int num, int den);
     // The picker's drive, upper case.
     QChar pickedDrive() const;
-    void chooseUnit(int unit, QAction* chosen);
+    // The one place the current drive is written.
+    void setCurrentDrive(int drive);
+    // Measures the current drive and shows its space in the read-out.
+    void showDriveSpace(SpaceUnit unit);
+    void chooseUnit(SpaceUnit unit, QAction* chosen);
     void applyPreset(const SizePreset& preset);
     void keepOnScreen();
     const MemoryStatus& measureMemory();
@@ -130,6 +152,15 @@ private:
     void paint3DPies();
 
     DriveInfo driveInfo_{DriveInfo::Caller::MainWindow};
+    quint8 CurrentDrive = 0;
+    std::optional<SpaceUnit> DiskUnits;
+    MemoryStatus memoryStatus;
+    // Reset Settings was answered Yes: closing saves nothing.
+    bool SettingsCleared = false;
+    // The pie fonts as loaded; what the user picks during the run is not stored.
+    FontSetting Disk1Font;
+    FontSetting Disk2Font;
+    SharedDisplaySettings display_;
     QSize screen_;
     int activations_ = 0;
     std::unique_ptr<TFmDir> dirScreen_;

@@ -1,6 +1,4 @@
 #include "controls/DriveInfo.h"
-#include "controls/Panel.h"
-#include "controls/SharedState.h"
 #include "platform/VokError.h"
 #include "support/TestServices.h"
 #include <QtTest>
@@ -25,29 +23,31 @@ class DriveInfoTest : public QObject {
 private slots:
     void spaceTextsPerUnit() {
         TestServices t;
-        TPanel readout;
-        shared().readout = &readout;
         DriveInfo info(DriveInfo::Caller::MainWindow);
-        QCOMPARE(info.DriveSpaceText(3, 2), QString("500 Free Mb / 1023 Mb Total"));
-        QCOMPARE(readout.fontSize(), 12);
+        QCOMPARE(info.DriveSpaceText(3, SpaceUnit::Mb).text,
+                 QString("500 Free Mb / 1023 Mb Total"));
+        QCOMPARE(info.DriveSpaceText(3, SpaceUnit::Mb).pointSize, 12);
         t.drives.setSpace('C', 524288000, 1073741824);
-        QCOMPARE(info.DriveSpaceText(3, 3), QString("524288000/1073741824 Free/Total Bytes"));
-        QCOMPARE(readout.fontSize(), 10);
-        QCOMPARE(info.DriveSpaceText(3, 1), QString("512000 Kb Free / 1048576 Kb Total"));
-        QCOMPARE(readout.fontSize(), 11);
-        QCOMPARE(info.DriveSpaceText(3, 2), QString("500 Free Mb / 1024 Mb Total"));
-        shared().readout = nullptr;
+        QCOMPARE(info.DriveSpaceText(3, SpaceUnit::Bytes).text,
+                 QString("524288000/1073741824 Free/Total Bytes"));
+        QCOMPARE(info.DriveSpaceText(3, SpaceUnit::Bytes).pointSize, 10);
+        QCOMPARE(info.DriveSpaceText(3, SpaceUnit::Kb).text,
+                 QString("512000 Kb Free / 1048576 Kb Total"));
+        QCOMPARE(info.DriveSpaceText(3, SpaceUnit::Kb).pointSize, 11);
+        QCOMPARE(info.DriveSpaceText(3, SpaceUnit::Mb).text,
+                 QString("500 Free Mb / 1024 Mb Total"));
     }
 
     void freeRoundsHalfToEvenTotalTruncates() {
         TestServices t;
         DriveInfo info(DriveInfo::Caller::MainWindow);
         t.drives.setSpace('C', qint64(1.5 * kMb), 10 * kMb - 1);
-        QCOMPARE(info.DriveSpaceText(3, 2), QString("2 Free Mb / 9 Mb Total"));
+        QCOMPARE(info.DriveSpaceText(3, SpaceUnit::Mb).text, QString("2 Free Mb / 9 Mb Total"));
         t.drives.setSpace('C', qint64(2.5 * kMb), 10 * kMb);
-        QCOMPARE(info.DriveSpaceText(3, 2), QString("2 Free Mb / 10 Mb Total"));
+        QCOMPARE(info.DriveSpaceText(3, SpaceUnit::Mb).text, QString("2 Free Mb / 10 Mb Total"));
         t.drives.setSpace('C', qint64(500.6 * kMb), 1024 * kMb);
-        QCOMPARE(info.DriveSpaceText(3, 2), QString("501 Free Mb / 1024 Mb Total"));
+        QCOMPARE(info.DriveSpaceText(3, SpaceUnit::Mb).text,
+                 QString("501 Free Mb / 1024 Mb Total"));
     }
 
     void largeDrivesKeepTheirFigures() {
@@ -55,8 +55,9 @@ private slots:
         DriveInfo info(DriveInfo::Caller::MainWindow);
         const qint64 tb = 1024 * 1024 * kMb;
         t.drives.setSpace('C', 3 * tb, 8 * tb);
-        QCOMPARE(info.DriveSpaceText(3, 2), QString("3145728 Free Mb / 8388608 Mb Total"));
-        QCOMPARE(info.DriveSpaceText(3, 3),
+        QCOMPARE(info.DriveSpaceText(3, SpaceUnit::Mb).text,
+                 QString("3145728 Free Mb / 8388608 Mb Total"));
+        QCOMPARE(info.DriveSpaceText(3, SpaceUnit::Bytes).text,
                  QString("%1/%2 Free/Total Bytes").arg(3 * tb).arg(8 * tb));
         QCOMPARE(info.DriveFreePercent(3), 37.5);
     }
@@ -64,20 +65,21 @@ private slots:
     void oddDriveNumbersAndUnits() {
         TestServices t;
         DriveInfo info(DriveInfo::Caller::AllDisks);
-        shared().CurrentDrive = 9;
-        QCOMPARE(info.DriveSpaceText(27, 2), QString("500 Free Mb / 1023 Mb Total"));
-        QCOMPARE(shared().CurrentDrive, quint8(3));
-        QCOMPARE(info.DriveSpaceText(200, 0), info.DriveSpaceText(3, 2));
-        QCOMPARE(info.DriveSpaceText(3, 4), info.DriveSpaceText(3, 2));
+        QCOMPARE(info.DriveSpaceText(27, SpaceUnit::Mb).text,
+                 QString("500 Free Mb / 1023 Mb Total"));
+        QCOMPARE(info.DriveSpaceText(27, SpaceUnit::Mb).drive, 3);
+        QCOMPARE(info.DriveSpaceText(200, SpaceUnit::Mb).text,
+                 info.DriveSpaceText(3, SpaceUnit::Mb).text);
     }
 
     void missingDriveInEveryUnit() {
         TestServices t;
         t.drives.add('E', "/media/cd", DriveType::CdRom, -1, -1);
         DriveInfo info(DriveInfo::Caller::MainWindow);
-        for (int unit : {1, 2, 3})
-            QCOMPARE(info.DriveSpaceText(5, unit), QString("Not found Drive E"));
-        QCOMPARE(info.DriveSpaceText(7, 2), QString("Not found Drive G")); // not in the table
+        for (SpaceUnit unit : {SpaceUnit::Kb, SpaceUnit::Mb, SpaceUnit::Bytes})
+            QCOMPARE(info.DriveSpaceText(5, unit).text, QString("Not found Drive E"));
+        QCOMPARE(info.DriveSpaceText(7, SpaceUnit::Mb).text,
+                 QString("Not found Drive G")); // not in the table
         QCOMPARE(info.DriveFreePercent(5), 0.0);
         QVERIFY(!info.DriveReady('e'));
         QVERIFY(info.DriveReady('c'));

@@ -1,9 +1,9 @@
 #include "controls/DirectoryListBox.h"
 #include "controls/DriveComboBox.h"
 #include "controls/Panel.h"
-#include "controls/SharedState.h"
 #include "controls/StringGrid.h"
 #include "diskscreens/Unit2.h"
+#include "support/TestScreenContext.h"
 #include "support/TestServices.h"
 #include <QAction>
 #include <QtTest>
@@ -21,11 +21,10 @@ struct Fixture {
             t.directories.addFile("/data/" + f.first, f.second);
         t.drives.changeDirectory("/data");
         picker = std::make_unique<TDriveComboBox>();
-        shared().drivePicker = picker.get();
-        screen = std::make_unique<TFmDir>();
+        context.picker = picker.get();
+        screen = std::make_unique<TFmDir>(context);
         screen->FormActivate();
     }
-    ~Fixture() { shared().drivePicker = nullptr; }
     QStringList names() const {
         QStringList out;
         for (int r = 0; r < screen->StringGrid1->rowCount(); ++r)
@@ -34,6 +33,7 @@ struct Fixture {
     }
     TestServices t;
     std::unique_ptr<TDriveComboBox> picker;
+    TestScreenContext context;
     std::unique_ptr<TFmDir> screen;
 };
 

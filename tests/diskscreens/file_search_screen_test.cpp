@@ -1,11 +1,11 @@
 #include "controls/DirectoryListBox.h"
 #include "controls/Panel.h"
-#include "controls/SharedState.h"
 #include "controls/StringGrid.h"
 #include "diskscreens/ScanCells.h"
 #include "diskscreens/Unit4.h"
 #include "platform/linux/LinuxDirectoryReader.h"
 #include "support/RemoveTree.h"
+#include "support/TestScreenContext.h"
 #include "support/TestServices.h"
 #include <QApplication>
 #include <QFile>
@@ -72,7 +72,8 @@ class FileSearchScreenTest : public QObject {
 private slots:
     void opensWithItsMenusAndGrid() {
         TestServices t;
-        TfmFiles f;
+        TestScreenContext context;
+        TfmFiles f(context);
         QCOMPARE(f.windowTitle(), QString("Vok Search by Filename or Extension"));
         QCOMPARE(f.StringGrid1->model()->columnCount(), 4);
         QCOMPARE(f.StringGrid1->defaultRowHeight(), 24);
@@ -91,7 +92,8 @@ private slots:
 
     void resizeSharesTheGridWidthWithTiesToEven() {
         TestServices t;
-        TfmFiles f;
+        TestScreenContext context;
+        TfmFiles f(context);
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.resize(570, 400); // grid 530: 311.76, 132.5, 88.33
@@ -119,7 +121,8 @@ private slots:
                                 {"/", "*.sys", false},    {"/data", "", false},
                                 {"/home", "*", true},     {"/home/u", "", false},
                                 {"/home", "*.txt", false}};
-        TfmFiles f;
+        TestScreenContext context;
+        TfmFiles f(context);
         for (const Case& c : cases) {
             t.dialogs.confirmations.clear();
             t.dialogs.confirmButtons.clear();
@@ -147,7 +150,8 @@ private slots:
     void answeringNoKeepsListStatusAndCursor() {
         TestServices t;
         t.directories.addFile("/data/a.txt", 3 * kMb);
-        TfmFiles f;
+        TestScreenContext context;
+        TfmFiles f(context);
         search(f, "/data");
         const QStringList before = column(f, 0) + column(f, 1) + column(f, 2);
         const QString status = f.Panel1->text();
@@ -168,7 +172,8 @@ private slots:
         fs.addFile("/docs/sub/big.bin", 5000);
         fs.addFile("/docs/ spaced ", 10);
         fs.addFile("/docs/.hidden/never", 99999);
-        TfmFiles f;
+        TestScreenContext context;
+        TfmFiles f(context);
         search(f, "/docs");
         QCOMPARE(column(f, 0),
                  (QStringList{"/docs/sub/big.bin", "/docs/README.TXT", "/docs/ spaced ", " "}));
@@ -177,7 +182,7 @@ private slots:
         QCOMPARE(column(f, 2), (QStringList{"0", "1", "2", "3"}));
         QCOMPARE(column(f, 3), (QStringList{"", "", "", ""}));
         QCOMPARE(f.Panel1->text(), QString(" Total space 0 Mb"));
-        QVERIFY(!f.scan.SearchBusy);
+        QVERIFY(!f.job().busy());
         QVERIFY(!QApplication::overrideCursor());
         // With no key checked, ascending is by full path: the blank placeholder first.
         f.AZAscending1->trigger();
@@ -199,7 +204,8 @@ private slots:
             TestServices t;
             t.directories.addFile("/t/a", bytes - 1000);
             t.directories.addFile("/t/b/c", 1000);
-            TfmFiles f;
+            TestScreenContext context;
+            TfmFiles f(context);
             search(f, "/t");
             QCOMPARE(f.Panel1->text(), " Total space " + shown + " Mb");
         }
@@ -209,7 +215,8 @@ private slots:
         TestServices t;
         for (const char* p : {"/s/b.txt", "/s/a/zz", "/s/c.bat", "/s/x/a.exe", "/s/d.txt"})
             t.directories.addFile(p, 100);
-        TfmFiles f;
+        TestScreenContext context;
+        TfmFiles f(context);
         search(f, "/s");
         f.FilePath1->trigger();
         f.FileExtension1->trigger();
@@ -231,12 +238,13 @@ private slots:
         TestServices t;
         t.directories.addFile("/e/one", 1);
         t.directories.addFile("/e/two", 2);
-        TfmFiles f;
+        TestScreenContext context;
+        TfmFiles f(context);
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         f.StringGrid1->setFocus();
         QTest::keyClick(f.StringGrid1, Qt::Key_Escape);
-        QVERIFY(!f.scan.CancelRequested);
+        QVERIFY(!f.job().cancelRequested());
         QVERIFY(f.isVisible()); // Esc does not close the screen either
         search(f, "/e");
         QVERIFY(t.dialogs.messages.isEmpty());
@@ -246,7 +254,8 @@ private slots:
     void escDuringTheSearchCancelsOnce() {
         TestServices t;
         addManyFiles(t.directories);
-        TfmFiles f;
+        TestScreenContext context;
+        TfmFiles f(context);
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         bool pressed = false;
@@ -272,7 +281,7 @@ private slots:
             sum += s.trimmed().toLongLong();
         QCOMPARE(f.SearchTotalBytes, sum);
         QCOMPARE(f.Panel1->text(), QString(" Total space %1 Mb").arg(qRound64(double(sum) / kMb)));
-        QVERIFY(!f.scan.SearchBusy && !f.scan.CancelRequested);
+        QVERIFY(!f.job().busy() && !f.job().cancelRequested());
         // The next search starts afresh and runs to its end.
         t.dialogs.messages.clear();
         search(f, "/big/d3/e4");
@@ -283,7 +292,8 @@ private slots:
     void commandsAreDisabledWhileTheSearchRuns() {
         TestServices t;
         addManyFiles(t.directories);
-        TfmFiles f;
+        TestScreenContext context;
+        TfmFiles f(context);
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         QList<QAction*> commands{f.Sort1->menuAction(), f.SortOrder1->menuAction(), f.Font1};
@@ -328,7 +338,8 @@ private slots:
             TestServices t;
             t.directories.addFile("/c/Keep.txt", 10);
             t.directories.addFile("/c/sub/Target File.bin", 500);
-            TfmFiles f;
+            TestScreenContext context;
+            TfmFiles f(context);
             f.show();
             QVERIFY(QTest::qWaitForWindowExposed(&f));
             search(f, "/c");
@@ -345,21 +356,20 @@ private slots:
 
     void fontWritesColourAndSizeBack() {
         TestServices t;
-        const SharedDisplaySettings saved = shared().display;
-        shared().display.FilesFont = {0x00FF00, 9, "Courier"};
-        TfmFiles f;
+        TestScreenContext context;
+        context.settings.FilesFont = {0x00FF00, 9, "Courier"};
+        TfmFiles f(context);
         QCOMPARE(f.StringGrid1->font().pointSize(), 9);
         t.dialogs.fonts = {FontChoice{QFont("Arial", 14), 255}};
         f.Font1->trigger();
         QCOMPARE(t.dialogs.fontInitials.size(), 1);
         QCOMPARE(t.dialogs.fontInitials.first().color, quint32(0x00FF00));
-        QCOMPARE(shared().display.FilesFont.color, quint32(255));
-        QCOMPARE(shared().display.FilesFont.size, 14);
-        QCOMPARE(shared().display.FilesFont.name, QString("Courier"));
+        QCOMPARE(context.settings.FilesFont.color, quint32(255));
+        QCOMPARE(context.settings.FilesFont.size, 14);
+        QCOMPARE(context.settings.FilesFont.name, QString("Courier"));
         QCOMPARE(f.StringGrid1->font().pointSize(), 14);
         f.Font1->trigger(); // cancelled: nothing changes
-        QCOMPARE(shared().display.FilesFont.size, 14);
-        shared().display = saved;
+        QCOMPARE(context.settings.FilesFont.size, 14);
     }
 
     // The whole search against the real file system, checked with find(1).
@@ -388,7 +398,8 @@ private slots:
         write("big.sparse", 3LL * 1024 * kMb); // past 32 bits
         QVERIFY(QFile::link("Upper.TXT", base + "/link"));
 
-        TfmFiles f;
+        TestScreenContext context;
+        TfmFiles f(context);
         search(f, base, "*.*");
 
         QProcess find;

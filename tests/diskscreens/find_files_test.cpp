@@ -96,27 +96,30 @@ private slots:
         QDir::setCurrent(saved);
         QCOMPARE(calls.seen, QStringList{QDir(tmp.path()).canonicalPath() + "/|here.txt"});
     }
-    void searchIsBusyAndCancelsOnce() {
+    void searchStopsWhenAskedAndSaysSo() {
         TestServices t;
         for (int i = 0; i < 5; ++i)
             t.directories.addFile(QString("/c/f%1").arg(i), 1);
         t.directories.addFile("/c/sub/later", 1);
-        GridRows grid(4);
-        ScanState s;
+        Job job;
         int calls = 0;
-        bool busyDuring = false;
-        FindFiles(s, grid, "/c", "", [&](const QString&, const DirEntry&) {
-            busyDuring = s.SearchBusy;
-            if (++calls == 2)
-                s.CancelRequested = true; // as Esc does while input is let through
-            return true;
-        });
-        QVERIFY(busyDuring);
+        JobOutcome outcome = JobOutcome::Done;
+        {
+            Job::Run run(job);
+            outcome = FindFiles(job, "/c", "", [&](const QString&, const DirEntry&) {
+                if (++calls == 2)
+                    job.requestCancel(); // as Esc does while input is let through
+                return true;
+            });
+        }
+        QVERIFY(outcome == JobOutcome::Cancelled);
         QCOMPARE(calls, 2);
-        QCOMPARE(t.dialogs.messages, QStringList{"Vok File Seach Cancelled"});
-        QVERIFY(!s.SearchBusy);
-        QVERIFY(!s.CancelRequested);
-        QCOMPARE(grid.cell(2, 0), QString("0"));
+        QVERIFY(t.dialogs.messages.isEmpty()); // the screen shows it
+        QVERIFY(!job.busy());
+        QVERIFY(!job.cancelRequested());
+        Job::Run again(job);
+        QVERIFY(FindFiles(job, "/c", "", [](const QString&, const DirEntry&) { return true; }) ==
+                JobOutcome::Done);
     }
     void progressHookRunsWhileTheWalkWorks() {
         TestServices t;
@@ -159,9 +162,10 @@ private slots:
         real.directories = &reader;
         ScopedServices scope(real);
         GridRows grid(4);
-        ScanState s;
+        grid.setCell(2, 0, QStringLiteral("0"));
+        Job job;
         qint64 total = 0;
-        FindFiles(s, grid, tmp.path(), "*.*", [&](const QString& d, const DirEntry& rec) {
+        FindFiles(job, tmp.path(), "*.*", [&](const QString& d, const DirEntry& rec) {
             return AddFoundFile(grid, total, d, rec);
         });
         QCOMPARE(total, want);

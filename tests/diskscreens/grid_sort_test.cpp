@@ -1,9 +1,9 @@
 #include "controls/GridRows.h"
 #include "controls/StringGrid.h"
 #include "diskscreens/GridSort.h"
-#include "diskscreens/RandomGrid.h"
 #include "diskscreens/ScanCells.h"
 #include "platform/VokError.h"
+#include "support/RandomGrid.h"
 #include "support/TestServices.h"
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -183,10 +183,10 @@ private slots:
                     copyInto(expected, original);
                     literalSort(expected, expected.rows(), key, descending, false);
                     copyInto(search, original);
-                    bool busy = false, cancel = false;
-                    SortSearchGrid(search, SortKey(key), descending, busy, cancel);
+                    const Job job;
+                    QVERIFY(SortSearchGrid(search, SortKey(key), descending, job) ==
+                            JobOutcome::Done);
                     QVERIFY2(contents(search) == contents(expected), what);
-                    QVERIFY(!busy);
                 }
             }
         }
@@ -235,8 +235,8 @@ private slots:
                      {"huge", SizeCellText(100 * tb)}});
         SortGrid(g, SortByColumn1, true);
         QCOMPARE(column(g, 0), (QStringList{"huge", "big", "just below", "small", "blank"}));
-        bool busy = false, cancel = false;
-        SortSearchGrid(g, SortByColumn1, false, busy, cancel);
+        const Job job;
+        SortSearchGrid(g, SortByColumn1, false, job);
         QCOMPARE(column(g, 0), (QStringList{"blank", "small", "just below", "big", "huge"}));
         // Equal figures still tie as the selection sort has them: the last met first.
         GridRows t(2);
@@ -272,20 +272,19 @@ private slots:
     void pathAndNameUseTheSlash() {
         GridRows g(3);
         fillGrid(g, {{"/b/a.txt", size(1)}, {"/a/c.txt", size(2)}, {"/c/b", size(3)}});
-        bool busy = false, cancel = false;
-        SortSearchGrid(g, SortByFileName, false, busy, cancel);
+        const Job job;
+        SortSearchGrid(g, SortByFileName, false, job);
         QCOMPARE(column(g, 0), (QStringList{"/b/a.txt", "/c/b", "/a/c.txt"}));
-        SortSearchGrid(g, SortByPath, true, busy, cancel);
+        SortSearchGrid(g, SortByPath, true, job);
         QCOMPARE(column(g, 0), (QStringList{"/c/b", "/b/a.txt", "/a/c.txt"}));
     }
 
-    void oneRowIsLeftAloneAndNotBusy() {
+    void oneRowIsLeftAlone() {
         TestServices services;
         GridRows g(3);
         fillGrid(g, {{"only", size(1)}});
-        bool busy = true, cancel = false;
-        SortSearchGrid(g, SortByColumn0, true, busy, cancel);
-        QVERIFY(!busy);
+        const Job job;
+        QVERIFY(SortSearchGrid(g, SortByColumn0, true, job) == JobOutcome::Done);
         QCOMPARE(contents(g), (QStringList{"only", size(1), "1"}));
         QVERIFY(services.dialogs.messages.isEmpty());
     }
@@ -295,12 +294,12 @@ private slots:
         GridRows g(3);
         fillGrid(g, {{"a", size(1)}, {"b", size(3)}, {"c", size(2)}});
         const QStringList before = contents(g);
-        bool busy = false, cancel = true;
-        SortSearchGrid(g, SortByColumn1, true, busy, cancel);
+        Job job;
+        Job::Run run(job);
+        job.requestCancel();
+        QVERIFY(SortSearchGrid(g, SortByColumn1, true, job) == JobOutcome::Cancelled);
         QCOMPARE(contents(g), before);
-        QCOMPARE(services.dialogs.messages, QStringList{"Vok File Sort has been Cancelled"});
-        QVERIFY(!busy);
-        QVERIFY(!cancel);
+        QVERIFY(services.dialogs.messages.isEmpty()); // the screen shows it
     }
 
     void deletedRowSinksWhenSortedBySizeDescending() {
@@ -317,17 +316,18 @@ private slots:
     void anErrorFromTheHookLeavesTheSearchNotBusy() {
         GridRows g(3);
         fillRandomRows(g, 300000, 5);
-        bool busy = false, cancel = false;
+        Job job;
         bool thrown = false;
         try {
-            SortSearchGrid(g, SortByColumn0, false, busy, cancel,
+            Job::Run run(job);
+            SortSearchGrid(g, SortByColumn0, false, job,
                            [] { throw VokError("Cannot load USER.EXE"); });
         } catch (const VokError&) {
             thrown = true;
         }
         if (!thrown)
             QSKIP("this machine sorts too fast for the hook to be due");
-        QVERIFY(!busy);
+        QVERIFY(!job.busy());
         QCOMPARE(g.cell(2, 0), QString("0"));
     }
 
@@ -338,8 +338,8 @@ private slots:
         grid.setRowCount(2);
         grid.setCell(0, 0, "b");
         grid.setCell(0, 1, "a");
-        bool busy = false, cancel = false;
-        SortSearchGrid(grid, SortByColumn0, false, busy, cancel);
+        const Job job;
+        SortSearchGrid(grid, SortByColumn0, false, job);
         QVERIFY(grid.hasFocus());
         QCOMPARE(grid.cell(0, 0), QString("a"));
     }
@@ -352,23 +352,25 @@ private slots:
         QList<QPair<QString, QString>> before;
         for (int r = 0; r < g.rows(); ++r)
             before.append({g.cell(0, r), g.cell(1, r)});
-        bool busy = false, cancel = false;
+        Job job;
         int calls = 0;
-        bool busyInHook = false;
+        JobOutcome outcome = JobOutcome::Done;
         QElapsedTimer clock;
         clock.start();
-        SortSearchGrid(g, SortByColumn1, true, busy, cancel, [&] {
-            ++calls;
-            busyInHook = busy;
-            cancel = true;
-        });
+        {
+            Job::Run run(job);
+            outcome = SortSearchGrid(g, SortByColumn1, true, job, [&] {
+                ++calls;
+                job.requestCancel();
+            });
+        }
         if (clock.elapsed() < 200)
             QSKIP("this machine sorts too fast for the hook to be due");
         QVERIFY(calls > 0);
-        QVERIFY(busyInHook);
-        QCOMPARE(services.dialogs.messages, QStringList{"Vok File Sort has been Cancelled"});
-        QVERIFY(!busy);
-        QVERIFY(!cancel);
+        QVERIFY(outcome == JobOutcome::Cancelled);
+        QVERIFY(services.dialogs.messages.isEmpty()); // the screen shows it
+        QVERIFY(!job.busy());
+        QVERIFY(!job.cancelRequested());
         QList<QPair<QString, QString>> after;
         for (int r = 0; r < g.rows(); ++r) {
             after.append({g.cell(0, r), g.cell(1, r)});

@@ -1,7 +1,7 @@
+#include "controls/WorkPacer.h"
 #include "diskscreens/KeyRanks.h"
 #include "diskscreens/SelectionReplay.h"
 #include "diskscreens/SortKeyPart.h"
-#include "diskscreens/WorkPacer.h"
 #include <QRandomGenerator>
 #include <QtTest>
 #include <algorithm>

@@ -1,6 +1,5 @@
 #include "controls/DriveComboBox.h"
 #include "controls/PieGraf.h"
-#include "controls/SharedState.h"
 #include "main/Unit1.h"
 #include "support/TestServices.h"
 #include <QtTest>
@@ -45,7 +44,7 @@ private slots:
         QCOMPARE(f.fm.PieGraf1->percent(), 75);
         QCOMPARE(f.fm.Panel1->text(), QString("3072 Free Mb / 4096 Mb Total"));
         QCOMPARE(f.fm.PieGraf1->hint(), QString("3072 Free Mb / 4096 Mb Total Type is Hard drive"));
-        QCOMPARE(shared().CurrentDrive, quint8(4));
+        QCOMPARE(f.fm.currentDrive(), 4);
     }
 
     void notReadyDriveChangesNothingButTheMessage() {
@@ -59,7 +58,7 @@ private slots:
         QCOMPARE(f.fm.PieGraf1->percent(), 75);
         QCOMPARE(f.fm.PieGraf1->hint(), hint);
         QCOMPARE(f.fm.Panel1->text(), panel);
-        QCOMPARE(shared().CurrentDrive, quint8(1));
+        QCOMPARE(f.fm.currentDrive(), 1);
     }
 
     void oneUnitCheckedWithItsFontSize() {

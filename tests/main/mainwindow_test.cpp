@@ -1,7 +1,6 @@
 #include "controls/Application.h"
 #include "controls/DriveComboBox.h"
 #include "controls/PieGraf.h"
-#include "controls/SharedState.h"
 #include "main/Unit1.h"
 #include "support/TestServices.h"
 #include <QMenuBar>
@@ -138,7 +137,7 @@ private slots:
         QCOMPARE(fm.Panel1->fontSize(), 12);
         QVERIFY(fm.Megabytes1->isChecked() && !fm.Kilobytes1->isChecked());
         QVERIFY(fm.Total1->isChecked() && !fm.Real1->isChecked());
-        QCOMPARE(shared().DiskUnits, quint8(2));
+        QVERIFY(fm.diskUnit() == SpaceUnit::Mb);
         QCOMPARE(applicationTitle(), QString("Free Memory 37 %"));
     }
 

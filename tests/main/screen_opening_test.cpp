@@ -1,4 +1,3 @@
-#include "controls/SharedState.h"
 #include "diskscreens/Unit2.h"
 #include "diskscreens/Unit4.h"
 #include "main/Unit1.h"
@@ -38,14 +37,14 @@ private slots:
         fm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fm));
         fm.Kilobytes1Click();
-        QVERIFY(!shared().created(Screen::DirectorySpace));
+        QVERIFY(!fm.dirScreen());
 
         Closer closer{&fm};
         closer.arm();
         fm.DirectorySearch1->trigger();
         QVERIFY(closer.mainHiddenMeanwhile);
         QCOMPARE(closer.screen, fm.dirScreen());
-        QVERIFY(shared().created(Screen::DirectorySpace));
+        QVERIFY(fm.dirScreen());
         QVERIFY(fm.isVisible());
         // Back in the main window: activated again, so Mb and Total.
         QTRY_VERIFY(fm.Megabytes1->isChecked());
@@ -68,8 +67,8 @@ private slots:
         fm.FileSearch1->trigger();
         QVERIFY(closer.mainHiddenMeanwhile);
         QCOMPARE(closer.screen, static_cast<QDialog*>(fm.filesScreen()));
-        QVERIFY(shared().created(Screen::FileSearch));
-        QVERIFY(!shared().created(Screen::DirectorySpace));
+        QVERIFY(fm.filesScreen());
+        QVERIFY(!fm.dirScreen());
         QVERIFY(fm.isVisible());
     }
 };

@@ -1,5 +1,4 @@
 #include "controls/PieGraf.h"
-#include "controls/SharedState.h"
 #include "main/Unit1.h"
 #include "support/TestServices.h"
 #include <QAction>
@@ -25,8 +24,8 @@ private slots:
         QCOMPARE(fm.PieGraf2->font().pointSize(), 8);
         QCOMPARE(fm.PieGraf2->fontColor(), quint32(4194304)); // design colour kept
         QCOMPARE(fm.PieGraf1->mainColor(), quint32(8454016));
-        QCOMPARE(shared().display.AllColor, 32768);
-        QCOMPARE(shared().display.AllSlice, 255);
+        QCOMPARE(fm.display().AllColor, 32768);
+        QCOMPARE(fm.display().AllSlice, 255);
         fm.FormClose();
         QCOMPARE(t.settings.read("Disk1", "FontName"), std::optional<QString>("Arial"));
         QCOMPARE(t.settings.read("Disk1", "Fontsize"), std::optional<QString>("8"));
@@ -79,9 +78,9 @@ private slots:
         TfmVok fm(QSize(640, 480));
         t.dialogs.answers = {Answer::Cancel, Answer::Yes};
         fm.ResetSettings1Click();
-        QVERIFY(!shared().SettingsCleared);
+        QVERIFY(!fm.settingsCleared());
         fm.ResetSettings1->trigger();
-        QVERIFY(shared().SettingsCleared);
+        QVERIFY(fm.settingsCleared());
         QCOMPARE(t.dialogs.confirmations.last(),
                  QString("Are you sure you wish to clear all saved settings?"));
         QCOMPARE(t.dialogs.confirmButtons.last(), Buttons::YesNoCancel);
