@@ -57,6 +57,8 @@ void TfmVok::FormCreate() {
     s.drivePicker = DriveComboBox1;
     if (screen_.isEmpty() && QGuiApplication::primaryScreen())
         screen_ = QGuiApplication::primaryScreen()->size();
+    scale_ = ScreenScale::forScreen(screen_);
+    Panel1->setFontScale(scale_);
     scaleForm(screen_);
     if (QGuiApplication::primaryScreen()) {
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
@@ -64,19 +66,16 @@ void TfmVok::FormCreate() {
     }
     loadSettings();
     // The stored pie font sizes are for a 640-wide screen; they follow the screen like the rest.
-    if (!screen_.isEmpty() && screen_.width() != 640) {
-        for (TPieGraf* pie : {PieGraf1, PieGraf2})
-            pie->setFont(scaledFont(pie->font(), screen_.width(), 640));
-    }
+    for (TPieGraf* pie : {PieGraf1, PieGraf2})
+        pie->setFont(scale_.font(pie->font()));
 }
 
 void TfmVok::scaleForm(QSize screen) {
-    if (screen.isEmpty() || screen.width() == 640)
+    const ScreenScale s = ScreenScale::forScreen(screen);
+    if (s.isIdentity())
         return;
-    const int h = screen.height() * height() / 480;
-    const int w = screen.width() * width() / 640;
-    resize(w, h);
-    scaleControls(screen.width(), 640);
+    resize(s.truncated(width()), s.truncated(height()));
+    scaleControls(s.num(), s.den());
 }
 
 void TfmVok::FormActivate() {

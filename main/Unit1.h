@@ -1,5 +1,6 @@
 #pragma once
 #include "controls/DriveInfo.h"
+#include "controls/ScreenScale.h"
 #include "platform/ResourceInfo.h"
 #include <QMainWindow>
 #include <memory>
@@ -131,6 +132,7 @@ private:
 
     DriveInfo driveInfo_{DriveInfo::Caller::MainWindow};
     QSize screen_;
+    ScreenScale scale_; // of screen_, for every font size the window sets
     int activations_ = 0;
     std::unique_ptr<TFmDir> dirScreen_;
     std::unique_ptr<TfmFiles> filesScreen_;
