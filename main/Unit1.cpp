@@ -7,7 +7,6 @@
 #include "controls/SharedState.h"
 #include "diskscreens/Unit2.h"
 #include "diskscreens/Unit4.h"
-#include "main/MemoryText.h"
 #include "platform/ErrorHandler.h"
 #include "platform/MemoryStatus.h"
 #include "platform/Services.h"
@@ -87,9 +86,9 @@ void TfmVok::FormActivate() {
     Panel1->setText(driveInfo_.DriveSpaceText(shared().CurrentDrive, 2));
     PieGraf1->setHint(Panel1->text() + " Type is " + driveInfo_.DriveTypeName(letter));
     PieGraf1->setPercent(int(roundHalfEven(driveInfo_.DriveFreePercent(shared().CurrentDrive))));
-    MemoryStatus& m = shared().memoryStatus;
-    m = services().memory->status();
-    PieGraf2->setPercent(freePercent(m.totalVirtual, m.availVirtual));
+    // The memory pie is left to "Total" below, which measures again: setting it here to the
+    // virtual share first would paint it twice.
+    shared().memoryStatus = services().memory->status();
     Megabytes1Click();
     Total1Click();
     Redraw3DPies();
