@@ -180,7 +180,7 @@ void TfmFiles::Button1Click() {
     const QString dir = DirectoryListBox1->directory();
     const QString mask = Edit1->text();
     if (isDriveRoot(dir) && mask.size() <= 3 &&
-        services().dialogs->confirm(kWholeDrive, Buttons::YesNo) != Answer::Yes)
+        services().dialogs->confirmInformation(kWholeDrive, Buttons::YesNo) != Answer::Yes)
         return;
     Working working(*this);
     SearchTotalBytes = 0;
