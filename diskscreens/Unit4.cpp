@@ -104,6 +104,7 @@ TfmFiles::TfmFiles(QWidget* parent) : QDialog(parent) {
     StringGrid1->setGeometry(8, 144, 569, 185);
     for (int c = 0; c < 4; ++c)
         StringGrid1->setColWidth(c, 100);
+    StringGrid1->setRightAligned(1); // the sizes
     StringGrid1->setDefaultRowHeight(24);
     connect(StringGrid1, &StringGrid::selectCell, this,
             [this](int col, int row) { StringGrid1SelectCell(col, row); });
