@@ -13,9 +13,11 @@ build: setup
 	@cmake -S . -B $(BUILD) -DVOK_SANITIZE=$(if $(filter 1,$(SANITIZE)),ON,OFF) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The display is checked before anything is built.
+run:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "Vok needs a graphical display: no DISPLAY or WAYLAND_DISPLAY is set."; exit 1; fi
+	@$(MAKE) --no-print-directory build
 	@$(BUILD)/app/vok
 
 test: build

@@ -16,9 +16,10 @@ void setApplicationTitle(const QString& title) {
         return;
     QApplication::setApplicationDisplayName(title);
     // The desktop shows the title with each window's caption; captions are formatted when set.
+    // Hidden windows too: one shown again later must not bring back an old title.
     for (QWidget* w : QApplication::topLevelWidgets()) {
         const QString caption = w->windowTitle();
-        if (caption.isEmpty() || !w->isVisible())
+        if (caption.isEmpty())
             continue;
         w->setWindowTitle(QString());
         w->setWindowTitle(caption);

@@ -31,8 +31,8 @@ TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent) {
     // Starts where the working directory's drive is, without moving anything.
     const QChar letter = services().drives->driveOfPath(QDir::currentPath());
     drive_ = letter.toLower();
-    directory_ = letter.isNull() ? QString("/")
-                                 : normalized(services().drives->currentDirectory(letter));
+    directory_ =
+        letter.isNull() ? QString("/") : normalized(services().drives->currentDirectory(letter));
     fill();
 }
 
@@ -75,18 +75,24 @@ void TDirectoryListBox::fill() {
         ++depth;
     }
     setCurrentRow(count() - 1);
-    QStringList subdirectories;
+    // Each subdirectory's name and where opening it leads.
+    QList<std::pair<QString, QString>> subdirectories;
     services().directories->list(directory_, IncludeDirectories, [&](const DirEntry& e) {
         if (e.isDirectory())
-            subdirectories << e.name();
+            subdirectories.append({e.name(), joinPath(directory_, e.name())});
         return true;
     });
-    std::sort(subdirectories.begin(), subdirectories.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
+    // A link to a directory is a directory to the user (/bin, /lib); opening it goes where it
+    // leads, so walks started there begin at a real directory.
+    for (const DirectoryLink& link : services().directories->directoryLinks(directory_))
+        if (!link.name.startsWith('.'))
+            subdirectories.append({link.name, link.target});
+    std::sort(subdirectories.begin(), subdirectories.end(), [](const auto& a, const auto& b) {
+        return a.first.compare(b.first, Qt::CaseInsensitive) < 0;
     });
-    for (const QString& name : subdirectories) {
+    for (const auto& [name, path] : subdirectories) {
         auto* item = new QListWidgetItem(closedIcon, QString(depth * 2, ' ') + name, this);
-        item->setData(kPathRole, joinPath(directory_, name));
+        item->setData(kPathRole, path);
     }
 }
 

@@ -1,7 +1,10 @@
 #include "controls/DriveComboBox.h"
 #include "platform/Drive.h"
 #include "platform/Services.h"
+#include <QAbstractItemView>
 #include <QDir>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 namespace vok {
 
@@ -12,6 +15,7 @@ TDriveComboBox::TDriveComboBox(QWidget* parent) : QComboBox(parent) {
     if (!setDrive(working.isNull() ? QChar('c') : working) && count() > 0)
         setDrive(itemData(0).toChar());
     connect(this, &QComboBox::activated, this, &TDriveComboBox::picked);
+    connect(this, &QComboBox::currentTextChanged, this, &QWidget::setToolTip);
 }
 
 bool TDriveComboBox::setDrive(QChar letter) {
@@ -35,11 +39,40 @@ void TDriveComboBox::refresh() {
     const int index = findData(drive_);
     if (index >= 0)
         setCurrentIndex(index);
+    setToolTip(currentText());
 }
 
 void TDriveComboBox::showPopup() {
     refresh();
+    // Long mount points widen the list beyond the box rather than being cut.
+    int widest = 0;
+    const QFontMetrics metrics = view()->fontMetrics();
+    for (int i = 0; i < count(); ++i)
+        widest = qMax(widest, metrics.horizontalAdvance(itemText(i)));
+    const int margins = 4 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) +
+                        style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) +
+                        2 * view()->frameWidth() + 16;
+    view()->setMinimumWidth(widest + margins);
     QComboBox::showPopup();
+}
+
+QRect TDriveComboBox::textArea() const {
+    QStyleOptionComboBox opt;
+    initStyleOption(&opt);
+    return style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
+}
+
+QString TDriveComboBox::shownText() const {
+    return fontMetrics().elidedText(currentText(), Qt::ElideMiddle, textArea().width());
+}
+
+void TDriveComboBox::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionComboBox opt;
+    initStyleOption(&opt);
+    p.drawComplexControl(QStyle::CC_ComboBox, opt);
+    opt.currentText = shownText();
+    p.drawControl(QStyle::CE_ComboBoxLabel, opt);
 }
 
 void TDriveComboBox::picked(int index) {

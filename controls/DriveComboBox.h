@@ -14,16 +14,23 @@ public:
     bool setDrive(QChar letter);
     // Reads the drive table afresh, keeping the selection where it can.
     void refresh();
+    // The text the box shows: the current item, elided in the middle to fit; the whole text
+    // is the tooltip, and the drop-down list shows every item whole.
+    QString shownText() const;
+
+    // Reads the table afresh before the list opens.
+    void showPopup() override;
 
 signals:
     // The user picked a drive.
     void changed();
 
 protected:
-    void showPopup() override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void picked(int index);
+    QRect textArea() const;
     QChar drive_;
 };
 

@@ -43,9 +43,7 @@ void TPanel::setFontColor(quint32 bgr) {
 }
 
 void TPanel::setFontSize(int points) {
-    QFont f = font();
-    f.setPointSize(qMax(1, points));
-    setFont(f);
+    setFont(fontScale_.font(font(), points));
 }
 
 int TPanel::fontSize() const {

@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/ScreenScale.h"
 #include <QLabel>
 
 namespace vok {
@@ -22,6 +23,8 @@ public:
     void setFontColor(quint32 bgr);
     quint32 color() const { return color_; }
     quint32 fontColor() const { return fontColor_; }
+    // Sizes given in design points go through the window's screen scale.
+    void setFontScale(const ScreenScale& scale) { fontScale_ = scale; }
     void setFontSize(int points);
     int fontSize() const;
 
@@ -44,6 +47,7 @@ private:
     int bevelWidth_ = 1;
     quint32 color_ = 0xC0C0C0;
     quint32 fontColor_ = 0;
+    ScreenScale fontScale_;
 };
 
 } // namespace vok

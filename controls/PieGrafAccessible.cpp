@@ -6,7 +6,9 @@ namespace vok {
 
 namespace {
 
-class PieGrafAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+// A pie shows a value but takes none: no value interface, since the desktop's accessibility
+// bridge offers "Increase" and "Decrease" actions for every object that has one.
+class PieGrafAccessible : public QAccessibleWidget {
 public:
     explicit PieGrafAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::ProgressBar) {}
 
@@ -24,16 +26,7 @@ public:
             return QAccessibleWidget::text(t);
         }
     }
-    void* interface_cast(QAccessible::InterfaceType t) override {
-        if (t == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
-    QVariant currentValue() const override { return pie()->percent(); }
-    void setCurrentValue(const QVariant&) override {}
-    QVariant maximumValue() const override { return 100; }
-    QVariant minimumValue() const override { return 0; }
-    QVariant minimumStepSize() const override { return 1; }
+    QStringList actionNames() const override { return {}; }
 };
 
 QAccessibleInterface* factory(const QString& className, QObject* object) {

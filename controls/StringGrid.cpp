@@ -2,8 +2,34 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 
 namespace vok {
+
+namespace {
+// Draws the cells of its columns right-aligned, so that sizes of different widths line up.
+class RightAlignedCells : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
+    }
+};
+} // namespace
+
+void StringGrid::setRightAligned(int column) {
+    if (isRightAligned(column))
+        return;
+    rightAligned_ << column;
+    setItemDelegateForColumn(column, new RightAlignedCells(this));
+}
+
+bool StringGrid::isRightAligned(int column) const {
+    return rightAligned_.contains(column);
+}
 
 StringGrid::StringGrid(int columns, QWidget* parent)
     : QTableView(parent), rows_(new GridRows(columns, this)) {

@@ -21,6 +21,10 @@ public:
     QString cell(int column, int row) const { return rows_->cell(column, row); }
     void setCell(int column, int row, const QString& text) { rows_->setCell(column, row, text); }
 
+    // Draws a column's texts right-aligned (figures), leaving the texts as they are.
+    void setRightAligned(int column);
+    bool isRightAligned(int column) const;
+
     int colWidth(int column) const { return columnWidth(column); }
     void setColWidth(int column, int px) { setColumnWidth(column, px); }
     int defaultRowHeight() const;
@@ -39,6 +43,7 @@ protected:
 
 private:
     GridRows* rows_;
+    QList<int> rightAligned_;
     bool pressOnCell_ = false;
     bool reportedByPress_ = false;
 };

@@ -52,6 +52,7 @@ TFmDir::TFmDir(ScreenContext& context, QWidget* parent) : QDialog(parent), conte
     StringGrid1->setGeometry(8, 64, 273, 129);
     for (int c = 0; c < 3; ++c)
         StringGrid1->setColWidth(c, 80);
+    StringGrid1->setRightAligned(1); // the sizes
     StringGrid1->setCursor(Qt::CrossCursor);
     StringGrid1->hide();
     connect(StringGrid1, &StringGrid::selectCell, this,

@@ -83,6 +83,7 @@ TfmFiles::TfmFiles(ScreenContext& context, QWidget* parent) : QDialog(parent), c
     StringGrid1->setGeometry(8, 144, 569, 185);
     for (int c = 0; c < 4; ++c)
         StringGrid1->setColWidth(c, 100);
+    StringGrid1->setRightAligned(1); // the sizes
     StringGrid1->setDefaultRowHeight(24);
     connect(StringGrid1, &StringGrid::selectCell, this,
             [this](int col, int row) { StringGrid1SelectCell(col, row); });
@@ -158,7 +159,7 @@ void TfmFiles::Button1Click() {
     const QString dir = DirectoryListBox1->directory();
     const QString mask = Edit1->text();
     if (isDriveRoot(dir) && mask.size() <= 3 &&
-        services().dialogs->confirm(kWholeDrive, Buttons::YesNo) != Answer::Yes)
+        services().dialogs->confirmInformation(kWholeDrive, Buttons::YesNo) != Answer::Yes)
         return;
     Job::Run run(job_);
     SearchTotalBytes = 0;

@@ -1,6 +1,7 @@
 #include "controls/DriveComboBox.h"
 #include "controls/Fonts.h"
 #include "controls/PieGraf.h"
+#include "controls/ScreenScale.h"
 #include "main/Unit1.h"
 #include "platform/ErrorHandler.h"
 #include <QPainter>
@@ -30,14 +31,7 @@ TPieGraf* makePie(QWidget* parent, const char* name, QRect geometry, const QStri
 } // namespace
 
 QFont scaledFont(QFont f, int num, int den) {
-    // Fonts follow the screen like everything else, but never below what stays legible.
-    constexpr int kSmallestPixels = 11; // 8 points at 96 dots per inch
-    constexpr double kSmallestPoints = 8;
-    if (f.pixelSize() > 0)
-        f.setPixelSize(qMax(kSmallestPixels, (f.pixelSize() * num + den / 2) / den));
-    else
-        f.setPointSizeF(qMax(kSmallestPoints, f.pointSizeF() * num / den));
-    return f;
+    return ScreenScale(num, den).font(f);
 }
 
 namespace {

@@ -15,7 +15,7 @@ constexpr quint32 kWedge3D = 65535;
 void TfmVok::paint3DPiesOn(QPainter& p) {
     if (!N3D1->isChecked())
         return;
-    p.setFont(font());
+    p.setFont(scale_.font(font()));
     for (TPieGraf* pie : {PieGraf1, PieGraf2})
         Draw3DPie(p, pie->percent(), pie->x(), pie->y(), pie->width(), kFace3D, kWedge3D,
                   pie->caption());

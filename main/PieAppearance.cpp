@@ -30,13 +30,11 @@ void chooseFont(TPieGraf* pie) {
     }
 }
 
-void setToDefault(TPieGraf* pie) {
+void setToDefault(TPieGraf* pie, const ScreenScale& scale) {
     pie->setMainColor(DefaultMainColor);
     pie->setSliceColor(DefaultSliceColor);
     pie->setFontColor(0);
-    QFont f = pie->font();
-    f.setPointSize(8);
-    pie->setFont(f);
+    pie->setFont(scale.font(pie->font(), 8));
     pie->update();
 }
 
@@ -52,7 +50,7 @@ void TfmVok::TextFont1Click() {
     chooseFont(PieGraf1);
 }
 void TfmVok::SettoDefault1Click() {
-    setToDefault(PieGraf1);
+    setToDefault(PieGraf1, scale_);
 }
 void TfmVok::Free1Click() {
     chooseMainColor(PieGraf2);
@@ -64,7 +62,7 @@ void TfmVok::TextFont2Click() {
     chooseFont(PieGraf2);
 }
 void TfmVok::SetDefault1Click() {
-    setToDefault(PieGraf2);
+    setToDefault(PieGraf2, scale_);
 }
 
 } // namespace vok

@@ -46,6 +46,8 @@ TfmVok::~TfmVok() {
 void TfmVok::FormCreate() {
     if (screen_.isEmpty() && QGuiApplication::primaryScreen())
         screen_ = QGuiApplication::primaryScreen()->size();
+    scale_ = ScreenScale::forScreen(screen_);
+    Panel1->setFontScale(scale_);
     scaleForm(screen_);
     if (QGuiApplication::primaryScreen()) {
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
@@ -53,19 +55,16 @@ void TfmVok::FormCreate() {
     }
     loadSettings();
     // The stored pie font sizes are for a 640-wide screen; they follow the screen like the rest.
-    if (!screen_.isEmpty() && screen_.width() != 640) {
-        for (TPieGraf* pie : {PieGraf1, PieGraf2})
-            pie->setFont(scaledFont(pie->font(), screen_.width(), 640));
-    }
+    for (TPieGraf* pie : {PieGraf1, PieGraf2})
+        pie->setFont(scale_.font(pie->font()));
 }
 
 void TfmVok::scaleForm(QSize screen) {
-    if (screen.isEmpty() || screen.width() == 640)
+    const ScreenScale s = ScreenScale::forScreen(screen);
+    if (s.isIdentity())
         return;
-    const int h = screen.height() * height() / 480;
-    const int w = screen.width() * width() / 640;
-    resize(w, h);
-    scaleControls(screen.width(), 640);
+    resize(s.truncated(width()), s.truncated(height()));
+    scaleControls(s.num(), s.den());
 }
 
 void TfmVok::FormActivate() {
@@ -77,9 +76,9 @@ void TfmVok::FormActivate() {
     showDriveSpace(SpaceUnit::Mb);
     PieGraf1->setHint(Panel1->text() + " Type is " + driveInfo_.DriveTypeName(letter));
     PieGraf1->setPercent(int(roundHalfEven(driveInfo_.DriveFreePercent(CurrentDrive))));
-    MemoryStatus& m = memoryStatus;
-    m = services().memory->status();
-    PieGraf2->setPercent(freePercent(m.totalVirtual, m.availVirtual));
+    // The memory pie is left to "Total" below, which measures again: setting it here to the
+    // virtual share first would paint it twice.
+    memoryStatus = services().memory->status();
     Megabytes1Click();
     Total1Click();
     Redraw3DPies();

@@ -2,6 +2,7 @@
 // Unit1: the main window (TfmVok), the two gauges and the menus that open every other screen.
 #include "controls/DriveInfo.h"
 #include "controls/ScreenContext.h"
+#include "controls/ScreenScale.h"
 #include "platform/MemoryStatus.h"
 #include "platform/ResourceInfo.h"
 #include <QMainWindow>
@@ -162,6 +163,7 @@ private:
     FontSetting Disk2Font;
     SharedDisplaySettings display_;
     QSize screen_;
+    ScreenScale scale_; // of screen_, for every font size the window sets
     int activations_ = 0;
     std::unique_ptr<TFmDir> dirScreen_;
     std::unique_ptr<TfmFiles> filesScreen_;

@@ -22,6 +22,8 @@ public:
     virtual void message(const QString& text) = 0;
     virtual void error(const QString& text) = 0;
     virtual Answer confirm(const QString& text, Buttons buttons) = 0;
+    // The same question shown as information (its icon), for a notice the user may decline.
+    virtual Answer confirmInformation(const QString& text, Buttons buttons) = 0;
     // The dialog shows what was chosen last; nullopt when cancelled.
     virtual std::optional<quint32> chooseColor() = 0;
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/DirEntry.h"
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace vok {
@@ -20,6 +21,12 @@ public:
     virtual void leave() = 0;
 };
 
+// A symbolic link inside a directory that leads to a directory.
+struct DirectoryLink {
+    QString name;   // the link's own name
+    QString target; // the directory it leads to: absolute, without links
+};
+
 // Reads directories. A walk is depth-first and pre-order: all entries of a directory, then its
 // chosen subdirectories in the order they were read. It never follows a symbolic link, never
 // opens anything but directories, never leaves the file system it started on, has no path
@@ -31,6 +38,9 @@ public:
     virtual bool walk(const QString& dir, WalkVisitor& visitor) = 0;
     // Whether something other than a directory exists at path; links are not followed.
     virtual bool fileExists(const QString& path) = 0;
+    // The symbolic links directly in dir that lead to a directory; walks never follow them, a
+    // user picking a directory may.
+    virtual QList<DirectoryLink> directoryLinks(const QString& dir) = 0;
 
     // The entries of dir alone that pass includeMask (see DirEntry.h); visit returning false
     // stops the listing.

@@ -1,13 +1,9 @@
 #include "platform/QtDialogService.h"
 #include "platform/Colors.h"
+#include "platform/FontColourDialog.h"
 #include <QApplication>
 #include <QColorDialog>
-#include <QDialogButtonBox>
-#include <QFontDialog>
-#include <QHBoxLayout>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace vok {
 
@@ -42,6 +38,22 @@ Answer QtDialogService::confirm(const QString& text, Buttons buttons) {
     }
 }
 
+Answer QtDialogService::confirmInformation(const QString& text, Buttons buttons) {
+    QMessageBox::StandardButtons set = QMessageBox::Yes | QMessageBox::No;
+    if (buttons == Buttons::YesNoCancel)
+        set |= QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::Information, title(), text, set, owner());
+    box.setDefaultButton(QMessageBox::No);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 std::optional<quint32> QtDialogService::chooseColor() {
     const QColor c = QColorDialog::getColor(toQColor(lastColor_), owner());
     if (!c.isValid())
@@ -51,40 +63,10 @@ std::optional<quint32> QtDialogService::chooseColor() {
 }
 
 std::optional<FontChoice> QtDialogService::chooseFont(const FontChoice& initial) {
-    // The toolkit's font dialog has no colour; Vok's fonts carry one, so it sits beside it.
-    QDialog dialog(owner());
-    dialog.setWindowTitle("Font");
-    auto* fonts = new QFontDialog(initial.font, &dialog);
-    fonts->setWindowFlags(Qt::Widget);
-    fonts->setOption(QFontDialog::NoButtons);
-    quint32 colour = initial.color;
-    auto* colourButton = new QPushButton("Colour...", &dialog);
-    auto showColour = [&] {
-        QPixmap swatch(16, 16);
-        swatch.fill(toQColor(colour));
-        colourButton->setIcon(QIcon(swatch));
-    };
-    showColour();
-    QObject::connect(colourButton, &QPushButton::clicked, &dialog, [&] {
-        const QColor c = QColorDialog::getColor(toQColor(colour), &dialog);
-        if (c.isValid()) {
-            colour = fromQColor(c);
-            showColour();
-        }
-    });
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    auto* row = new QHBoxLayout;
-    row->addWidget(colourButton);
-    row->addStretch();
-    row->addWidget(buttons);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(fonts);
-    layout->addLayout(row);
+    FontColourDialog dialog(initial, owner());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return FontChoice{fonts->currentFont(), colour};
+    return dialog.choice();
 }
 
 } // namespace vok

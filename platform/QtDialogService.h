@@ -11,6 +11,7 @@ public:
     void message(const QString& text) override;
     void error(const QString& text) override;
     Answer confirm(const QString& text, Buttons buttons) override;
+    Answer confirmInformation(const QString& text, Buttons buttons) override;
     std::optional<quint32> chooseColor() override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
 

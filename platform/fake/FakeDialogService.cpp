@@ -5,7 +5,14 @@ namespace vok {
 Answer FakeDialogService::confirm(const QString& text, Buttons buttons) {
     confirmations << text;
     confirmButtons << buttons;
+    confirmedAsInformation << false;
     return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
+}
+
+Answer FakeDialogService::confirmInformation(const QString& text, Buttons buttons) {
+    const Answer a = confirm(text, buttons);
+    confirmedAsInformation.last() = true;
+    return a;
 }
 
 std::optional<quint32> FakeDialogService::chooseColor() {

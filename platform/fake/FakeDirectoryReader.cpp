@@ -117,4 +117,15 @@ bool FakeDirectoryReader::fileExists(const QString& path) {
     return n && !(n->attr & AttrDirectory);
 }
 
+void FakeDirectoryReader::addDirectoryLink(const QString& path, const QString& target) {
+    const qsizetype slash = path.lastIndexOf('/');
+    const QString dir = slash <= 0 ? QString("/") : path.left(slash);
+    links_[dir] << DirectoryLink{path.mid(slash + 1), target};
+}
+
+QList<DirectoryLink> FakeDirectoryReader::directoryLinks(const QString& dir) {
+    const auto it = links_.find(dir);
+    return it == links_.end() ? QList<DirectoryLink>{} : it->second;
+}
+
 } // namespace vok

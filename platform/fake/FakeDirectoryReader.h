@@ -20,6 +20,9 @@ public:
 
     bool walk(const QString& dir, WalkVisitor& visitor) override;
     bool fileExists(const QString& path) override;
+    // A symbolic link at path leading to the directory target; walks do not see it.
+    void addDirectoryLink(const QString& path, const QString& target);
+    QList<DirectoryLink> directoryLinks(const QString& dir) override;
 
     QStringList walkedPaths; // the dir of every walk, as passed
 
@@ -30,6 +33,7 @@ private:
     bool visit(Node& dir, WalkVisitor& visitor);
 
     std::unique_ptr<Node> root_;
+    std::map<QString, QList<DirectoryLink>> links_; // by the directory holding them
 };
 
 } // namespace vok

@@ -9,6 +9,7 @@ class LinuxDirectoryReader : public DirectoryReader {
 public:
     bool walk(const QString& dir, WalkVisitor& visitor) override;
     bool fileExists(const QString& path) override;
+    QList<DirectoryLink> directoryLinks(const QString& dir) override; // LinuxDirectoryLinks.cpp
 };
 
 } // namespace vok

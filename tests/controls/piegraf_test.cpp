@@ -186,8 +186,9 @@ private slots:
         QCOMPARE(a->text(QAccessible::Value), QString("37%"));
         QCOMPARE(a->text(QAccessible::Description),
                  QString("500 Free Mb / 1023 Mb Total Type is Hard drive"));
-        QVERIFY(a->valueInterface());
-        QCOMPARE(a->valueInterface()->currentValue().toInt(), 37);
+        // A value interface would make the desktop's bridge offer Increase and Decrease.
+        QVERIFY(!a->valueInterface());
+        QVERIFY(!a->actionInterface() || a->actionInterface()->actionNames().isEmpty());
     }
 };
 

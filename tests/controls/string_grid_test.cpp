@@ -33,6 +33,38 @@ private slots:
         QCOMPARE(g.rowHeight(2), 18);
     }
 
+    void rightAlignedColumnLinesFiguresUp() {
+        StringGrid g(2);
+        g.setColWidth(0, 60);
+        g.setColWidth(1, 240);
+        g.setRowCount(2);
+        const QString small = QString("5").rightJustified(12, ' ');
+        const QString large = QString("1234").rightJustified(12, ' ');
+        g.setCell(1, 0, small);
+        g.setCell(1, 1, large);
+        g.setRightAligned(1);
+        g.resize(340, 120);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        QCOMPARE(g.cell(1, 0), small); // texts stay padded
+        const QImage img = g.viewport()->grab().toImage();
+        // The rightmost dark pixel of each cell of column 1.
+        auto inkEnd = [&](int row) {
+            const QRect cell = g.visualRect(g.cells().index(row, 1)).adjusted(1, 1, -2, -2);
+            int last = -1;
+            for (int y = cell.top(); y <= cell.bottom(); ++y)
+                for (int x = cell.left(); x <= cell.right(); ++x)
+                    if (qGray(img.pixel(x, y)) < 100)
+                        last = qMax(last, x);
+            return last;
+        };
+        const int right = g.visualRect(g.cells().index(0, 1)).right();
+        QVERIFY(inkEnd(0) > 0 && inkEnd(1) > 0);
+        QVERIFY2(qAbs(inkEnd(0) - inkEnd(1)) <= 1,
+                 qPrintable(QString("%1 %2").arg(inkEnd(0)).arg(inkEnd(1))));
+        QVERIFY2(right - inkEnd(0) < 16, qPrintable(QString("%1 %2").arg(right).arg(inkEnd(0))));
+    }
+
     // The click handler reads the row the selection event stored, so the order is the contract.
     void cellIsReportedBeforeTheClick() {
         StringGrid g(2);

@@ -64,6 +64,8 @@ private slots:
         QCOMPARE(f.screen->StringGrid1->cell(1, 0), QString("        1000"));
         QCOMPARE(f.screen->StringGrid1->cell(2, 0), QString("1"));
         QCOMPARE(f.screen->StringGrid1->cell(2, 4), QString("5"));
+        QVERIFY(f.screen->StringGrid1->isRightAligned(1) &&
+                !f.screen->StringGrid1->isRightAligned(0));
     }
 
     void unitsAndActivation() {

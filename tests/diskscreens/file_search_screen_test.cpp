@@ -79,6 +79,7 @@ private slots:
         QCOMPARE(f.StringGrid1->defaultRowHeight(), 24);
         QCOMPARE(f.StringGrid1->colWidth(0), 350);
         QCOMPARE(f.StringGrid1->colWidth(3), 100);
+        QVERIFY(f.StringGrid1->isRightAligned(1) && !f.StringGrid1->isRightAligned(0));
         for (QAction* a : {f.FileName1, f.FileSize1, f.FileName2, f.FileExtension1, f.FilePath1})
             QVERIFY2(!a->isChecked(), qPrintable(a->text()));
         QVERIFY(f.ZADescending1->isChecked());
@@ -126,6 +127,7 @@ private slots:
         for (const Case& c : cases) {
             t.dialogs.confirmations.clear();
             t.dialogs.confirmButtons.clear();
+            t.dialogs.confirmedAsInformation.clear();
             t.dialogs.answers = {Answer::No};
             f.DirectoryListBox1->setDirectory(c.dir);
             f.Edit1->setText(c.mask);
@@ -133,8 +135,10 @@ private slots:
             f.Button1Click();
             const QByteArray what = (c.dir + " " + c.mask).toUtf8();
             QCOMPARE(t.dialogs.confirmations, c.asks ? QStringList{kWholeDrive} : QStringList{});
-            if (c.asks)
+            if (c.asks) {
                 QCOMPARE(t.dialogs.confirmButtons, QList<Buttons>{Buttons::YesNo});
+                QCOMPARE(t.dialogs.confirmedAsInformation, QList<bool>{true});
+            }
             QVERIFY2(t.directories.walkedPaths.isEmpty() == c.asks, what);
         }
         // Yes searches the whole drive.

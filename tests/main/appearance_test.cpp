@@ -64,6 +64,25 @@ private slots:
         QCOMPARE(fm.DriveComboBox1->height(), 44); // rescaled once, not once per preset
     }
 
+    void everyFontSizeFollowsTheScreen() {
+        TestServices t;
+        TfmVok fm(QSize(1280, 1024)); // twice the design size
+        fm.FormActivate();
+        QCOMPARE(fm.Panel1->fontSize(), 24); // the read-out's 12 of Mb and Total
+        fm.Bytes1Click();
+        QCOMPARE(fm.Panel1->fontSize(), 20);
+        fm.Kilobytes1Click();
+        QCOMPARE(fm.Panel1->fontSize(), 22);
+        fm.Real1Click();
+        QCOMPARE(fm.Panel1->fontSize(), 22);
+        fm.Large1Click();
+        QCOMPARE(fm.Panel1->fontSize(), 24);
+        fm.PageFile1Click();
+        QCOMPARE(fm.Panel1->fontSize(), 24);
+        fm.SettoDefault1Click();
+        QCOMPARE(fm.PieGraf1->font().pointSize(), 16);
+    }
+
     void fontsStayLegible() {
         QFont pixels("Arial");
         pixels.setPixelSize(8);

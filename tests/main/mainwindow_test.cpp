@@ -1,6 +1,7 @@
 #include "controls/Application.h"
 #include "controls/DriveComboBox.h"
 #include "controls/PieGraf.h"
+#include "diskscreens/Unit2.h"
 #include "main/Unit1.h"
 #include "support/TestServices.h"
 #include <QMenuBar>
@@ -170,6 +171,49 @@ private slots:
         box.close();
         QTest::qWait(50);
         QCOMPARE(fm.activations(), 1);
+    }
+
+    void activationPaintsTheMemoryPieOnce() {
+        TestServices t;
+        setMemory(t); // load 37, virtual share 75
+        TfmVok fm(QSize(640, 480));
+        fm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fm));
+        fm.Real1Click();
+        const int before = fm.PieGraf2->drawCount();
+        fm.FormActivate();
+        QCOMPARE(fm.PieGraf2->percent(), 37);
+        QCOMPARE(fm.PieGraf2->drawCount() - before, 1);
+    }
+
+    void returningFromAScreenShowsTheCurrentTitle() {
+        TestServices t;
+        setMemory(t);
+        t.memory.figures.memoryLoad = 18;
+        t.directories.addDirectory("/data");
+        TfmVok fm(QSize(640, 480));
+        // The desktop writes the program title into a window's caption when the caption is
+        // handed to it; note the title each handing of the main window's caption carried.
+        QString carried;
+        fm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fm));
+        connect(fm.windowHandle(), &QWindow::windowTitleChanged, this,
+                [&carried] { carried = applicationTitle(); });
+        QTRY_COMPARE(fm.activations(), 1);
+        QCOMPARE(applicationTitle(), QString("Free Memory 18 %"));
+
+        // The load drops while a modal screen is open and the main window hidden.
+        QTimer::singleShot(0, [&] {
+            t.memory.figures.memoryLoad = 7;
+            fm.Timer1Timer();
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                d->reject();
+        });
+        fm.DirectorySearch1Click();
+        QTRY_COMPARE(fm.activations(), 2);
+        QVERIFY(fm.isVisible());
+        QCOMPARE(applicationTitle(), QString("Free Memory 7 %"));
+        QCOMPARE(carried, QString("Free Memory 7 %"));
     }
 
     void activationWithoutTheDriveStillRuns() {

@@ -1,3 +1,5 @@
+#include "controls/HelpViewer.h"
+#include "controls/Panel.h"
 #include "diskscreens/Unit2.h"
 #include "diskscreens/Unit4.h"
 #include "main/Unit1.h"
@@ -24,6 +26,23 @@ struct Closer {
     QDialog* screen = nullptr;
     bool mainHiddenMeanwhile = false;
 };
+
+QString helpPage(const QString& name) {
+    HelpViewer makesTheResourceAvailable;
+    QFile f(":/help/" + name);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// The commands the help names as doing nothing yet.
+QStringList helpNotYet() {
+    static const QRegularExpression list("<ul class=\"not-yet\">(.*?)</ul>",
+                                         QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression item("<li><i>(.*?)</i>");
+    QStringList names;
+    for (const auto& m : item.globalMatch(list.match(helpPage("main.html")).captured(1)))
+        names << m.captured(1).trimmed();
+    return names;
+}
 
 } // namespace
 
@@ -55,6 +74,40 @@ private slots:
         fm.DirectorySearch1Click();
         QCOMPARE(fm.dirScreen(), first);
         QCOMPARE(closer.screen, first);
+    }
+
+    // What the help says of the commands that open screens and the game stays true as they
+    // arrive: it names exactly those that do nothing yet.
+    void helpNamesTheCommandsThatDoNothingYet() {
+        TestServices t;
+        t.directories.addDirectory("/data");
+        TfmVok fm(QSize(640, 480));
+        fm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fm));
+        const QStringList notYet = helpNotYet();
+        QVERIFY(!notYet.isEmpty());
+        QStringList doingNothing;
+        for (QAction* command : {fm.WhatsRunning1, fm.MemoryMap1, fm.AllDisks1, fm.DirectorySearch1,
+                                 fm.DirectoryTree1, fm.FileSearch1, fm.Craps1}) {
+            const QWidgetList before = QApplication::topLevelWidgets();
+            Closer closer{&fm};
+            closer.arm();
+            command->trigger();
+            QTest::qWait(20);
+            bool did = closer.screen || fm.Dice1->isVisible() || fm.Panel2->isVisible();
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (!before.contains(w) && w->isVisible()) {
+                    did = true;
+                    w->close();
+                }
+            }
+            if (!did)
+                doingNothing << command->text().trimmed();
+            QTRY_VERIFY(fm.isVisible());
+        }
+        QCOMPARE(notYet, doingNothing);
+        // The 3D pies are kept drawn by the window; the help must not say otherwise.
+        QVERIFY(!helpPage("options-menu.html").contains("erase"));
     }
 
     void fileSearchScreenToo() {
