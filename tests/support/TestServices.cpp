@@ -3,7 +3,10 @@
 namespace vok {
 
 static Services fakes(TestServices* t) {
-    Services s{&t->drives, &t->memory, &t->dialogs};
+    Services s;
+    s.drives = &t->drives;
+    s.memory = &t->memory;
+    s.dialogs = &t->dialogs;
     s.directories = &t->directories;
     s.trash = &t->trash;
     s.settings = &t->settings;
