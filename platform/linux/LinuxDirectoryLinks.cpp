@@ -11,14 +11,14 @@ namespace vok {
 QList<DirectoryLink> LinuxDirectoryReader::directoryLinks(const QString& dir) {
     QList<DirectoryLink> links;
     const QByteArray dirPath = encodeFileName(dir);
-    const int fd = linuxfs::openDirectory(dirPath);
-    if (fd < 0)
+    linuxfs::FileDescriptor dirFd = linuxfs::openDirectory(dirPath);
+    if (!dirFd.isOpen())
         return links;
+    const int fd = dirFd.get();
     DIR* d = ::fdopendir(fd);
-    if (!d) {
-        ::close(fd);
+    if (!d)
         return links;
-    }
+    dirFd.release(); // closedir closes it now
     while (const dirent* de = ::readdir(d)) {
         if (de->d_type != DT_LNK && de->d_type != DT_UNKNOWN)
             continue;
