@@ -1,7 +1,10 @@
 #include "controls/SharedState.h"
 #include "diskscreens/Unit2.h"
+#include "diskscreens/Unit3.h"
 #include "diskscreens/Unit4.h"
+#include "diskscreens/unfiletest.h"
 #include "main/Unit1.h"
+#include "platform/Services.h"
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -32,6 +35,22 @@ void TfmVok::FileSearch1Click() {
         shared().created(Screen::FileSearch) = true;
     }
     showModal(filesScreen_.get());
+}
+
+void TfmVok::AllDisks1Click() {
+    if (!shared().created(Screen::AllDisks)) {
+        allDisksScreen_ = std::make_unique<TfmAlldisk>(services(), shared().display);
+        shared().created(Screen::AllDisks) = true;
+    }
+    showModal(allDisksScreen_.get());
+}
+
+void TfmVok::DirectoryTree1Click() {
+    if (!shared().created(Screen::DirectoryTree)) {
+        treeScreen_ = std::make_unique<TfmTree>(services());
+        shared().created(Screen::DirectoryTree) = true;
+    }
+    showModal(treeScreen_.get());
 }
 
 } // namespace vok

@@ -6,7 +6,9 @@
 #include "controls/PieGraf.h"
 #include "controls/SharedState.h"
 #include "diskscreens/Unit2.h"
+#include "diskscreens/Unit3.h"
 #include "diskscreens/Unit4.h"
+#include "diskscreens/unfiletest.h"
 #include "main/MemoryText.h"
 #include "platform/ErrorHandler.h"
 #include "platform/MemoryStatus.h"
@@ -41,6 +43,8 @@ TfmVok::TfmVok(QSize screen, QWidget* parent) : QMainWindow(parent), screen_(scr
 TfmVok::~TfmVok() {
     dirScreen_.reset();
     filesScreen_.reset();
+    allDisksScreen_.reset();
+    treeScreen_.reset();
     if (shared().readout == Panel1)
         shared().readout = nullptr;
     if (shared().drivePicker == DriveComboBox1)

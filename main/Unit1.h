@@ -17,7 +17,9 @@ namespace vok {
 struct MemoryStatus;
 struct SizePreset;
 class TFmDir;
+class TfmAlldisk;
 class TfmFiles;
+class TfmTree;
 class TPanel;
 class TPieGraf;
 class TDriveComboBox;
@@ -102,6 +104,8 @@ public:
     int activations() const { return activations_; }
     TFmDir* dirScreen() const { return dirScreen_.get(); }
     TfmFiles* filesScreen() const { return filesScreen_.get(); }
+    TfmAlldisk* allDisksScreen() const { return allDisksScreen_.get(); }
+    TfmTree* treeScreen() const { return treeScreen_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -134,6 +138,8 @@ private:
     int activations_ = 0;
     std::unique_ptr<TFmDir> dirScreen_;
     std::unique_ptr<TfmFiles> filesScreen_;
+    std::unique_ptr<TfmAlldisk> allDisksScreen_;
+    std::unique_ptr<TfmTree> treeScreen_;
     // The dice game's money, as loaded; the game itself arrives later.
     qint32 bank_ = -1;
     qint32 bet_ = -1;

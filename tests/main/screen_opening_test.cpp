@@ -1,6 +1,8 @@
 #include "controls/SharedState.h"
 #include "diskscreens/Unit2.h"
+#include "diskscreens/Unit3.h"
 #include "diskscreens/Unit4.h"
+#include "diskscreens/unfiletest.h"
 #include "main/Unit1.h"
 #include "support/TestServices.h"
 #include <QAction>
@@ -71,6 +73,32 @@ private slots:
         QVERIFY(shared().created(Screen::FileSearch));
         QVERIFY(!shared().created(Screen::DirectorySpace));
         QVERIFY(fm.isVisible());
+    }
+
+    void treeAndAllDisksScreensAreCreatedOnce() {
+        TestServices t;
+        TfmVok fm(QSize(640, 480));
+        fm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fm));
+        Closer closer{&fm};
+        closer.arm();
+        fm.DirectoryTree1->trigger();
+        QVERIFY(closer.mainHiddenMeanwhile);
+        QVERIFY(fm.treeScreen());
+        QCOMPARE(closer.screen, static_cast<QDialog*>(fm.treeScreen()));
+        QVERIFY(shared().created(Screen::DirectoryTree));
+        TfmTree* tree = fm.treeScreen();
+        closer.arm();
+        fm.DirectoryTree1Click();
+        QCOMPARE(fm.treeScreen(), tree);
+
+        closer.arm();
+        fm.AllDisks1->trigger();
+        QVERIFY(closer.mainHiddenMeanwhile);
+        QCOMPARE(closer.screen, static_cast<QDialog*>(fm.allDisksScreen()));
+        QVERIFY(shared().created(Screen::AllDisks));
+        QVERIFY(fm.isVisible());
+        QTRY_VERIFY(fm.Megabytes1->isChecked());
     }
 };
 
