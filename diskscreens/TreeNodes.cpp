@@ -51,6 +51,10 @@ void sortBelow(QTreeWidgetItem* node, const QCollator& collator) {
 }
 
 void collectExpanded(QTreeWidgetItem* node, QSet<QTreeWidgetItem*>& expanded) {
+    // Only a node with children shows whether it is open; asking a leaf costs a search of its
+    // siblings in the view's model.
+    if (node->childCount() == 0)
+        return;
     if (node->isExpanded())
         expanded.insert(node);
     for (int i = 0; i < node->childCount(); ++i)
