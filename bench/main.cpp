@@ -1,6 +1,6 @@
 #include "bench/BenchReport.h"
+#include "bench/TreeBench.h"
 #include "controls/GridRows.h"
-#include "diskscreens/DirectoryTally.h"
 #include "diskscreens/FindFiles.h"
 #include "diskscreens/FoundFiles.h"
 #include "diskscreens/GridSort.h"
@@ -8,19 +8,24 @@
 #include "platform/FileNames.h"
 #include "platform/Services.h"
 #include "support/RandomGrid.h"
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
 #include <cstdio>
 
 // vok-bench: times the walk, the listing and the sort on the code the screens run.
 using namespace vok;
+using vok::bench::allDisksScreen;
 using vok::bench::BenchReport;
+using vok::bench::nodeSort;
+using vok::bench::treeScreen;
 
 namespace {
 
 int usage() {
     std::fprintf(stderr, "usage: vok-bench search DIR MASK [--print FILE]\n"
-                         "       vok-bench tree DIR\n"
+                         "       vok-bench tree DIR [--print FILE] [--shot PNG]\n"
+                         "       vok-bench nodes N\n"
+                         "       vok-bench disks [--shot PNG]\n"
                          "       vok-bench list DIR\n"
                          "       vok-bench sort N\n");
     return 2;
@@ -64,21 +69,6 @@ int search(const QString& dir, const QString& mask, const QString& printTo) {
     return 0;
 }
 
-int tree(const QString& dir) {
-    BenchReport report(QStringLiteral("tree %1").arg(dir));
-    qint64 checksum = 0;
-    DirectoryTally tally(
-        [&](const QString&, qint64 bytes, int files) { checksum += bytes ^ files; });
-    FindFiles(dir, QStringLiteral("*.*"),
-              [&](const QString& d, const DirEntry& rec) { return tally.add(d, rec); });
-    tally.finish();
-    report.stop();
-    report.print(tally.fileCount(), -1);
-    std::printf("directories      %d\n", tally.directoryCount());
-    std::printf("bytes            %lld\n", static_cast<long long>(tally.grandTotal()));
-    return checksum == -1 ? 1 : 0;
-}
-
 int list(const QString& dir) {
     BenchReport report(QStringLiteral("list %1").arg(dir));
     GridRows grid(3);
@@ -103,7 +93,10 @@ int sort(int n) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // The tree and all-disks figures run the screens themselves; no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     installPlatformServices();
     const QStringList args = app.arguments().mid(1);
     const QString cmd = args.value(0);
@@ -116,13 +109,38 @@ int main(int argc, char* argv[]) {
         }
         return search(args[1], args[2], printTo);
     }
-    if (cmd == QLatin1String("tree") && args.size() == 2)
-        return tree(args[1]);
+    // Options after the command's own arguments: --print FILE, --shot PNG.
+    auto option = [&](int from, const QString& name, QString* value) {
+        for (int i = from; i + 1 < args.size(); i += 2)
+            if (args[i] == name)
+                *value = args[i + 1];
+    };
+    auto optionsValid = [&](int from) {
+        if ((args.size() - from) % 2 != 0)
+            return false;
+        for (int i = from; i < args.size(); i += 2)
+            if (args[i] != QLatin1String("--print") && args[i] != QLatin1String("--shot"))
+                return false;
+        return true;
+    };
+    if (cmd == QLatin1String("tree") && args.size() >= 2 && optionsValid(2)) {
+        QString printTo, shot;
+        option(2, QStringLiteral("--print"), &printTo);
+        option(2, QStringLiteral("--shot"), &shot);
+        return treeScreen(args[1], printTo, shot);
+    }
+    if (cmd == QLatin1String("disks") && optionsValid(1)) {
+        QString shot;
+        option(1, QStringLiteral("--shot"), &shot);
+        return allDisksScreen(shot);
+    }
     if (cmd == QLatin1String("list") && args.size() == 2)
         return list(args[1]);
     bool ok = false;
     const int n = args.value(1).toInt(&ok);
     if (cmd == QLatin1String("sort") && args.size() == 2 && ok && n > 0)
         return sort(n);
+    if (cmd == QLatin1String("nodes") && args.size() == 2 && ok && n > 0)
+        return nodeSort(n);
     return usage();
 }

@@ -1,6 +1,9 @@
 #include "diskscreens/Unit2.h"
+#include "diskscreens/Unit3.h"
 #include "diskscreens/Unit4.h"
+#include "diskscreens/unfiletest.h"
 #include "main/Unit1.h"
+#include "platform/Services.h"
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -27,6 +30,18 @@ void TfmVok::FileSearch1Click() {
     if (!filesScreen_)
         filesScreen_ = std::make_unique<TfmFiles>(*this);
     showModal(filesScreen_.get());
+}
+
+void TfmVok::AllDisks1Click() {
+    if (!allDisksScreen_)
+        allDisksScreen_ = std::make_unique<TfmAlldisk>(services(), display_);
+    showModal(allDisksScreen_.get());
+}
+
+void TfmVok::DirectoryTree1Click() {
+    if (!treeScreen_)
+        treeScreen_ = std::make_unique<TfmTree>(services());
+    showModal(treeScreen_.get());
 }
 
 } // namespace vok

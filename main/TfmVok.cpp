@@ -5,7 +5,9 @@
 #include "controls/Fonts.h"
 #include "controls/PieGraf.h"
 #include "diskscreens/Unit2.h"
+#include "diskscreens/Unit3.h"
 #include "diskscreens/Unit4.h"
+#include "diskscreens/unfiletest.h"
 #include "main/MemoryText.h"
 #include "main/Unit1.h"
 #include "platform/ErrorHandler.h"
@@ -41,6 +43,8 @@ TfmVok::TfmVok(QSize screen, QWidget* parent) : QMainWindow(parent), screen_(scr
 TfmVok::~TfmVok() {
     dirScreen_.reset();
     filesScreen_.reset();
+    allDisksScreen_.reset();
+    treeScreen_.reset();
 }
 
 void TfmVok::FormCreate() {

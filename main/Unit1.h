@@ -21,7 +21,9 @@ namespace vok {
 
 struct SizePreset;
 class TFmDir;
+class TfmAlldisk;
 class TfmFiles;
+class TfmTree;
 class TPanel;
 class TPieGraf;
 class TDriveComboBox;
@@ -123,6 +125,8 @@ public:
     // The read-out's disk unit; none until one is chosen.
     std::optional<SpaceUnit> diskUnit() const { return DiskUnits; }
     bool settingsCleared() const { return SettingsCleared; }
+    TfmAlldisk* allDisksScreen() const { return allDisksScreen_.get(); }
+    TfmTree* treeScreen() const { return treeScreen_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -167,6 +171,8 @@ private:
     int activations_ = 0;
     std::unique_ptr<TFmDir> dirScreen_;
     std::unique_ptr<TfmFiles> filesScreen_;
+    std::unique_ptr<TfmAlldisk> allDisksScreen_;
+    std::unique_ptr<TfmTree> treeScreen_;
     // The dice game's money, as loaded; the game itself arrives later.
     qint32 bank_ = -1;
     qint32 bet_ = -1;

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Drive.h"
 #include <QHash>
+#include <atomic>
 
 namespace vok {
 
@@ -18,8 +19,8 @@ public:
     QString currentDirectory(QChar letter) override;
     bool changeDirectory(const QString& dir) override;
 
-    QString workingDirectory; // what changeDirectory last set
-    int spaceQueries = 0;
+    QString workingDirectory;          // what changeDirectory last set
+    std::atomic<int> spaceQueries = 0; // space() may be asked from several threads
 
 private:
     QList<Drive> drives_;

@@ -1,7 +1,9 @@
 #include "controls/HelpViewer.h"
 #include "controls/Panel.h"
 #include "diskscreens/Unit2.h"
+#include "diskscreens/Unit3.h"
 #include "diskscreens/Unit4.h"
+#include "diskscreens/unfiletest.h"
 #include "main/Unit1.h"
 #include "support/TestServices.h"
 #include <QAction>
@@ -123,6 +125,30 @@ private slots:
         QVERIFY(fm.filesScreen());
         QVERIFY(!fm.dirScreen());
         QVERIFY(fm.isVisible());
+    }
+
+    void treeAndAllDisksScreensAreCreatedOnce() {
+        TestServices t;
+        TfmVok fm(QSize(640, 480));
+        fm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fm));
+        Closer closer{&fm};
+        closer.arm();
+        fm.DirectoryTree1->trigger();
+        QVERIFY(closer.mainHiddenMeanwhile);
+        QVERIFY(fm.treeScreen());
+        QCOMPARE(closer.screen, static_cast<QDialog*>(fm.treeScreen()));
+        TfmTree* tree = fm.treeScreen();
+        closer.arm();
+        fm.DirectoryTree1Click();
+        QCOMPARE(fm.treeScreen(), tree);
+
+        closer.arm();
+        fm.AllDisks1->trigger();
+        QVERIFY(closer.mainHiddenMeanwhile);
+        QCOMPARE(closer.screen, static_cast<QDialog*>(fm.allDisksScreen()));
+        QVERIFY(fm.isVisible());
+        QTRY_VERIFY(fm.Megabytes1->isChecked());
     }
 };
 

@@ -1,0 +1,60 @@
+#include "diskscreens/AllDiskDrives.h"
+#include "controls/DriveInfo.h"
+#include "platform/DriveSpaces.h"
+#include <algorithm>
+
+namespace vok {
+
+namespace {
+constexpr qint64 kMb = 1048576;
+}
+
+QList<ShownDrive> AllDiskDrives(DriveTable& table) {
+    QList<Drive> candidates = table.drives();
+    candidates.removeIf([](const Drive& d) { return d.letter < 'C' || d.letter > 'Z'; });
+    std::sort(candidates.begin(), candidates.end(),
+              [](const Drive& a, const Drive& b) { return a.letter < b.letter; });
+    QList<QChar> letters;
+    for (const Drive& d : candidates)
+        letters.append(d.letter);
+    const QList<DriveSpace> spaces = spacesAtOnce(table, letters);
+    QList<ShownDrive> shown;
+    for (qsizetype i = 0; i < candidates.size() && i < spaces.size(); ++i)
+        if (spaces[i].totalBytes > 0)
+            shown.append(ShownDrive{candidates[i].letter, candidates[i].type, spaces[i]});
+    return shown;
+}
+
+QString AllDiskTypeName(DriveType type) {
+    switch (type) {
+    case DriveType::Removable:
+        return QStringLiteral("Removable");
+    case DriveType::Fixed:
+        return QStringLiteral("Hard drive");
+    case DriveType::Network:
+        return QStringLiteral("Network drive");
+    case DriveType::CdRom:
+        return QStringLiteral("CD Rom drive");
+    case DriveType::Ram:
+        return QStringLiteral("Ram drive");
+    case DriveType::None:
+        break;
+    }
+    return QStringLiteral("does not exist");
+}
+
+QString AllDiskSpaceText(const ShownDrive& d) {
+    if (d.space.freeBytes < 0)
+        return QStringLiteral("Not found Drive ") + d.letter;
+    return QStringLiteral("%1 Free Mb / %2 Mb Total")
+        .arg(roundHalfEven(double(d.space.freeBytes) / kMb))
+        .arg(d.space.totalBytes / kMb);
+}
+
+int AllDiskFreePercent(const ShownDrive& d) {
+    if (d.space.totalBytes <= 0 || d.space.freeBytes < 0)
+        return 0;
+    return int(roundHalfEven(double(d.space.freeBytes) / double(d.space.totalBytes) * 100.0));
+}
+
+} // namespace vok

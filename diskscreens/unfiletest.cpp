@@ -1,0 +1,296 @@
+#include "diskscreens/unfiletest.h"
+#include "controls/DirectoryListBox.h"
+#include "controls/DriveComboBox.h"
+#include "controls/DriveInfo.h"
+#include "controls/Panel.h"
+#include "controls/ScreenFrame.h"
+#include "controls/StringGrid.h"
+#include "diskscreens/FindFiles.h"
+#include "diskscreens/ListDirectory.h"
+#include "diskscreens/RecycleBin.h"
+#include "diskscreens/TreeNodes.h"
+#include "platform/Colors.h"
+#include "platform/DialogService.h"
+#include "platform/ErrorHandler.h"
+#include "platform/Services.h"
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace vok {
+
+namespace {
+
+QString megabytes(qint64 bytes) {
+    return QString::number(roundHalfEven(double(bytes) / 1048576.0));
+}
+
+void setTextColour(QWidget* w, quint32 bgr) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Text, toQColor(bgr));
+    pal.setColor(QPalette::WindowText, toQColor(bgr));
+    w->setPalette(pal);
+}
+
+} // namespace
+
+// One walk: the commands that would start another or move its start are disabled and the busy
+// cursor shows for its length; everything is restored on every way out, an error included. An
+// Esc that came too late to stop it must not stop the next one.
+class TfmTree::Working {
+public:
+    explicit Working(TfmTree& screen) : screen_(screen) {
+        screen_.job = TreeJob{true, false, false};
+        screen_.setWorking(true);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~Working() {
+        QApplication::restoreOverrideCursor();
+        screen_.job.running = false;
+        screen_.job.stopRequested = false;
+        screen_.setWorking(false);
+    }
+    Working(const Working&) = delete;
+    Working& operator=(const Working&) = delete;
+
+private:
+    TfmTree& screen_;
+};
+
+TfmTree::TfmTree(Services& services, QWidget* parent) : QDialog(parent), services_(services) {
+    setObjectName("fmTree");
+    setWindowTitle("Vok Directory Tree ");
+    setFont(QFont("MS Sans Serif", 8));
+    resize(499, 346);
+
+    QWidget* client = screenClientArea(this);
+
+    DriveComboBox1 = new TDriveComboBox(client);
+    DriveComboBox1->setGeometry(16, 8, 161, DriveComboBox1->sizeHint().height());
+    connect(DriveComboBox1, &TDriveComboBox::changed, this,
+            guardedSlot(this, &TfmTree::DriveComboBox1Change));
+
+    DirectoryListBox1 = new TDirectoryListBox(client);
+    DirectoryListBox1->setGeometry(184, 8, 265, 97);
+
+    Button1 = new QPushButton("Execute", client);
+    Button1->setGeometry(24, 40, 153, 25);
+    connect(Button1, &QPushButton::clicked, this, guardedSlot(this, &TfmTree::Button1Click));
+    Button2 = new QPushButton("Sort", client);
+    Button2->setGeometry(24, 72, 73, 25);
+    connect(Button2, &QPushButton::clicked, this, guardedSlot(this, &TfmTree::Button2Click));
+    Button3 = new QPushButton("Font", client);
+    Button3->setGeometry(104, 72, 73, 25);
+    connect(Button3, &QPushButton::clicked, this, guardedSlot(this, &TfmTree::Button3Click));
+
+    Panel1 = new TPanel(client);
+    Panel1->setGeometry(16, 112, 441, 41);
+    connect(Panel1, &TPanel::clicked, this, guardedSlot(this, &TfmTree::Panel1Click));
+
+    TreeView1 = new QTreeWidget(client);
+    TreeView1->setAccessibleName("Directory tree");
+    TreeView1->setGeometry(16, 160, 441, 145);
+    TreeView1->setColumnCount(1);
+    TreeView1->setHeaderHidden(true);
+    TreeView1->setRootIsDecorated(false);
+    TreeView1->setIndentation(19);
+    TreeView1->setUniformRowHeights(true); // thousands of nodes scroll smoothly
+    connect(TreeView1, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* node) { runGuarded([this, node] { TreeView1Change(node); }); });
+
+    StringGrid1 = new StringGrid(2, client);
+    StringGrid1->setAccessibleName("Files");
+    StringGrid1->setGeometry(16, 160, 441, 145);
+    StringGrid1->hide();
+    connect(StringGrid1, &StringGrid::selectCell, this,
+            [this](int col, int row) { StringGrid1SelectCell(col, row); });
+    connect(StringGrid1, &StringGrid::clicked, this, guardedSlot(this, &TfmTree::StringGrid1Click));
+}
+
+void TfmTree::DriveComboBox1Change() {
+    DirectoryListBox1->setDrive(DriveComboBox1->drive());
+}
+
+void TfmTree::AddTreeNode(int level, const QString& text) {
+    vok::AddTreeNode(TreeView1, level, text);
+}
+
+bool TfmTree::AddDirectoryNode(const QString& dir, const DirEntry& rec) {
+    if (job.stopRequested) {
+        job.stopped = true;
+        return false;
+    }
+    if (dir != scan.LastListedDir) {
+        if (TreeDirCount == 0) {
+            AddTreeNode(1, dir);
+            // Open from the start, so the directories appear as the walk meets them.
+            TreeView1->topLevelItem(TreeView1->topLevelItemCount() - 1)->setExpanded(true);
+        } else {
+            addLastDirectoryNode();
+        }
+        ++TreeDirCount;
+        scan.ScanByteTotal = 0;
+    }
+    scan.LastListedDir = dir;
+    ++scan.ScanFileCount;
+    TreeGrandTotal += rec.size;
+    scan.ScanByteTotal += rec.size;
+    return true;
+}
+
+void TfmTree::addLastDirectoryNode() {
+    AddTreeNode(2, TreeFigureText(scan.ScanByteTotal) + scan.LastListedDir);
+}
+
+void TfmTree::Button1Click() {
+    if (job.running)
+        return;
+    Working working(*this);
+    scan.ScanFileCount = 0;
+    TreeGrandTotal = 0;
+    TreeDirCount = 0;
+    scan.LastListedDir.clear();
+    scan.ScanByteTotal = 0;
+    TreeView1->clear();
+    TreeView1->show();
+    StringGrid1->hide();
+    TreeView1->setFocus(); // where Esc is pressed
+    FindFiles(
+        DirectoryListBox1->directory(), QStringLiteral("*.*"),
+        [this](const QString& dir, const DirEntry& rec) { return AddDirectoryNode(dir, rec); },
+        [this] { showWalkProgress(); });
+    if (TreeDirCount > 0)
+        addLastDirectoryNode();
+    QString status = QStringLiteral(" Total space ") + megabytes(TreeGrandTotal) +
+                     QStringLiteral(" Mb, Number of Files = ") +
+                     QString::number(scan.ScanFileCount);
+    if (job.stopped)
+        status += QStringLiteral(", stopped by Esc");
+    Panel1->setText(status);
+    {
+        // A node clicked while the walk ran was not listed; the next click on it must list it.
+        const QSignalBlocker quiet(TreeView1);
+        TreeView1->setCurrentItem(nullptr);
+    }
+    TreeView1->expandAll();
+}
+
+void TfmTree::showWalkProgress() {
+    Panel1->setText(QStringLiteral(" Reading: %1 files in %2 directories (Esc stops)")
+                        .arg(scan.ScanFileCount)
+                        .arg(TreeDirCount));
+    QCoreApplication::processEvents();
+}
+
+void TfmTree::Button2Click() {
+    if (job.running)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    {
+        const QSignalBlocker quiet(TreeView1);
+        SortTreeNodes(TreeView1);
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+void TfmTree::Button3Click() {
+    const QColor text = TreeView1->palette().color(QPalette::Text);
+    const auto chosen =
+        services_.dialogs->chooseFont(FontChoice{TreeView1->font(), fromQColor(text)});
+    if (!chosen)
+        return;
+    for (QWidget* w : std::initializer_list<QWidget*>{DirectoryListBox1, StringGrid1, TreeView1}) {
+        w->setFont(chosen->font);
+        setTextColour(w, chosen->color);
+    }
+}
+
+void TfmTree::TreeView1Change(QTreeWidgetItem* node) {
+    // The walk's counters are the listing's too: nothing is listed while it runs.
+    if (!node || job.running)
+        return;
+    const QString dir = NodeDirectory(node->text(0));
+    if (dir.isEmpty())
+        return;
+    DirectoryListBox1->setDirectory(dir);
+    StringGrid1->show();
+    TreeView1->hide();
+    // The node's own directory, also when the directory list could not go there (it is gone):
+    // the listing then says so with 0 files, rather than listing another directory.
+    gridDir_ = dir;
+    ListDirectory(
+        scan, StringGrid1->cells(), dir, ListingVariant::DirectoryTree, {},
+        [this](const QString& caption) { setWindowTitle(caption); },
+        [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    StringGrid1->setColWidth(0, 160);
+    StringGrid1->setColWidth(1, 100);
+    StringGrid1->viewport()->update();
+    Panel1->setText(megabytes(scan.ScanByteTotal) + QStringLiteral(" Mb ") +
+                    QString::number(scan.ScanFileCount) + QStringLiteral(" Files"));
+    scan.ScanByteTotal = 0;
+}
+
+void TfmTree::Panel1Click() {
+    if (job.running)
+        return;
+    const bool treeShown = !TreeView1->isHidden();
+    TreeView1->setVisible(!treeShown);
+    StringGrid1->setVisible(treeShown);
+}
+
+void TfmTree::StringGrid1SelectCell(int, int row) {
+    SelectedRow = row;
+}
+
+void TfmTree::StringGrid1Click() {
+    if (job.running)
+        return;
+    DeleteClickedFile(
+        StringGrid1->cells(), StringGrid1,
+        [this](const QString& text) {
+            Panel1->setFontSize(10);
+            Panel1->setText(text);
+        },
+        SelectedRow, gridDir_);
+}
+
+void TfmTree::FormResize() {
+    const int treeWidth = width() - 29;
+    const int treeHeight = qMax(0, height() - 200);
+    TreeView1->resize(treeWidth, treeHeight);
+    Panel1->resize(treeWidth, Panel1->height());
+    DirectoryListBox1->resize(width() - 205, DirectoryListBox1->height());
+    // The grid takes the tree's place, also in height.
+    StringGrid1->resize(treeWidth - 6, treeHeight);
+}
+
+void TfmTree::setWorking(bool on) {
+    for (QWidget* w : std::initializer_list<QWidget*>{Button1, Button2, Button3, DriveComboBox1,
+                                                      DirectoryListBox1})
+        w->setEnabled(!on);
+}
+
+void TfmTree::done(int result) {
+    if (job.running)
+        return;
+    QDialog::done(result);
+}
+
+void TfmTree::keyPressEvent(QKeyEvent* e) {
+    // Esc stops a walk; it never closes the screen, so a late press cannot close it either.
+    if (e->key() == Qt::Key_Escape) {
+        if (job.running)
+            job.stopRequested = true;
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void TfmTree::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    runGuarded([this] { FormResize(); });
+}
+
+} // namespace vok
