@@ -3,6 +3,7 @@
 #include "controls/PieGraf.h"
 #include "main/Unit1.h"
 #include "support/TestServices.h"
+#include <QLayout>
 #include <QScreen>
 #include <QtTest>
 
