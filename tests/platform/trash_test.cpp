@@ -112,10 +112,7 @@ private slots:
     void initTestCase() {
         mayMount = ::unshare(CLONE_NEWNS) == 0 &&
                    ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-        if (!mayMount)
-            cannotMount = QString("no mount namespace here (%1): test needs root and mount "
-                                  "permission")
-                              .arg(qt_error_string(errno));
+        cannotMount = "may not mount here (needs root in a mount namespace): " + qt_error_string();
     }
     void init() {
         home.emplace();
@@ -139,9 +136,6 @@ private slots:
         QVERIFY(!toTrash(trash, w("keep.txt")));
         QVERIFY(toTrash(trash, w("gone.txt")));
         QCOMPARE(t.dialogs.confirmations.size(), 2);
-        QCOMPARE(t.dialogs.confirmations[1],
-                 Trash::confirmationText(decodeFileName(w("gone.txt"))));
-        QCOMPARE(t.dialogs.confirmButtons[1], Buttons::YesNo);
         QCOMPARE(namesIn(w()), QList<QByteArray>{"keep.txt"});
         QCOMPARE(readFile(homeTrash() + "/files/gone.txt"), QByteArray("data"));
         QVERIFY(readFile(homeTrash() + "/info/gone.txt.trashinfo")
