@@ -4,7 +4,6 @@
 #include "platform/FileNames.h"
 #include "platform/Services.h"
 #include "platform/Trash.h"
-#include <QDir>
 #include <QWidget>
 
 namespace vok {
@@ -34,8 +33,7 @@ private:
 bool SendToRecycleBin(const QString& path) {
     if (path.isEmpty() || !services().directories->fileExists(path))
         return false;
-    const QString full = path.startsWith(u'/') ? path : joinPath(QDir::currentPath(), path);
-    return services().trash->moveToTrash(full);
+    return services().trash->moveToTrash(path);
 }
 
 void DeleteClickedFile(GridRows& rows, QWidget* grid,
@@ -52,8 +50,9 @@ void DeleteClickedFile(GridRows& rows, QWidget* grid,
     const QString path = baseDir.isEmpty() ? name : joinPath(baseDir, name);
     if (!services().directories->fileExists(path))
         return;
-    SendToRecycleBin(path);
-    if (services().directories->fileExists(path)) {
+    // Only a move that happened is a success: a file that vanished or changed while the user
+    // was asked has not gone to the trash.
+    if (!SendToRecycleBin(path)) {
         setStatus(QStringLiteral("Unable to delete file ") + name);
         return;
     }

@@ -10,11 +10,12 @@ class GridRows;
 
 // Sends the file at path (relative paths against the working directory) to the trash after
 // the user's confirmation. False when there is no file there (a directory does not count) or
-// it was not moved.
+// it was not moved, for whatever reason.
 bool SendToRecycleBin(const QString& path);
 
 // A click on a grid row: sends the row's file to the trash and marks the row "Deleted " with a
-// blank size, or shows "Unable to delete file " and the name. Column 0 holds a bare name in the
+// blank size, or shows "Unable to delete file " and the name when it did not move (declined,
+// failed, or no longer the file asked about). Column 0 holds a bare name in the
 // directory grids (give the listed directory as baseDir) or a full path in the search grid
 // (empty baseDir). The grid widget is disabled meanwhile, so a second click cannot start
 // another delete. setStatus shows a text in the screen's status panel (which takes a 10 point

@@ -8,13 +8,14 @@ constexpr char16_t kEscapeBase = 0xEF00; // byte b >= 0x80 is kept as U+EF00 + b
 constexpr char32_t kEscapeFirst = 0xEF80;
 constexpr char32_t kEscapeLast = 0xEFFF;
 
-// Length of the valid UTF-8 sequence at p (1..4), or 0 when the bytes there are not one.
-int validSequence(const unsigned char* p, qsizetype left) {
+// Length of the valid UTF-8 sequence at p (1..4) and its code point, or 0 when the bytes there
+// are not one.
+int validSequence(const unsigned char* p, qsizetype left, char32_t& cp) {
     const unsigned char c = p[0];
+    cp = c;
     if (c < 0x80)
         return 1;
     int len = 0;
-    char32_t cp = 0;
     if ((c & 0xE0) == 0xC0) {
         len = 2;
         cp = c & 0x1F;
@@ -39,6 +40,8 @@ int validSequence(const unsigned char* p, qsizetype left) {
         return 0; // overlong forms and encoded surrogates would not round-trip
     if (cp >= kEscapeFirst && cp <= kEscapeLast)
         return 0; // taken byte by byte, so that decoding stays one-to-one
+    if (cp == 0xFEFF)
+        return 0; // a byte order mark: UTF-8 readers drop it from the start of a text
     return len;
 }
 
@@ -56,12 +59,17 @@ QString decodeFileName(QByteArrayView bytes) {
     out.reserve(n);
     out.append(QLatin1StringView(bytes.data(), i));
     while (i < n) {
-        const int len = validSequence(p + i, n - i);
+        char32_t cp = 0;
+        const int len = validSequence(p + i, n - i, cp);
         if (len == 0) {
             out.append(QChar(char16_t(kEscapeBase + p[i])));
             ++i;
         } else {
-            out.append(QString::fromUtf8(bytes.data() + i, len));
+            const char16_t units[2] = {QChar::highSurrogate(cp), QChar::lowSurrogate(cp)};
+            if (QChar::requiresSurrogates(cp))
+                out.append(QStringView(units, 2));
+            else
+                out.append(QChar(char16_t(cp)));
             i += len;
         }
     }

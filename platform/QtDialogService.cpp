@@ -14,21 +14,32 @@ QWidget* owner() {
 QString title() {
     return QApplication::applicationDisplayName();
 }
+
+// Texts carry file names, which may look like markup: they are always shown as plain text.
+QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text,
+                                QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, title(), text, buttons, owner());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    box.exec();
+    return box.standardButton(box.clickedButton());
+}
 } // namespace
 
 void QtDialogService::message(const QString& text) {
-    QMessageBox::information(owner(), title(), text);
+    ask(QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtDialogService::error(const QString& text) {
-    QMessageBox::critical(owner(), title(), text);
+    ask(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 Answer QtDialogService::confirm(const QString& text, Buttons buttons) {
     QMessageBox::StandardButtons set = QMessageBox::Yes | QMessageBox::No;
     if (buttons == Buttons::YesNoCancel)
         set |= QMessageBox::Cancel;
-    switch (QMessageBox::question(owner(), title(), text, set, QMessageBox::No)) {
+    switch (ask(QMessageBox::Question, text, set, QMessageBox::No)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:

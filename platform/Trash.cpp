@@ -9,10 +9,13 @@ QString Trash::confirmationText(const QString& path) {
 }
 
 bool Trash::moveToTrash(const QString& path) {
+    const std::optional<TrashSubject> asked = identify(path);
+    if (!asked)
+        return false;
     const Required<DialogService>& dialogs = services().dialogs;
     if (!dialogs || dialogs->confirm(confirmationText(path), Buttons::YesNo) != Answer::Yes)
         return false;
-    return move(path);
+    return move(path, *asked);
 }
 
 } // namespace vok

@@ -3,7 +3,13 @@
 
 namespace vok {
 
-bool FakeTrash::move(const QString& path) {
+std::optional<TrashSubject> FakeTrash::identify(const QString& path) {
+    if (tree && !tree->fileExists(path))
+        return std::nullopt;
+    return TrashSubject{};
+}
+
+bool FakeTrash::move(const QString& path, const TrashSubject&) {
     if (fails || (tree && !tree->remove(path)))
         return false;
     moved << path;

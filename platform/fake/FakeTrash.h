@@ -6,7 +6,8 @@ namespace vok {
 
 class FakeDirectoryReader;
 
-// Records what was moved; with a fake file tree attached, a moved file leaves that tree.
+// Records what was moved; with a fake file tree attached, only files of that tree are asked
+// about and a moved file leaves the tree.
 class FakeTrash : public Trash {
 public:
     QStringList moved;
@@ -14,7 +15,8 @@ public:
     FakeDirectoryReader* tree = nullptr;
 
 protected:
-    bool move(const QString& path) override;
+    std::optional<TrashSubject> identify(const QString& path) override;
+    bool move(const QString& path, const TrashSubject& asked) override;
 };
 
 } // namespace vok

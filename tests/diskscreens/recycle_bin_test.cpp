@@ -4,6 +4,7 @@
 #include "platform/linux/LinuxDirectoryReader.h"
 #include "platform/linux/LinuxTrash.h"
 #include "support/RemoveTree.h"
+#include "support/ScopedEnv.h"
 #include "support/TestServices.h"
 #include <QTemporaryDir>
 #include <QWidget>
@@ -17,8 +18,11 @@ namespace {
 struct WatchingDialogs : FakeDialogService {
     QWidget* grid = nullptr;
     QList<bool> gridEnabled;
+    std::function<void()> whileAsking;
     Answer confirm(const QString& text, Buttons buttons) override {
         gridEnabled << (grid && grid->isEnabled());
+        if (whileAsking)
+            whileAsking();
         return FakeDialogService::confirm(text, buttons);
     }
 };
@@ -126,7 +130,7 @@ private slots:
     void oddNamesListedAndDeletedOnARealDisk() {
         // Each listed name must send exactly its own file to the trash, however it is spelled.
         QTemporaryDir home, work;
-        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+        ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(home.path()));
         TestServices t;
         LinuxDirectoryReader reader;
         LinuxTrash trash;
@@ -135,9 +139,11 @@ private slots:
         real.trash = &trash;
         ScopedServices scope(real);
         const QByteArray base = QFile::encodeName(work.path());
-        const QList<QByteArray> names = {"README.TXT",  "readme.txt", "tab\tand\nnewline",
-                                         "bad\xff\xfe", " lead",      "trail ",
-                                         "Deleted "};
+        // U+EF80 spelled in UTF-8, and the text its per-byte escapes would give.
+        const QList<QByteArray> names = {
+            "README.TXT",  "readme.txt",   "tab\tand\nnewline",
+            "bad\xff\xfe", " lead",        "trail ",
+            "Deleted ",    "\xee\xbe\x80", "\xee\xbf\xae\xee\xbe\xbe\xee\xbe\x80"};
         for (const QByteArray& n : names) {
             FILE* fp = std::fopen((base + '/' + n).constData(), "w");
             QVERIFY(fp);
@@ -173,6 +179,28 @@ private slots:
             return true;
         });
         QCOMPARE(inTrash, deleted);
+        QVERIFY(removeTree(home.path()));
+        QVERIFY(removeTree(work.path()));
+    }
+    void fileGoneWhileAskedIsNotReportedSent() {
+        QTemporaryDir home, work;
+        ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(home.path()));
+        Screen s;
+        LinuxDirectoryReader reader;
+        LinuxTrash trash;
+        Services real = services();
+        real.directories = &reader;
+        real.trash = &trash;
+        ScopedServices scope(real);
+        QFile file(work.path() + "/brief.txt");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        s.list(work.path());
+        s.dialogs.whileAsking = [&] { QVERIFY(file.remove()); };
+        s.click(0, work.path());
+        QCOMPARE(s.dialogs.confirmations.size(), 1);
+        QCOMPARE(s.status, QStringList{"Unable to delete file brief.txt"});
+        QCOMPARE(s.rows.cell(0, 0), QString("brief.txt"));
         QVERIFY(removeTree(home.path()));
         QVERIFY(removeTree(work.path()));
     }

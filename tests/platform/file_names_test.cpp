@@ -1,6 +1,8 @@
 #include "platform/FileNames.h"
 #include "platform/WildcardMask.h"
 #include <QFile>
+#include <QHash>
+#include <QRandomGenerator>
 #include <QtTest>
 
 using namespace vok;
@@ -17,6 +19,7 @@ private slots:
         QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80z");
         // A name that really holds the characters used for lone bytes.
         QTest::newRow("escape range") << QByteArray("\xee\xbe\x80\xee\xbf\xbf");
+        QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbfx\xef\xbb\xbf");
         QTest::newRow("newline and blanks") << QByteArray(" a\nb ");
     }
     void bytesRoundTrip() {
@@ -25,6 +28,24 @@ private slots:
         QCOMPARE(encodeFileName(text), raw);
         // The text survives being stored as UTF-8, as the grid stores its cells.
         QCOMPARE(encodeFileName(QString::fromUtf8(text.toUtf8())), raw);
+    }
+    void randomNamesRoundTripAndStayApart() {
+        // Bytes drawn mostly from the ones that make and break UTF-8 sequences and escapes.
+        static const uchar pool[] = {'a',  0xbb, 0x00, 0x7f, 0x80, 0xbd, 0xbe, 0xbf, 0xc0, 0xc3,
+                                     0xa9, 0xe0, 0xed, 0xee, 0xef, 0xf0, 0xf4, 0xf5, 0xff, 0x9f};
+        QRandomGenerator rng(9);
+        QHash<QString, QByteArray> seen;
+        for (int i = 0; i < 200000; ++i) {
+            QByteArray raw(rng.bounded(1, 9), Qt::Uninitialized);
+            for (char& c : raw)
+                c = char(rng.bounded(4) == 0 ? rng.bounded(256) : pool[rng.bounded(20)]);
+            const QString text = decodeFileName(raw);
+            QCOMPARE(encodeFileName(text), raw);
+            QCOMPARE(encodeFileName(QString::fromUtf8(text.toUtf8())), raw);
+            const QByteArray earlier = seen.value(text, raw);
+            QVERIFY2(earlier == raw, raw.toHex().constData());
+            seen.insert(text, raw);
+        }
     }
     void qtDecodingLosesBytesThatOursKeeps() {
         // Two files that differ only in a non-UTF-8 byte must stay two names.

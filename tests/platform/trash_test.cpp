@@ -1,126 +1,359 @@
 #include "platform/linux/LinuxDirectoryReader.h"
 #include "platform/linux/LinuxTrash.h"
 #include "support/RemoveTree.h"
+#include "support/ScopedEnv.h"
 #include "support/TestServices.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fcntl.h>
+#include <functional>
+#include <grp.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace vok;
 
-// The real trash, under a temporary XDG data home so the user's own trash is never touched.
+namespace {
+
+// Answers Yes like the fake, after changing the disk while the question is open.
+struct ChangingDialogs : FakeDialogService {
+    std::function<void()> whileAsking;
+    Answer confirm(const QString& text, Buttons buttons) override {
+        if (whileAsking)
+            whileAsking();
+        return FakeDialogService::confirm(text, buttons);
+    }
+};
+
+bool exists(const QByteArray& path) {
+    struct stat st;
+    return ::lstat(path.constData(), &st) == 0;
+}
+
+bool makeFile(const QByteArray& path, const QByteArray& data = "data") {
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0)
+        return false;
+    const bool ok = ::write(fd, data.constData(), size_t(data.size())) == data.size();
+    return ::close(fd) == 0 && ok;
+}
+
+QByteArray readFile(const QByteArray& path) {
+    QFile f;
+    const int fd = ::open(path.constData(), O_RDONLY);
+    if (fd < 0 || !f.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle))
+        return {};
+    return f.readAll();
+}
+
+// Names in a folder, byte-exact.
+QList<QByteArray> namesIn(const QByteArray& dir) {
+    QList<QByteArray> names;
+    LinuxDirectoryReader().list(decodeFileName(dir), IncludeEverything, [&](const DirEntry& e) {
+        names << e.rawName.toByteArray();
+        return true;
+    });
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Runs step in a child process under uid (group the same); its exit status.
+int runAs(uid_t uid, const std::function<bool()>& step) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        // Dumpable again after the change of user, so /proc/self stays readable.
+        const bool ok = ::setgroups(0, nullptr) == 0 && ::setresgid(uid, uid, uid) == 0 &&
+                        ::setresuid(uid, uid, uid) == 0 && ::prctl(PR_SET_DUMPABLE, 1) == 0 &&
+                        step();
+        ::_exit(ok ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
+
+// The real trash on real file systems, under a temporary data home per test, so the user's own
+// trash is never touched. File systems of their own are tmpfs mounts in a private mount
+// namespace, where the test may mount.
 class TrashTest : public QObject {
     Q_OBJECT
-    QTemporaryDir home;
-    QTemporaryDir work;
+    std::optional<QTemporaryDir> home, work;
+    std::optional<ScopedEnv> dataHome;
+    bool mayMount = false;
+    QString cannotMount;
     LinuxTrash trash;
 
-    QString trashDir() const { return home.path() + "/Trash"; }
-    // Names as stored, byte-exact (QDir cannot list names that are not UTF-8).
-    QList<QByteArray> trashed() const {
-        QList<QByteArray> names;
-        LinuxDirectoryReader().list(trashDir() + "/files", IncludeEverything,
-                                    [&](const DirEntry& e) {
-                                        names << e.rawName.toByteArray();
-                                        return true;
-                                    });
-        return names;
+    QByteArray w(const QByteArray& name = {}) const {
+        const QByteArray base = QFile::encodeName(work->path());
+        return name.isEmpty() ? base : base + '/' + name;
     }
-    QByteArray make(const QByteArray& name) {
-        const QByteArray path = QFile::encodeName(work.path()) + '/' + name;
-        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT, 0644);
-        if (fd >= 0) {
-            (void)::write(fd, "data", 4);
-            ::close(fd);
-        }
-        return path;
+    QByteArray homeTrash() const { return QFile::encodeName(home->path()) + "/Trash"; }
+    static bool toTrash(LinuxTrash& trash, const QByteArray& path) {
+        return trash.moveToTrash(decodeFileName(path));
     }
-    static bool exists(const QByteArray& path) { return ::access(path.constData(), F_OK) == 0; }
+    // A tmpfs of its own at work/name; empty when the test may not mount.
+    QByteArray mountTmpfs(const QByteArray& name, const QByteArray& options) {
+        const QByteArray dir = w(name);
+        if (!mayMount || ::mkdir(dir.constData(), 0755) != 0 ||
+            ::mount("tmpfs", dir.constData(), "tmpfs", 0, options.constData()) != 0)
+            return {};
+        return dir;
+    }
 
 private slots:
     void initTestCase() {
-        QVERIFY(home.isValid() && work.isValid());
-        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+        mayMount = ::unshare(CLONE_NEWNS) == 0 &&
+                   ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+        cannotMount = "may not mount here (needs root in a mount namespace): " + qt_error_string();
     }
-    void init() { QVERIFY(removeTree(trashDir())); }
-    void cleanupTestCase() {
-        QVERIFY(removeTree(home.path()));
-        QVERIFY(removeTree(work.path()));
+    void init() {
+        home.emplace();
+        work.emplace();
+        QVERIFY(home->isValid() && work->isValid());
+        QVERIFY(::chmod(QFile::encodeName(work->path()).constData(), 0755) == 0);
+        dataHome.emplace("XDG_DATA_HOME", QFile::encodeName(home->path()));
     }
-    void confirmedMovesExactlyThatFile() {
+    void cleanup() {
+        ::umount2(w("mnt").constData(), MNT_DETACH);
+        QVERIFY(removeTree(home->path()) && removeTree(work->path()));
+        home.reset();
+        work.reset();
+        dataHome.reset();
+    }
+
+    void confirmedMovesExactlyThatFileDeclinedNothing() {
         TestServices t;
-        const QByteArray keep = make("keep.txt");
-        const QByteArray gone = make("gone.txt");
-        QVERIFY(trash.moveToTrash(QFile::decodeName(gone)));
-        QCOMPARE(t.dialogs.confirmations.size(), 1);
-        QVERIFY(t.dialogs.confirmations[0].contains(QFile::decodeName(gone)));
-        QCOMPARE(t.dialogs.confirmButtons[0], Buttons::YesNo);
-        QVERIFY(!exists(gone));
-        QVERIFY(exists(keep));
-        QCOMPARE(trashed(), QList<QByteArray>{"gone.txt"});
-        QFile info(trashDir() + "/info/gone.txt.trashinfo");
-        QVERIFY(info.open(QIODevice::ReadOnly));
-        QVERIFY(info.readAll().contains("Path=" + gone.toPercentEncoding("/")));
-        QFile moved(trashDir() + "/files/gone.txt");
-        QVERIFY(moved.open(QIODevice::ReadOnly));
-        QCOMPARE(moved.readAll(), QByteArray("data"));
-    }
-    void declinedMovesNothing() {
-        TestServices t;
+        QVERIFY(makeFile(w("keep.txt")) && makeFile(w("gone.txt")));
         t.dialogs.answers << Answer::No;
-        const QByteArray file = make("stays.txt");
-        QVERIFY(!trash.moveToTrash(QFile::decodeName(file)));
+        QVERIFY(!toTrash(trash, w("keep.txt")));
+        QVERIFY(toTrash(trash, w("gone.txt")));
+        QCOMPARE(t.dialogs.confirmations.size(), 2);
+        QCOMPARE(namesIn(w()), QList<QByteArray>{"keep.txt"});
+        QCOMPARE(readFile(homeTrash() + "/files/gone.txt"), QByteArray("data"));
+        QVERIFY(readFile(homeTrash() + "/info/gone.txt.trashinfo")
+                    .startsWith("[Trash Info]\nPath=" + w("gone.txt") + "\nDeletionDate=20"));
+        // Nothing there, or a directory: no question, nothing moves.
+        QVERIFY(::mkdir(w("dir").constData(), 0755) == 0);
+        QVERIFY(!toTrash(trash, w("dir")) && !toTrash(trash, w("never-was")));
+        QCOMPARE(t.dialogs.confirmations.size(), 2);
+    }
+
+    void everyNameIsItsOwnFile() {
+        TestServices t;
+        // U+EF80 as UTF-8 and the text its escapes would spell; bytes that are not UTF-8 and
+        // their U+FFFD twin; names that need percent-encoding in Path=.
+        const QByteArray escapeRange("\xee\xbe\x80z");
+        const QList<QByteArray> twins = {decodeFileName(escapeRange).toUtf8(), "odd\xef\xbf\xbd"};
+        const QList<QByteArray> names = {escapeRange, "odd\xff", "x%41\nb c.txt"};
+        for (const QByteArray& n : names + twins)
+            QVERIFY(makeFile(w(n)));
+        for (const QByteArray& n : names) {
+            QVERIFY2(toTrash(trash, w(n)), n.toPercentEncoding().constData());
+            const QByteArray info = readFile(homeTrash() + "/info/" + n + ".trashinfo");
+            const QByteArray path = info.split('\n').value(1).mid(5);
+            QCOMPARE(QByteArray::fromPercentEncoding(path), w(n));
+            QVERIFY(!path.contains('\n') && !path.contains("%41"));
+        }
+        QCOMPARE(namesIn(w()), (QList<QByteArray>{"odd\xef\xbf\xbd", twins[0]}));
+        auto sortedNames = names;
+        std::sort(sortedNames.begin(), sortedNames.end());
+        QCOMPARE(namesIn(homeTrash() + "/files"), sortedNames);
+    }
+
+    void longNamesFitAndRepeat() {
+        TestServices t;
+        const QByteArray longest(255, 'y');
+        const QByteArray wide = QByteArray(240, 'a') + "\xc3\xa9\xc3\xa9\xc3\xa9.txt"; // 250 bytes
+        for (int round = 0; round < 2; ++round)
+            for (const QByteArray& n : {longest, wide}) {
+                QVERIFY(makeFile(w(n)));
+                QVERIFY(toTrash(trash, w(n)));
+            }
+        const QList<QByteArray> inTrash = namesIn(homeTrash() + "/files");
+        QCOMPARE(inTrash.size(), 4);
+        for (const QByteArray& n : inTrash) {
+            QVERIFY(n.size() + 10 <= 255);
+            QVERIFY(QString::fromUtf8(n).toUtf8() == n); // not cut inside a character
+            const QByteArray info = readFile(homeTrash() + "/info/" + n + ".trashinfo");
+            const QByteArray original = QByteArray::fromPercentEncoding(info.split('\n')[1].mid(5));
+            QVERIFY(original == w(longest) || original == w(wide));
+        }
+    }
+
+    void missingDataHomeParentRefusesAndNothingLandsInTheWorkingDirectory() {
+        TestServices t;
+        QVERIFY(makeFile(w("f")));
+        const QString saved = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(work->path()));
+        qputenv("XDG_DATA_HOME", w("missing/share"));
+        const bool moved = trash.moveToTrash("f");
+        QVERIFY(QDir::setCurrent(saved));
+        QVERIFY(!moved);
+        QCOMPARE(namesIn(w()), QList<QByteArray>{"f"});
+        // A missing data home under an existing parent is made, private to the user.
+        qputenv("XDG_DATA_HOME", w("share"));
+        QVERIFY(toTrash(trash, w("f")));
+        struct stat st;
+        for (const QByteArray& dir : {w("share"), w("share/Trash")}) {
+            QVERIFY(::stat(dir.constData(), &st) == 0);
+            QCOMPARE(st.st_mode & 0777, 0700u);
+        }
+        QVERIFY(exists(w("share/Trash/files/f")) && exists(w("share/Trash/info/f.trashinfo")));
+    }
+
+    void linksAreTrashedThemselves() {
+        TestServices t;
+        QVERIFY(makeFile(w("target")));
+        QVERIFY(::symlink("nowhere", w("dangling").constData()) == 0);
+        QVERIFY(::symlink("loop", w("loop").constData()) == 0);
+        QVERIFY(::symlink("target", w("tofile").constData()) == 0);
+        for (const char* n : {"dangling", "loop", "tofile"}) {
+            QVERIFY2(toTrash(trash, w(n)), n);
+            struct stat st;
+            QVERIFY(::lstat((homeTrash() + "/files/" + n).constData(), &st) == 0);
+            QVERIFY(S_ISLNK(st.st_mode));
+        }
+        QCOMPARE(namesIn(w()), QList<QByteArray>{"target"});
+    }
+
+    void changedWhileAskedMovesNothing_data() {
+        QTest::addColumn<int>("change");
+        QTest::newRow("file vanished") << 0;
+        QTest::newRow("file replaced by a folder") << 1;
+        QTest::newRow("file replaced by another file") << 2;
+        QTest::newRow("folder replaced by a link to another folder") << 3;
+    }
+    void changedWhileAskedMovesNothing() {
+        QFETCH(int, change);
+        TestServices t;
+        ChangingDialogs dialogs;
+        Services s = services();
+        s.dialogs = &dialogs;
+        ScopedServices scope(s);
+        QVERIFY(::mkdir(w("listed").constData(), 0755) == 0 && makeFile(w("listed/f")));
+        QVERIFY(::mkdir(w("other").constData(), 0755) == 0 && makeFile(w("other/f"), "other"));
+        dialogs.whileAsking = [&] {
+            const QByteArray f = w("listed/f");
+            if (change == 0)
+                ::unlink(f.constData());
+            if (change == 1 && ::unlink(f.constData()) == 0 && ::mkdir(f.constData(), 0755) == 0)
+                makeFile(f + "/inside");
+            if (change == 2)
+                ::rename(w("other/f").constData(), f.constData());
+            if (change == 3 && ::rename(w("listed").constData(), w("moved").constData()) == 0)
+                ::symlink("other", w("listed").constData());
+        };
+        QVERIFY(!toTrash(trash, w("listed/f")));
+        QCOMPARE(dialogs.confirmations.size(), 1);
+        QVERIFY(namesIn(homeTrash() + "/files").isEmpty());
+        QVERIFY(namesIn(homeTrash() + "/info").isEmpty());
+        if (change == 3)
+            QCOMPARE(readFile(w("other/f")), QByteArray("other"));
+    }
+
+    void topDirectoryTrashOfAnotherFileSystem() {
+        TestServices t;
+        const QByteArray mnt = mountTmpfs("mnt", "mode=0755");
+        if (mnt.isEmpty())
+            QSKIP(qPrintable(cannotMount));
+        QVERIFY(::mkdir((mnt + "/sub").constData(), 0755) == 0);
+        QVERIFY(makeFile(mnt + "/sub/a") && makeFile(mnt + "/sub/b") && makeFile(mnt + "/c"));
+        // A .Trash that is a link is passed over, even to a sticky folder.
+        QVERIFY(::mkdir((mnt + "/shared").constData(), 01777) == 0);
+        QVERIFY(::symlink("shared", (mnt + "/.Trash").constData()) == 0);
+        QVERIFY(toTrash(trash, mnt + "/sub/a"));
+        QVERIFY(exists(mnt + "/.Trash-0/files/a"));
+        QVERIFY(readFile(mnt + "/.Trash-0/info/a.trashinfo").contains("\nPath=sub/a\n"));
+        struct stat st;
+        QVERIFY(::lstat((mnt + "/.Trash-0").constData(), &st) == 0);
+        QCOMPARE(st.st_mode & 07777, 0700u);
+        QVERIFY(namesIn(mnt + "/shared").isEmpty());
+        // A real sticky .Trash takes a folder per user.
+        QVERIFY(::unlink((mnt + "/.Trash").constData()) == 0);
+        QVERIFY(::rename((mnt + "/shared").constData(), (mnt + "/.Trash").constData()) == 0);
+        QVERIFY(toTrash(trash, mnt + "/sub/b") && toTrash(trash, mnt + "/c"));
+        QVERIFY(exists(mnt + "/.Trash/0/files/b"));
+        QVERIFY(readFile(mnt + "/.Trash/0/info/c.trashinfo").contains("\nPath=c\n"));
+        QVERIFY(namesIn(homeTrash()).isEmpty());
+    }
+
+    void plantedTrashOfAnotherUserIsRefused() {
+        TestServices t;
+        const QByteArray mnt = mountTmpfs("mnt", "mode=1777"); // a shared /tmp
+        if (mnt.isEmpty())
+            QSKIP(qPrintable(cannotMount));
+        const uid_t victim = 4242, attacker = 4343;
+        const QByteArray file = mnt + "/mine", evil = mnt + "/evil";
+        QVERIFY(makeFile(file) && ::chown(file.constData(), victim, victim) == 0);
+        QVERIFY(::mkdir(evil.constData(), 0777) == 0 && ::chmod(evil.constData(), 0777) == 0);
+        QVERIFY(::chown(evil.constData(), attacker, attacker) == 0);
+        const QByteArray planted = mnt + "/.Trash-4242";
+        auto victimTrashes = [&] {
+            return runAs(victim, [&] { return toTrash(trash, file); }) == 0;
+        };
+        QVERIFY(::symlink("evil", planted.constData()) == 0);
+        QVERIFY(::lchown(planted.constData(), attacker, attacker) == 0);
+        QVERIFY(!victimTrashes());
+        QVERIFY(::unlink(planted.constData()) == 0 && ::mkdir(planted.constData(), 0700) == 0);
+        QVERIFY(::chown(planted.constData(), attacker, attacker) == 0);
+        QVERIFY(!victimTrashes());
         QVERIFY(exists(file));
-        QVERIFY(trashed().isEmpty());
+        QVERIFY(namesIn(evil).isEmpty() && namesIn(planted).isEmpty());
+        // Without the plant the victim's own trash is made and used.
+        QVERIFY(removeTree(decodeFileName(planted)));
+        QVERIFY(victimTrashes());
+        struct stat st;
+        QVERIFY(::lstat(planted.constData(), &st) == 0);
+        QCOMPARE(st.st_uid, victim);
+        QVERIFY(exists(planted + "/files/mine"));
     }
-    void namesQtCannotSpellStillGoToTheTrash() {
+
+    void fullDiskOrUnwritableInfoMovesNothing() {
         TestServices t;
-        const QByteArray name("odd\xff name\n ");
-        const QByteArray twin("odd\xfe name\n "); // same text to QFile::decodeName
-        const QByteArray file = make(name);
-        const QByteArray other = make(twin);
-        QVERIFY(trash.moveToTrash(decodeFileName(file)));
-        QVERIFY(!exists(file));
-        QVERIFY(exists(other));
-        QCOMPARE(trashed(), QList<QByteArray>{name});
-        const QByteArray infoPath = QFile::encodeName(trashDir()) + "/info/" + name + ".trashinfo";
-        const int fd = ::open(infoPath.constData(), O_RDONLY);
-        QVERIFY(fd >= 0);
-        QFile info;
-        QVERIFY(info.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle));
-        QVERIFY(info.readAll().contains("Path=" + file.toPercentEncoding("/")));
-        // A second file of the same name gets a name of its own in the trash.
-        make(name);
-        QVERIFY(trash.moveToTrash(decodeFileName(file)));
-        QCOMPARE(trashed().size(), 2);
-    }
-    void otherFileSystemIsNeverCopiedAndDeleted() {
-        // Vok's own move renames only; across file systems it gives up and keeps the file.
-        QTemporaryDir shm("/dev/shm/vok-trash-XXXXXX");
-        struct stat a, b;
-        if (!shm.isValid() || ::stat("/dev/shm", &a) != 0 ||
-            ::stat(QFile::encodeName(home.path()).constData(), &b) != 0 || a.st_dev == b.st_dev)
-            QSKIP("no second file system at /dev/shm");
-        TestServices t;
-        const QByteArray file = QFile::encodeName(shm.path()) + "/not\xffutf8";
-        QVERIFY(::close(::open(file.constData(), O_WRONLY | O_CREAT, 0644)) == 0);
-        QVERIFY(!trash.moveToTrash(decodeFileName(file)));
-        QVERIFY(exists(file));
-        QVERIFY(trashed().isEmpty());
-        int infos = 0;
-        LinuxDirectoryReader().list(trashDir() + "/info", IncludeEverything,
-                                    [&](const DirEntry&) { return ++infos > 0; });
-        QCOMPARE(infos, 0);
-        QVERIFY(removeTree(shm.path()));
-    }
-    void missingFileIsNotReportedMoved() {
-        TestServices t;
-        QVERIFY(!trash.moveToTrash(work.path() + "/never-was"));
-        QVERIFY(trashed().isEmpty());
+        const QByteArray mnt = mountTmpfs("mnt", "size=64k,nr_inodes=32");
+        if (mnt.isEmpty())
+            QSKIP(qPrintable(cannotMount));
+        QVERIFY(makeFile(mnt + "/f"));
+        auto nothingMoved = [&] {
+            return exists(mnt + "/f") && namesIn(mnt + "/home/Trash/info").isEmpty() &&
+                   namesIn(mnt + "/home/Trash/files").isEmpty() &&
+                   namesIn(mnt + "/.Trash-0/info").isEmpty();
+        };
+        // Home trash on the same file system: no inodes left for the info file.
+        qputenv("XDG_DATA_HOME", mnt + "/home");
+        for (const char* p : {"/home", "/home/Trash", "/home/Trash/files", "/home/Trash/info"})
+            QVERIFY(::mkdir((mnt + p).constData(), 0700) == 0);
+        int fill = 0;
+        while (makeFile(mnt + "/i" + QByteArray::number(fill), {}))
+            ++fill;
+        QCOMPARE(errno, ENOSPC);
+        QVERIFY(!toTrash(trash, mnt + "/f"));
+        QVERIFY(nothingMoved());
+        // An inode for the info file but no room for its text.
+        QVERIFY(::unlink((mnt + "/i0").constData()) == 0 &&
+                ::unlink((mnt + "/i1").constData()) == 0);
+        QVERIFY(!makeFile(mnt + "/big", QByteArray(64 * 1024, 'x')));
+        QVERIFY(!toTrash(trash, mnt + "/f"));
+        QVERIFY(nothingMoved());
+        // Room again, but an info folder the user may not write to.
+        QVERIFY(::unlink((mnt + "/big").constData()) == 0);
+        for (const char* p : {"/home", "/home/Trash", "/home/Trash/info", "/home/Trash/files"})
+            QVERIFY(::chown((mnt + p).constData(), 4242, 4242) == 0);
+        QVERIFY(::chmod(mnt.constData(), 0777) == 0);
+        QVERIFY(::chmod((mnt + "/home/Trash/info").constData(), 0500) == 0);
+        QCOMPARE(runAs(4242, [&] { return !toTrash(trash, mnt + "/f"); }), 0);
+        QVERIFY(nothingMoved());
+        QVERIFY(::chmod((mnt + "/home/Trash/info").constData(), 0700) == 0);
+        QCOMPARE(runAs(4242, [&] { return toTrash(trash, mnt + "/f"); }), 0);
+        QVERIFY(exists(mnt + "/home/Trash/files/f"));
     }
 };
 
