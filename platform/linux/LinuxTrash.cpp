@@ -14,7 +14,7 @@
 namespace vok {
 
 using linuxfs::TrashDirectory;
-using linuxfs::UniqueFd;
+using linuxfs::FileDescriptor;
 
 namespace {
 
@@ -40,7 +40,7 @@ QByteArray absolutePath(const QString& path) {
 
 // The folder of path, opened, and the file's name in it.
 struct Located {
-    UniqueFd folder;
+    FileDescriptor folder;
     QByteArray name;
     QByteArray path; // absolute
     struct stat folderStat {};
@@ -51,8 +51,8 @@ bool locate(const QString& path, Located* at) {
     at->path = absolutePath(path);
     if (at->path.isEmpty())
         return false;
-    at->folder = UniqueFd(linuxfs::openParent(at->path, &at->name));
-    return at->folder.valid() && ::fstat(at->folder.get(), &at->folderStat) == 0 &&
+    at->folder = FileDescriptor(linuxfs::openParent(at->path, &at->name));
+    return at->folder.isOpen() && ::fstat(at->folder.get(), &at->folderStat) == 0 &&
            ::fstatat(at->folder.get(), at->name.constData(), &at->fileStat, AT_SYMLINK_NOFOLLOW) ==
                0;
 }
@@ -140,9 +140,9 @@ bool LinuxTrash::move(const QString& path, const TrashSubject& asked) {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         const QByteArray name = linuxfs::trashedName(at.name, attempt, nameMax);
         const QByteArray infoName = name + ".trashinfo";
-        UniqueFd info(::openat(trash.info.get(), infoName.constData(),
+        FileDescriptor info(::openat(trash.info.get(), infoName.constData(),
                                O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
-        if (!info.valid()) {
+        if (!info.isOpen()) {
             if (errno == EEXIST)
                 continue;
             return false; // no room, no inodes, no permission: nothing has moved

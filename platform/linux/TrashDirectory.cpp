@@ -27,12 +27,12 @@ QByteArray parentOf(const QByteArray& path) {
 
 // The folder name inside at, made with mode 0700 when missing. Accepted only as a real
 // directory owned by the user, and with mode 0700 exactly when privateMode is set.
-UniqueFd userDirectory(int at, const QByteArray& name, bool privateMode) {
+FileDescriptor userDirectory(int at, const QByteArray& name, bool privateMode) {
     const bool made = ::mkdirat(at, name.constData(), 0700) == 0;
     if (!made && errno != EEXIST)
         return {};
-    UniqueFd fd(::openat(at, name.constData(), noFollowDirectory()));
-    if (!fd.valid())
+    FileDescriptor fd(::openat(at, name.constData(), noFollowDirectory()));
+    if (!fd.isOpen())
         return {};
     if (made)
         ::fchmod(fd.get(), 0700); // whatever the umask took away
@@ -43,8 +43,8 @@ UniqueFd userDirectory(int at, const QByteArray& name, bool privateMode) {
     return fd;
 }
 
-bool openFilesAndInfo(const UniqueFd& trashDir, TrashDirectory* trash) {
-    if (!trashDir.valid())
+bool openFilesAndInfo(const FileDescriptor& trashDir, TrashDirectory* trash) {
+    if (!trashDir.isOpen())
         return false;
     trash->files = userDirectory(trashDir.get(), "files", false);
     trash->info = userDirectory(trashDir.get(), "info", false);
@@ -87,27 +87,27 @@ HomeTrashUse openHomeTrash(dev_t device, TrashDirectory* trash) {
         return HomeTrashUse::OtherDevice;
     if (existing.size() < anchor.size() || !S_ISDIR(st.st_mode))
         return HomeTrashUse::Unusable; // never a data home made in some other place
-    UniqueFd dir(openDirectory(existing));
+    FileDescriptor dir(openDirectory(existing));
     for (const QByteArray& part : home.mid(existing.size()).split('/')) {
-        if (part.isEmpty() || !dir.valid())
+        if (part.isEmpty() || !dir.isOpen())
             continue;
         dir = userDirectory(dir.get(), part, false);
     }
-    if (!dir.valid())
+    if (!dir.isOpen())
         return HomeTrashUse::Unusable;
-    const UniqueFd trashDir = userDirectory(dir.get(), "Trash", false);
+    const FileDescriptor trashDir = userDirectory(dir.get(), "Trash", false);
     return openFilesAndInfo(trashDir, trash) ? HomeTrashUse::Usable : HomeTrashUse::Unusable;
 }
 
 bool openTopDirectoryTrash(const QByteArray& topDir, dev_t device, TrashDirectory* trash) {
-    const UniqueFd top(openDirectory(topDir));
+    const FileDescriptor top(openDirectory(topDir));
     struct stat st;
-    if (!top.valid() || ::fstat(top.get(), &st) != 0 || st.st_dev != device)
+    if (!top.isOpen() || ::fstat(top.get(), &st) != 0 || st.st_dev != device)
         return false;
     trash->topDir = topDir;
     const QByteArray uid = QByteArray::number(quint64(::geteuid()));
-    const UniqueFd shared(::openat(top.get(), ".Trash", noFollowDirectory()));
-    if (shared.valid() && ::fstat(shared.get(), &st) == 0 && S_ISDIR(st.st_mode) &&
+    const FileDescriptor shared(::openat(top.get(), ".Trash", noFollowDirectory()));
+    if (shared.isOpen() && ::fstat(shared.get(), &st) == 0 && S_ISDIR(st.st_mode) &&
         (st.st_mode & S_ISVTX) && openFilesAndInfo(userDirectory(shared.get(), uid, true), trash))
         return true;
     return openFilesAndInfo(userDirectory(top.get(), ".Trash-" + uid, true), trash);

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/linux/UniqueFd.h"
+#include "platform/linux/FileDescriptor.h"
 #include <QByteArray>
 #include <sys/types.h>
 
@@ -8,12 +8,12 @@ namespace vok::linuxfs {
 // An opened freedesktop.org trash: its files/ and info/ folders. Every folder of it was opened
 // without following a link and belongs to the user.
 struct TrashDirectory {
-    UniqueFd files;
-    UniqueFd info;
+    FileDescriptor files;
+    FileDescriptor info;
     // Path= in the info file is relative to this top directory; empty for the home trash,
     // whose info files hold absolute paths.
     QByteArray topDir;
-    bool valid() const { return files.valid() && info.valid(); }
+    bool valid() const { return files.isOpen() && info.isOpen(); }
 };
 
 enum class HomeTrashUse { Usable, OtherDevice, Unusable };
