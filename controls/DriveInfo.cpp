@@ -4,7 +4,6 @@
 #include "platform/Drive.h"
 #include "platform/Services.h"
 #include "platform/VokError.h"
-#include <QDir>
 #include <cmath>
 
 namespace vok {
@@ -41,7 +40,7 @@ QChar DriveInfo::letterOf(int drive) {
     if (drive >= 1 && drive <= 26)
         return QChar('A' + drive - 1);
     if (drive == 0)
-        return services().drives->driveOfPath(QDir::currentPath());
+        return services().drives->driveOfPath(services().drives->currentPath());
     return {};
 }
 

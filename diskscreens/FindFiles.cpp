@@ -2,10 +2,10 @@
 #include "controls/GridRows.h"
 #include "platform/DialogService.h"
 #include "platform/DirectoryReader.h"
+#include "platform/Drive.h"
 #include "platform/FileNames.h"
 #include "platform/Services.h"
 #include "platform/WildcardMask.h"
-#include <QDir>
 #include <vector>
 
 namespace vok {
@@ -60,7 +60,10 @@ private:
 
 void walk(const QString& startDir, const QString& mask, const FileFoundCallback& callback,
           const WalkProgress& progress, ScanState* cancellable) {
-    const QString dir = withTrailingSlash(startDir.isEmpty() ? QDir::currentPath() : startDir);
+    const QString start = startDir.isEmpty() ? services().drives->currentPath() : startDir;
+    if (start.isEmpty())
+        return; // no working directory any more: walking "/" instead would be a surprise
+    const QString dir = withTrailingSlash(start);
     FindWalk visitor(dir, mask, callback, progress, cancellable);
     services().directories->walk(dir, visitor);
 }

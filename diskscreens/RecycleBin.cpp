@@ -1,10 +1,10 @@
 #include "diskscreens/RecycleBin.h"
 #include "controls/GridRows.h"
 #include "platform/DirectoryReader.h"
+#include "platform/Drive.h"
 #include "platform/FileNames.h"
 #include "platform/Services.h"
 #include "platform/Trash.h"
-#include <QDir>
 #include <QWidget>
 
 namespace vok {
@@ -34,7 +34,8 @@ private:
 bool SendToRecycleBin(const QString& path) {
     if (path.isEmpty() || !services().directories->fileExists(path))
         return false;
-    const QString full = path.startsWith(u'/') ? path : joinPath(QDir::currentPath(), path);
+    const QString full =
+        path.startsWith(u'/') ? path : joinPath(services().drives->currentPath(), path);
     return services().trash->moveToTrash(full);
 }
 

@@ -16,9 +16,10 @@ public:
     QList<Drive> drives() override;
     DriveSpace space(QChar letter) override;
     QString currentDirectory(QChar letter) override;
+    QString currentPath() override { return workingDirectory; }
     bool changeDirectory(const QString& dir) override;
 
-    QString workingDirectory; // what changeDirectory last set
+    QString workingDirectory = QStringLiteral("/"); // what changeDirectory last set
     int spaceQueries = 0;
 
 private:

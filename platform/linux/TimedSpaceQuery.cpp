@@ -1,5 +1,5 @@
 #include "platform/linux/TimedSpaceQuery.h"
-#include <QFile>
+#include "platform/FileNames.h"
 #include <condition_variable>
 #include <sys/statvfs.h>
 #include <system_error>
@@ -9,7 +9,7 @@ namespace vok {
 
 DriveSpace statvfsSpace(const QString& mountPoint) {
     struct statvfs s;
-    if (::statvfs(QFile::encodeName(mountPoint).constData(), &s) != 0)
+    if (::statvfs(encodeFileName(mountPoint).constData(), &s) != 0)
         return {};
     const quint64 unit = s.f_frsize ? s.f_frsize : s.f_bsize;
     return DriveSpace{qint64(quint64(s.f_bavail) * unit), qint64(quint64(s.f_blocks) * unit)};
