@@ -21,7 +21,8 @@ public:
     bool walk(const QString& dir, WalkVisitor& visitor) override;
     bool fileExists(const QString& path) override;
 
-    QStringList walkedPaths; // the dir of every walk, as passed
+    QStringList walkedPaths;          // the dir of every walk, as passed
+    int entriesUntilOutOfMemory = -1; // reports this many, then throws std::bad_alloc; -1 never
 
 private:
     struct Node;
