@@ -7,10 +7,14 @@
 #include "diskscreens/ListDirectory.h"
 #include "platform/FileNames.h"
 #include "platform/Services.h"
+#include "platform/linux/LinuxSettingsFile.h"
 #include "support/RandomGrid.h"
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <cstdio>
+#include <ctime>
 
 // vok-bench: times the walk, the listing and the sort on the code the screens run.
 using namespace vok;
@@ -27,7 +31,8 @@ int usage() {
                          "       vok-bench nodes N\n"
                          "       vok-bench disks [--shot PNG]\n"
                          "       vok-bench list DIR\n"
-                         "       vok-bench sort N\n");
+                         "       vok-bench sort N\n"
+                         "       vok-bench settings KEYS\n");
     return 2;
 }
 
@@ -90,6 +95,52 @@ int sort(int n) {
     return 0;
 }
 
+// A settings file of KEYS foreign values besides Vok's own: start (read every setting) and close
+// (write them and save).
+int settings(int keys) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/Vok95.conf");
+    QByteArray text = "[Settings]\nPie1Color=255\n[Disk1]\nFontsize=9\nFontName=Arial\n[Foreign]\n";
+    for (int i = 0; i < keys; ++i)
+        text += "AForeignValueName" + QByteArray::number(i) + "=some text of a value\n";
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        return 1;
+    file.close();
+    const char* const sections[] = {"Settings", "Disk1", "Disk2", "Dir", "Files", "Bet"};
+    const char* const names[] = {"Pie1Color", "Pie2Color", "Fontsize", "FontName", "Total"};
+    // Wall clock and this process's processor time, as other programs may share the machine.
+    const auto cpu = [] {
+        timespec t{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+        return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+    };
+    QElapsedTimer clock;
+    clock.start();
+    qint64 cpuMark = cpu();
+    LinuxSettingsFile store(path);
+    int found = 0;
+    for (const char* s : sections)
+        for (const char* n : names)
+            found += store.read(QLatin1String(s), QLatin1String(n)) ? 1 : 0;
+    const qint64 start = clock.nsecsElapsed();
+    const qint64 startCpu = cpu() - cpuMark;
+    clock.restart();
+    cpuMark = cpu();
+    for (const char* s : sections)
+        for (const char* n : names)
+            store.write(QLatin1String(s), QLatin1String(n), QStringLiteral("12"));
+    const bool saved = store.save();
+    const qint64 close = clock.nsecsElapsed();
+    const qint64 closeCpu = cpu() - cpuMark;
+    std::printf("settings %d keys, %lld bytes\n", keys, static_cast<long long>(text.size()));
+    std::printf("start seconds    %.3f, processor %.3f (%d values found)\n", double(start) / 1e9,
+                double(startCpu) / 1e9, found);
+    std::printf("close seconds    %.3f, processor %.3f (%s)\n", double(close) / 1e9,
+                double(closeCpu) / 1e9, saved ? "saved" : "not saved");
+    return saved ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -142,5 +193,7 @@ int main(int argc, char* argv[]) {
         return sort(n);
     if (cmd == QLatin1String("nodes") && args.size() == 2 && ok && n > 0)
         return nodeSort(n);
+    if (cmd == QLatin1String("settings") && args.size() == 2 && ok && n >= 0)
+        return settings(n);
     return usage();
 }

@@ -29,7 +29,7 @@ TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent) {
     setAccessibleName("Directories");
     connect(this, &QListWidget::itemDoubleClicked, this, &TDirectoryListBox::open);
     // Starts where the working directory's drive is, without moving anything.
-    const QChar letter = services().drives->driveOfPath(QDir::currentPath());
+    const QChar letter = services().drives->driveOfPath(services().drives->currentPath());
     drive_ = letter.toLower();
     directory_ =
         letter.isNull() ? QString("/") : normalized(services().drives->currentDirectory(letter));

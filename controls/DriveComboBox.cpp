@@ -11,7 +11,7 @@ namespace vok {
 TDriveComboBox::TDriveComboBox(QWidget* parent) : QComboBox(parent) {
     setAccessibleName("Drive");
     refresh();
-    const QChar working = services().drives->driveOfPath(QDir::currentPath());
+    const QChar working = services().drives->driveOfPath(services().drives->currentPath());
     if (!setDrive(working.isNull() ? QChar('c') : working) && count() > 0)
         setDrive(itemData(0).toChar());
     connect(this, &QComboBox::activated, this, &TDriveComboBox::picked);

@@ -3,6 +3,7 @@
 #include "platform/Services.h"
 #include "platform/VokError.h"
 #include <QDir>
+#include <cmath>
 
 namespace vok {
 
@@ -29,7 +30,7 @@ QChar DriveInfo::letterOf(int drive) {
     if (drive >= 1 && drive <= 26)
         return QChar('A' + drive - 1);
     if (drive == 0)
-        return services().drives->driveOfPath(QDir::currentPath());
+        return services().drives->driveOfPath(services().drives->currentPath());
     return {};
 }
 

@@ -1,12 +1,16 @@
 #include "controls/GridRows.h"
+#include <QVarLengthArray>
 #include <algorithm>
+#include <new>
 #include <utility>
 
 namespace vok {
 
 GridRows::GridRows(int columns, QObject* parent)
-    : QAbstractTableModel(parent),
-      cells_(std::size_t(std::max(columns, 1)), std::vector<TextArena::Handle>(1)) {}
+    : QAbstractTableModel(parent), cells_(std::size_t(std::max(columns, 1))) {
+    for (auto& column : cells_)
+        column.resize(1);
+}
 
 int GridRows::columns() const {
     return int(cells_.size());
@@ -32,9 +36,18 @@ void GridRows::setRows(int count) {
     if (count == old)
         return;
     if (count > old) {
+        // Grown before the views hear of it, so that running out of memory half way changes
+        // nothing they know.
+        std::size_t grown = 0;
+        try {
+            for (; grown < cells_.size(); ++grown)
+                cells_[grown].resize(std::size_t(count));
+        } catch (...) {
+            for (std::size_t c = 0; c < grown; ++c)
+                cells_[c].resize(std::size_t(old));
+            throw;
+        }
         beginInsertRows({}, old, count - 1);
-        for (auto& column : cells_)
-            column.resize(std::size_t(count), TextArena::Empty);
         shown_ = count;
         endInsertRows();
         return;
@@ -42,10 +55,9 @@ void GridRows::setRows(int count) {
     beginRemoveRows({}, count, old - 1);
     for (auto& column : cells_) {
         for (std::size_t r = std::size_t(count); r < column.size(); ++r)
-            arena_.release(column[r]);
+            arena_.release(column.at(r));
         column.resize(std::size_t(count));
-        if (column.capacity() > 2 * column.size() + 1024)
-            column.shrink_to_fit();
+        column.trim();
     }
     shown_ = count;
     endRemoveRows();
@@ -55,21 +67,19 @@ void GridRows::setRows(int count) {
 QString GridRows::cell(int column, int row) const {
     if (!inside(column, row))
         return {};
-    return QString::fromUtf8(arena_.text(cells_[std::size_t(column)][std::size_t(row)]));
+    return QString::fromUtf8(arena_.text(cells_[std::size_t(column)].at(std::size_t(row))));
 }
 
 QByteArrayView GridRows::cellUtf8(int column, int row) const {
     if (!inside(column, row))
         return {};
-    return arena_.text(cells_[std::size_t(column)][std::size_t(row)]);
+    return arena_.text(cells_[std::size_t(column)].at(std::size_t(row)));
 }
 
 void GridRows::setCell(int column, int row, const QString& text) {
     if (!inside(column, row))
         return;
-    auto& h = cells_[std::size_t(column)][std::size_t(row)];
-    arena_.release(h);
-    h = arena_.add(text.toUtf8());
+    put(cells_[std::size_t(column)], std::size_t(row), arena_.add(text.toUtf8()));
     changed(column, row);
     compactIfWasteful();
 }
@@ -78,10 +88,9 @@ void GridRows::fillColumn(int column, const QString& text) {
     if (column < 0 || column >= columns())
         return;
     const QByteArray utf8 = text.toUtf8();
-    for (auto& h : cells_[std::size_t(column)]) {
-        arena_.release(h);
-        h = arena_.add(utf8); // blanks are shared; other texts get a record each
-    }
+    HandleColumn& cells = cells_[std::size_t(column)];
+    for (std::size_t r = 0; r < cells.size(); ++r)
+        put(cells, r, arena_.add(utf8)); // blanks are shared; other texts get a record each
     if (shown_ > 0)
         emit dataChanged(index(0, column), index(shown_ - 1, column), {Qt::DisplayRole});
     compactIfWasteful();
@@ -90,16 +99,41 @@ void GridRows::fillColumn(int column, const QString& text) {
 void GridRows::swapCells(int column, int rowA, int rowB) {
     if (!inside(column, rowA) || !inside(column, rowB) || rowA == rowB)
         return;
-    auto& c = cells_[std::size_t(column)];
-    std::swap(c[std::size_t(rowA)], c[std::size_t(rowB)]);
+    cells_[std::size_t(column)].swap(std::size_t(rowA), std::size_t(rowB));
     changed(column, rowA);
     changed(column, rowB);
 }
 
+// A cell takes its new text; the old one becomes garbage. Should the column fail to take it, the
+// new text is the garbage instead.
+void GridRows::put(HandleColumn& column, std::size_t row, TextArena::Handle h) {
+    const TextArena::Handle old = column.at(row);
+    try {
+        column.set(row, h);
+    } catch (...) {
+        arena_.release(h);
+        throw;
+    }
+    arena_.release(old);
+}
+
 void GridRows::appendRow(std::initializer_list<QString> cells) {
-    auto it = cells.begin();
-    for (auto& column : cells_)
-        column.push_back(it != cells.end() ? arena_.add((it++)->toUtf8()) : TextArena::Empty);
+    // A row is added whole or not at all: every column keeps the same number of rows.
+    QVarLengthArray<TextArena::Handle, 8> handles; // no allocation of its own for a row
+    std::size_t pushed = 0;
+    try {
+        auto it = cells.begin();
+        for (std::size_t c = 0; c < cells_.size(); ++c)
+            handles.push_back(it != cells.end() ? arena_.add((it++)->toUtf8()) : TextArena::Empty);
+        for (; pushed < cells_.size(); ++pushed)
+            cells_[pushed].push_back(handles[pushed]);
+    } catch (...) {
+        for (std::size_t c = 0; c < pushed; ++c)
+            cells_[c].pop_back();
+        for (const TextArena::Handle h : handles)
+            arena_.release(h);
+        throw;
+    }
 }
 
 void GridRows::flush() {
@@ -128,8 +162,9 @@ bool GridRows::reorderRows(std::initializer_list<int> columns, const std::vector
     for (int c : columns) {
         auto& column = cells_[std::size_t(c)];
         for (std::size_t i = 0; i < n; ++i)
-            moved[i] = column[std::size_t(from[i])];
-        std::copy(moved.begin(), moved.end(), column.begin());
+            moved[i] = column.at(std::size_t(from[i]));
+        for (std::size_t i = 0; i < n; ++i)
+            column.set(i, moved[i]); // never widens: the handles were in this column already
     }
     const int last = std::min(int(n), shown_) - 1;
     if (last >= 0 && columns.size() > 0) {
@@ -142,7 +177,7 @@ bool GridRows::reorderRows(std::initializer_list<int> columns, const std::vector
 std::size_t GridRows::bytesUsed() const {
     std::size_t total = arena_.allocated();
     for (const auto& column : cells_)
-        total += column.capacity() * sizeof(TextArena::Handle);
+        total += column.bytesUsed();
     return total;
 }
 
@@ -151,18 +186,28 @@ GridRows::TextPin::~TextPin() {
         const_cast<GridRows&>(rows_).compactIfWasteful();
 }
 
-void GridRows::compactIfWasteful() {
+void GridRows::compactIfWasteful() noexcept {
     // Rewritten cells leave their old texts behind; copy the live ones once the dead outweigh
     // them, which keeps repeated listings from growing without bound.
     constexpr std::size_t Slack = 1 << 20;
     const std::size_t all = arena_.allocated();
     if (pins_ > 0 || arena_.garbage() < Slack || arena_.garbage() * 2 < all)
         return;
-    TextArena::Compactor compactor(arena_);
-    for (auto& column : cells_)
-        for (auto& h : column)
-            h = compactor.remap(h);
-    compactor.finish();
+    // The new handles go into copies first: without the memory for them the grid stays as it
+    // is, only less tidy.
+    try {
+        TextArena::Compactor compactor(arena_);
+        std::vector<HandleColumn> fresh(cells_.size());
+        for (std::size_t c = 0; c < cells_.size(); ++c) {
+            fresh[c].resize(cells_[c].size());
+            for (std::size_t r = 0; r < cells_[c].size(); ++r)
+                fresh[c].set(r, compactor.remap(cells_[c].at(r)));
+        }
+        cells_.swap(fresh);
+        compactor.finish();
+    } catch (const std::bad_alloc&) {
+        return; // tidying is not worth failing the change that asked for it
+    }
 }
 
 int GridRows::rowCount(const QModelIndex& parent) const {

@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/HandleColumn.h"
 #include "controls/TextArena.h"
 #include <QAbstractTableModel>
 #include <QByteArrayView>
@@ -9,8 +10,10 @@
 namespace vok {
 
 // The cells of a string grid: a fixed number of columns of texts, at least one row. Each cell is
-// a 32-bit handle into one text arena, so a million rows of file paths fit in about a hundred
-// bytes a row. Rows appended during a walk reach the views in one batch at flush().
+// a handle into one text arena (4 bytes below 4 GiB of text, 6 above), so a million rows of file
+// paths fit in about a hundred bytes a row. Rows appended during a walk reach the views in one
+// batch at flush(). Running out of memory (std::bad_alloc) leaves the grid as it was before the
+// call that failed.
 class GridRows : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -59,11 +62,12 @@ public:
 private:
     bool inside(int column, int row) const;
     void changed(int column, int row);
-    void compactIfWasteful();
+    void compactIfWasteful() noexcept;
+    void put(HandleColumn& column, std::size_t row, TextArena::Handle h);
 
     mutable TextArena arena_;
-    std::vector<std::vector<TextArena::Handle>> cells_; // per column, one handle a row
-    int shown_ = 1;                                     // rows the views know of
+    std::vector<HandleColumn> cells_; // per column, one handle a row
+    int shown_ = 1;                   // rows the views know of
     mutable int pins_ = 0;
 };
 

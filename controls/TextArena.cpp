@@ -6,10 +6,8 @@
 namespace vok {
 
 namespace {
-constexpr int OffsetBits = 20;
-constexpr std::size_t BlockSize = std::size_t(1) << OffsetBits;
 constexpr std::size_t FirstBlockSize = 4096;
-constexpr std::size_t MaxBlocks = std::size_t(1) << (32 - OffsetBits);
+constexpr std::size_t MaxBlocks = std::size_t(1) << (TextArena::HandleBits - TextArena::OffsetBits);
 
 // Lengths are stored before the text as 7-bit groups, low first, so short texts pay one byte.
 std::size_t writeLength(char* out, std::size_t length) {
@@ -25,7 +23,8 @@ std::size_t writeLength(char* out, std::size_t length) {
 }
 } // namespace
 
-TextArena::TextArena() {
+TextArena::TextArena(std::size_t largestBlock)
+    : largestBlock_(std::clamp<std::size_t>(largestBlock, 16, LargestBlock)) {
     append({});
     append(" ");
 }
@@ -51,14 +50,15 @@ TextArena::Handle TextArena::append(QByteArrayView utf8) {
         if (blocks_.size() >= MaxBlocks)
             throw std::bad_alloc();
         Block b;
-        // Small grids stay small: blocks double from 4 KiB up to the largest offset allows.
-        b.size = blocks_.empty() ? FirstBlockSize : std::min(blocks_.back().size * 2, BlockSize);
+        // Small grids stay small: blocks double from 4 KiB up to the largest block.
+        b.size = blocks_.empty() ? std::min(FirstBlockSize, largestBlock_)
+                                 : std::min(blocks_.back().size * 2, largestBlock_);
         b.size = std::max(b.size, need); // an oversized text has a block of its own
         b.bytes.reset(new char[b.size]);
         blocks_.push_back(std::move(b));
     }
     Block& b = blocks_.back();
-    const Handle h = Handle((blocks_.size() - 1) << OffsetBits | b.used);
+    const Handle h = Handle(blocks_.size() - 1) << OffsetBits | b.used;
     char* out = b.bytes.get() + b.used;
     const std::size_t prefix = writeLength(out, std::size_t(utf8.size()));
     if (!utf8.isEmpty())
@@ -68,7 +68,7 @@ TextArena::Handle TextArena::append(QByteArrayView utf8) {
 }
 
 const char* TextArena::record(Handle h) const {
-    return blocks_[h >> OffsetBits].bytes.get() + (h & (BlockSize - 1));
+    return blocks_[std::size_t(h >> OffsetBits)].bytes.get() + (h & (LargestBlock - 1));
 }
 
 QByteArrayView TextArena::text(Handle h) const {
@@ -96,7 +96,7 @@ std::size_t TextArena::allocated() const {
     return total;
 }
 
-TextArena::Compactor::Compactor(TextArena& arena) : arena_(arena) {}
+TextArena::Compactor::Compactor(TextArena& arena) : arena_(arena), fresh_(arena.largestBlock_) {}
 
 TextArena::Handle TextArena::Compactor::remap(Handle old) {
     if (old == Empty || old == Blank)
@@ -107,7 +107,7 @@ TextArena::Handle TextArena::Compactor::remap(Handle old) {
 void TextArena::Compactor::finish() {
     arena_.blocks_ = std::move(fresh_.blocks_);
     arena_.garbage_ = 0;
-    fresh_ = TextArena();
+    fresh_.blocks_.clear();
 }
 
 } // namespace vok

@@ -6,16 +6,23 @@
 
 namespace vok {
 
-// Immutable UTF-8 texts packed into large blocks and named by 32-bit handles, so a grid of a
-// million rows costs a few bytes per cell beyond the text itself. A stored text never moves or
-// changes until compact() hands out new handles; the empty text and " " are shared handles.
+// Immutable UTF-8 texts packed into blocks of up to 1 MiB and named by handles of 48 bits (a
+// block number and an offset), so the texts may take all the memory there is; handles of the
+// first 4 GiB fit in 32 bits, which lets a grid keep 4 bytes a cell until then. A stored text
+// never moves or changes until compact() hands out new handles; the empty text and " " are
+// shared handles.
 class TextArena {
 public:
-    using Handle = std::uint32_t;
+    using Handle = std::uint64_t;
     static constexpr Handle Empty = 0;
     static constexpr Handle Blank = 1; // " ", what a cleared listing holds
+    static constexpr int OffsetBits = 20;
+    static constexpr int HandleBits = 48;
+    static constexpr std::size_t LargestBlock = std::size_t(1) << OffsetBits;
 
-    TextArena();
+    // largestBlock: the size blocks grow to (at most LargestBlock); tests make it small to reach
+    // the far handles without the memory.
+    explicit TextArena(std::size_t largestBlock = LargestBlock);
 
     Handle add(QByteArrayView utf8);
     QByteArrayView text(Handle h) const;
@@ -42,6 +49,7 @@ private:
 
     std::vector<Block> blocks_;
     std::size_t garbage_ = 0;
+    std::size_t largestBlock_;
 
     friend class Compactor;
 };

@@ -1,9 +1,9 @@
 #include "diskscreens/FindFiles.h"
 #include "platform/DirectoryReader.h"
+#include "platform/Drive.h"
 #include "platform/FileNames.h"
 #include "platform/Services.h"
 #include "platform/WildcardMask.h"
-#include <QDir>
 #include <vector>
 
 namespace vok {
@@ -53,7 +53,10 @@ private:
 
 JobOutcome walk(const QString& startDir, const QString& mask, const FileFoundCallback& callback,
                 const ProgressHook& progress, const Job* job) {
-    const QString dir = withTrailingSlash(startDir.isEmpty() ? QDir::currentPath() : startDir);
+    const QString start = startDir.isEmpty() ? services().drives->currentPath() : startDir;
+    if (start.isEmpty())
+        return JobOutcome::Done; // no working directory any more: walking "/" instead would surprise
+    const QString dir = withTrailingSlash(start);
     FindWalk visitor(dir, mask, callback, progress, job);
     services().directories->walk(dir, visitor);
     return visitor.cancelled() ? JobOutcome::Cancelled : JobOutcome::Done;

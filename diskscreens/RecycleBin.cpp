@@ -1,6 +1,7 @@
 #include "diskscreens/RecycleBin.h"
 #include "controls/GridRows.h"
 #include "platform/DirectoryReader.h"
+#include "platform/Drive.h"
 #include "platform/FileNames.h"
 #include "platform/Services.h"
 #include "platform/Trash.h"
@@ -33,7 +34,9 @@ private:
 bool SendToRecycleBin(const QString& path) {
     if (path.isEmpty() || !services().directories->fileExists(path))
         return false;
-    return services().trash->moveToTrash(path);
+    const QString full =
+        path.startsWith(u'/') ? path : joinPath(services().drives->currentPath(), path);
+    return services().trash->moveToTrash(full);
 }
 
 void DeleteClickedFile(GridRows& rows, QWidget* grid,

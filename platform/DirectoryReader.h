@@ -29,8 +29,9 @@ struct DirectoryLink {
 
 // Reads directories. A walk is depth-first and pre-order: all entries of a directory, then its
 // chosen subdirectories in the order they were read. It never follows a symbolic link, never
-// opens anything but directories, never leaves the file system it started on, has no path
-// length limit, and passes over entries and directories it cannot read.
+// opens anything but directories, never leaves the file system it started on, never enters a
+// directory (device and inode) that is already on its path, has no path length limit, and passes
+// over entries and directories it cannot read.
 class DirectoryReader {
 public:
     virtual ~DirectoryReader() = default;

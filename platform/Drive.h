@@ -32,6 +32,8 @@ public:
     // Space of the drive with that letter; never blocks for more than about 2 seconds.
     virtual DriveSpace space(QChar letter) = 0;
     virtual QString currentDirectory(QChar letter) = 0;
+    // The process's working directory, byte for byte (see FileNames.h); empty when it is gone.
+    virtual QString currentPath() = 0;
     // Makes dir the process's working directory and its drive's current directory.
     virtual bool changeDirectory(const QString& dir) = 0;
     // Drive that holds path (the longest mount point that holds it), or a null QChar.

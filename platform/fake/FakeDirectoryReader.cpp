@@ -1,4 +1,5 @@
 #include "platform/fake/FakeDirectoryReader.h"
+#include <new>
 #include <vector>
 
 namespace vok {
@@ -98,6 +99,8 @@ bool FakeDirectoryReader::visit(Node& dir, WalkVisitor& visitor) {
     std::vector<Node*> enter;
     for (auto& c : dir.children) {
         const DirEntry e{QByteArrayView(c->name), c->size, c->attr};
+        if (entriesUntilOutOfMemory >= 0 && entriesUntilOutOfMemory-- == 0)
+            throw std::bad_alloc();
         if (!visitor.entry(e))
             return false;
         if ((c->attr & AttrDirectory) && visitor.entersDirectory(e))

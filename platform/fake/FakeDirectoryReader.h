@@ -24,7 +24,8 @@ public:
     void addDirectoryLink(const QString& path, const QString& target);
     QList<DirectoryLink> directoryLinks(const QString& dir) override;
 
-    QStringList walkedPaths; // the dir of every walk, as passed
+    QStringList walkedPaths;          // the dir of every walk, as passed
+    int entriesUntilOutOfMemory = -1; // reports this many, then throws std::bad_alloc; -1 never
 
 private:
     struct Node;

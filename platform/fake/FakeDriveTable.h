@@ -17,9 +17,10 @@ public:
     QList<Drive> drives() override;
     DriveSpace space(QChar letter) override;
     QString currentDirectory(QChar letter) override;
+    QString currentPath() override { return workingDirectory; }
     bool changeDirectory(const QString& dir) override;
 
-    QString workingDirectory;          // what changeDirectory last set
+    QString workingDirectory = QStringLiteral("/"); // what changeDirectory last set
     std::atomic<int> spaceQueries = 0; // space() may be asked from several threads
 
 private:

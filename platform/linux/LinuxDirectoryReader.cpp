@@ -3,8 +3,10 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_set>
 #include <vector>
 
 namespace vok {
@@ -53,9 +55,17 @@ bool sameDirectory(int fd, dev_t dev, ino_t ino) {
 class Walk {
 public:
     Walk(WalkVisitor& visitor, dev_t dev) : visitor_(visitor), dev_(dev) {}
+    // Also when a visitor throws (out of memory, say): no descriptor is left open.
+    ~Walk() {
+        for (Level& l : levels_)
+            closeLevel(l);
+    }
+    Walk(const Walk&) = delete;
+    Walk& operator=(const Walk&) = delete;
 
     void run(int rootFd, ino_t rootIno) {
         levels_.push_back(Level{rootFd, rootIno, {}, {}, 0});
+        onPath_.insert(rootIno);
         bool going = read(levels_.back());
         while (going && !levels_.empty()) {
             Level& top = levels_.back();
@@ -64,6 +74,9 @@ public:
                 continue;
             }
             Subdir sub = std::move(top.subdirs[top.next++]);
+            // A folder bound onto its own subfolder shows the same directory again below it.
+            if (onPath_.count(sub.ino))
+                continue;
             const int fd =
                 ::openat(top.fd, sub.name.constData(), linuxfs::directoryOpenFlags() | O_NOFOLLOW);
             if (fd < 0)
@@ -73,12 +86,11 @@ public:
                 continue;
             }
             levels_.push_back(Level{fd, sub.ino, std::move(sub.name), {}, 0});
+            onPath_.insert(sub.ino);
             limitOpenLevels();
             visitor_.enter(levels_.back().name);
             going = read(levels_.back());
         }
-        for (Level& l : levels_)
-            closeLevel(l);
     }
 
 private:
@@ -91,6 +103,7 @@ private:
                 ::close(dupFd);
             return true;
         }
+        const std::unique_ptr<DIR, int (*)(DIR*)> closer(dir, ::closedir);
         bool going = true;
         while (const dirent* de = ::readdir(dir)) {
             const char* name = de->d_name;
@@ -109,13 +122,13 @@ private:
                 level.subdirs.push_back(
                     Subdir{QByteArray(e.rawName.data(), e.rawName.size()), st.st_ino});
         }
-        ::closedir(dir);
         return going;
     }
 
     void up() {
         Level done = std::move(levels_.back());
         levels_.pop_back();
+        onPath_.erase(done.ino);
         if (!levels_.empty()) {
             visitor_.leave();
             reopen(done.fd);
@@ -180,6 +193,7 @@ private:
     WalkVisitor& visitor_;
     const dev_t dev_;
     std::vector<Level> levels_;
+    std::unordered_set<ino_t> onPath_; // the walk stays on one device, so inodes name directories
     int openLevels_ = 1;
 };
 

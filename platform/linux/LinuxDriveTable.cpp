@@ -2,8 +2,9 @@
 #include "platform/FileNames.h"
 #include "platform/linux/SysfsDeviceProbe.h"
 #include <QDir>
-#include <QFile>
+#include <cerrno>
 #include <unistd.h>
+#include <vector>
 
 namespace vok {
 
@@ -12,7 +13,7 @@ LinuxDriveTable::LinuxDriveTable(TableReader readTable, SpaceQuery query,
                                  std::unique_ptr<DeviceProbe> probe)
     : readTable_(std::move(readTable)), space_(std::move(query), limit),
       probe_(probe ? std::move(probe) : std::make_unique<SysfsDeviceProbe>()),
-      startDirectory_(QDir::currentPath()) {}
+      startDirectory_(currentPath()) {}
 
 QList<Drive> LinuxDriveTable::drives() {
     const QList<MountEntry> entries = parseMountInfo(readTable_());
@@ -43,12 +44,27 @@ QString LinuxDriveTable::currentDirectory(QChar letter) {
     return d.mountPoint;
 }
 
+// getcwd, not QDir::currentPath: Qt decodes the bytes as UTF-8 and puts U+FFFD in place of any
+// byte that is not, which names another directory or none.
+QString LinuxDriveTable::currentPath() {
+    std::vector<char> buffer(4096);
+    for (;;) {
+        if (::getcwd(buffer.data(), buffer.size()))
+            return decodeFileName(buffer.data());
+        if (errno != ERANGE)
+            return {};
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
 bool LinuxDriveTable::changeDirectory(const QString& dir) {
-    const QString path = QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(dir));
+    const QString here = currentPath();
+    const QString path =
+        QDir::cleanPath(dir.startsWith(u'/') || here.isEmpty() ? dir : joinPath(here, dir));
     if (::chdir(encodeFileName(path).constData()) != 0)
         return false;
     // Through a symbolic link the directory may lie on another drive than its name suggests.
-    const QString reached = QDir::currentPath();
+    const QString reached = currentPath();
     const QChar letter = driveOfPath(reached);
     if (!letter.isNull()) {
         std::lock_guard lock(mutex_);

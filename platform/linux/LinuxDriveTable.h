@@ -21,6 +21,7 @@ public:
     QList<Drive> drives() override;
     DriveSpace space(QChar letter) override;
     QString currentDirectory(QChar letter) override;
+    QString currentPath() override;
     bool changeDirectory(const QString& dir) override;
 
 private:

@@ -1,4 +1,5 @@
 #include "platform/linux/MountInfo.h"
+#include "platform/FileNames.h"
 #include <QFile>
 
 namespace vok {
@@ -28,8 +29,8 @@ QByteArray decodeMountEscapes(const QByteArray& field) {
 }
 
 static QString pathField(const QByteArray& field) {
-    // Paths are bytes; decode them the way the rest of Qt names local files.
-    return QFile::decodeName(decodeMountEscapes(field));
+    // Paths are bytes: kept byte for byte, so that a mount point can be found again by its text.
+    return decodeFileName(decodeMountEscapes(field));
 }
 
 static bool toInt(const QByteArray& text, int* out) {

@@ -337,6 +337,22 @@ private slots:
         QVERIFY(!f.isVisible()); // once idle the screen closes as usual
     }
 
+    void searchThatRunsOutOfMemoryEndsWithAMessage() {
+        TestServices t;
+        for (int i = 0; i < 10; ++i)
+            t.directories.addFile(QString("/m/f%1").arg(i), i + 1);
+        TfmFiles f;
+        f.DirectoryListBox1->setDirectory("/m");
+        t.directories.entriesUntilOutOfMemory = 5;
+        f.Button1->click();
+        QCOMPARE(t.dialogs.errors, QStringList{"Out of memory"});
+        QVERIFY(!f.working() && f.Button1->isEnabled() && f.Sort1->menuAction()->isEnabled());
+        QVERIFY(!QApplication::overrideCursor());
+        f.Button1->click(); // the screen and its grid are whole: the next search runs as usual
+        QCOMPARE(f.StringGrid1->rowCount(), 11);
+        QVERIFY(sizesDescend(f));
+    }
+
     void clickOnAnyCellOfARowDeletesItsFile() {
         for (int col : {0, 1, 2}) {
             TestServices t;

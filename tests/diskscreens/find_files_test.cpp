@@ -4,12 +4,16 @@
 #include "diskscreens/FoundFiles.h"
 #include "diskscreens/ScanCells.h"
 #include "platform/linux/LinuxDirectoryReader.h"
+#include "platform/linux/LinuxDriveTable.h"
 #include "support/RemoveTree.h"
 #include "support/TestServices.h"
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vok;
 
@@ -81,20 +85,31 @@ private slots:
         FindFiles("/s", "", calls.callback());
         QCOMPARE(calls.seen, QStringList({"/s/|1", "/s/x/|2", "/s/x/|3"}));
     }
+    // The working directory cwd\xFF has a twin cwd\xEF\xBF\xBD (its name read as UTF-8 with
+    // U+FFFD).
     void emptyStartWalksTheCurrentDirectory() {
         TestServices t;
         QTemporaryDir tmp;
-        QFile(tmp.path() + "/here.txt").open(QIODevice::WriteOnly);
+        QVERIFY(tmp.isValid());
+        const QByteArray base = QFile::encodeName(QDir(tmp.path()).canonicalPath());
+        for (const QByteArray& dir : {base + "/cwd\xff", base + "/cwd\xef\xbf\xbd"})
+            QCOMPARE(::mkdir(dir.constData(), 0755), 0);
+        for (const QByteArray& file : {base + "/cwd\xff/mine", base + "/cwd\xef\xbf\xbd/twins"})
+            ::close(::open(file.constData(), O_WRONLY | O_CREAT, 0644));
         LinuxDirectoryReader reader;
+        LinuxDriveTable drives;
         Services real = services();
         real.directories = &reader;
+        real.drives = &drives;
         ScopedServices scope(real);
-        const QString saved = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(tmp.path()));
+        char saved[4096];
+        QVERIFY(::getcwd(saved, sizeof saved));
+        QCOMPARE(::chdir((base + "/cwd\xff").constData()), 0);
         Calls calls;
         FindFiles("", "", calls.callback());
-        QDir::setCurrent(saved);
-        QCOMPARE(calls.seen, QStringList{QDir(tmp.path()).canonicalPath() + "/|here.txt"});
+        QCOMPARE(::chdir(saved), 0);
+        QCOMPARE(calls.seen, QStringList{decodeFileName(base + "/cwd\xff/") + "|mine"});
+        QVERIFY(removeTree(tmp.path()));
     }
     void searchStopsWhenAskedAndSaysSo() {
         TestServices t;

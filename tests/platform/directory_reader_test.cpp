@@ -8,7 +8,10 @@
 #include <QtTest>
 #include <fcntl.h>
 #include <functional>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace vok;
@@ -101,6 +104,42 @@ private slots:
                                        "fifo 4 0", "link 0 3", "ro 33 3", "sub 16"}));
         // The hidden directory is not entered; the link to sub is not followed.
         QCOMPARE(r.entered, QStringList{"sub/"});
+    }
+    // A folder bound onto its own subfolder: the walk must not go round it a second time.
+    void bindMountOntoOwnSubfolderIsWalkedOnce() {
+        QDir(tmp.path()).mkpath("bind/sub/deeper");
+        touch(root() + "/bind/f");
+        touch(root() + "/bind/sub/g");
+        int out[2];
+        QCOMPARE(::pipe(out), 0);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ::close(out[0]);
+            const QByteArray top = root() + "/bind";
+            QByteArray report = "no mount";
+            if (::unshare(CLONE_NEWNS) == 0 &&
+                ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                ::mount(top.constData(), (top + "/sub").constData(), nullptr, MS_BIND, nullptr) ==
+                    0) {
+                Recorder r;
+                reader.walk(tmp.path() + "/bind", r);
+                report = r.files.join(' ').toUtf8();
+            }
+            [[maybe_unused]] const auto n = ::write(out[1], report.constData(), report.size());
+            ::_exit(0);
+        }
+        ::close(out[1]);
+        QByteArray report;
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+            report.append(buffer, n);
+        ::close(out[0]);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        if (report == "no mount")
+            QSKIP("this process may not make a mount namespace with a bind mount (needs root)");
+        QCOMPARE(report, QByteArray("f"));
     }
     void includeMasksFilterListings() {
         QDir(tmp.path()).mkpath("m/d");

@@ -19,6 +19,17 @@ private slots:
         QCOMPARE(reached, 1);
         QCOMPARE(t.dialogs.errors, QStringList{"Not a valid drive ID 1"});
     }
+    void outOfMemoryEndsHandlerNotProgram() {
+        TestServices t;
+        bool escaped = false;
+        try {
+            runGuarded([] { throw std::bad_alloc(); });
+        } catch (...) {
+            escaped = true;
+        }
+        QVERIFY(!escaped);
+        QCOMPARE(t.dialogs.errors, QStringList{"Out of memory"});
+    }
     void quietHandlerShowsNothing() {
         TestServices t;
         bool ran = false;

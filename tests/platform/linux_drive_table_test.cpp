@@ -1,4 +1,6 @@
+#include "platform/FileNames.h"
 #include "platform/linux/LinuxDriveTable.h"
+#include "support/RemoveTree.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -6,6 +8,7 @@
 #include <QtTest>
 #include <atomic>
 #include <condition_variable>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -180,6 +183,34 @@ private slots:
         QVERIFY(!table.changeDirectory(work + "/no such folder"));
         QCOMPARE(QDir::currentPath(), work + "/sub");
         QCOMPARE(table.currentDirectory('D'), work + "/sub");
+    }
+
+    // Qt's currentPath would read cwd\xFF as cwd\uFFFD, whose bytes name the twin folder.
+    void workingDirectoryAndMountPointsKeepTheirBytes() {
+        KeepWorkingDirectory keep;
+        QTemporaryDir tmp;
+        QVERIFY(tmp.isValid());
+        const QByteArray base = QFile::encodeName(QDir(tmp.path()).canonicalPath());
+        const QByteArray bad = base + "/cwd\xff";
+        const QByteArray twin = base + "/cwd\xef\xbf\xbd";
+        QCOMPARE(::mkdir(bad.constData(), 0755), 0);
+        QCOMPARE(::mkdir(twin.constData(), 0755), 0);
+        QCOMPARE(::chdir(bad.constData()), 0);
+        const QByteArray text = "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                                "2 1 0:99 / " +
+                                bad + " rw - tmpfs tmpfs rw\n";
+        LinuxDriveTable table = tableOf(text);
+        QCOMPARE(encodeFileName(table.currentPath()), bad);
+        QCOMPARE(table.driveOfPath(table.currentPath()), QChar('D'));
+        QCOMPARE(encodeFileName(table.currentDirectory('D')), bad);
+        QVERIFY(table.changeDirectory(table.currentDirectory('D')));
+        char here[4096];
+        QVERIFY(::getcwd(here, sizeof here));
+        QCOMPARE(QByteArray(here), bad);
+
+        QVERIFY(::rmdir(twin.constData()) == 0);
+        QVERIFY(statvfsSpace(decodeFileName(bad)).ready()); // no twin to answer in its place
+        QVERIFY(removeTree(tmp.path()));
     }
 
     void realDriveCIsTheRootAndAgreesWithDf() {

@@ -1,3 +1,4 @@
+#include "platform/FileNames.h"
 #include "platform/linux/MountInfo.h"
 #include <QtTest>
 
@@ -41,6 +42,11 @@ private slots:
         QCOMPARE(entries[0].source, QString("/dev/sdb 1"));
         const auto utf8 = parseMountInfo("5 1 8:3 / /media/Gr\xc3\xbcn rw - ext4 /dev/sdc1 rw");
         QCOMPARE(utf8.value(0).mountPoint, QString::fromUtf8("/media/Gr\xc3\xbcn"));
+        // A byte that is not UTF-8, raw or escaped, must come back as itself, not as U+FFFD.
+        const auto bytes = parseMountInfo("6 1 0:50 /r\\377 /tmp/bad\xff rw - tmpfs tmp\xfe rw");
+        QCOMPARE(encodeFileName(bytes.value(0).mountPoint), QByteArray("/tmp/bad\xff"));
+        QCOMPARE(encodeFileName(bytes.value(0).root), QByteArray("/r\xff"));
+        QCOMPARE(encodeFileName(bytes.value(0).source), QByteArray("tmp\xfe"));
     }
 
     void leavesIncompleteEscapesAlone() {

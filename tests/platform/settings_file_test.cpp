@@ -1,13 +1,24 @@
 #include "platform/IniText.h"
 #include "platform/linux/LinuxSettingsFile.h"
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace vok;
 
 namespace {
+
+QByteArray escapedOdd() {
+    return "line\\nbreak\\\\back\\rcr D\xc3\xa9v\xc3\xa9 \xe5\xad\x97";
+}
 
 QByteArray contents(const QString& path) {
     QFile f(path);
@@ -30,7 +41,6 @@ class SettingsFileTest : public QObject {
 private slots:
     void init() {
         QVERIFY(home_.isValid());
-        // A fresh config folder per test keeps QSettings' cache of parsed files out of the way.
         const QString config = home_.path() + "/" + QTest::currentTestFunction();
         QVERIFY(QDir().mkpath(config));
         qputenv("XDG_CONFIG_HOME", config.toUtf8());
@@ -52,23 +62,48 @@ private slots:
                                 "Fontsize=10\n"
                                 "[ Disk2 ]\n"
                                 "Path=C:\\\\dir\\nnext\n";
-        const QSettings::SettingsMap map = parseIniText(text);
-        QCOMPARE(map.value("top").toString(), "1");
-        QCOMPARE(map.value("Settings/Pie1Color").toString(), "7"); // the later of two wins
-        QCOMPARE(map.value("Settings/Font").toString(), "a, b=c");
-        QCOMPARE(map.value("Disk2/Path").toString(), "C:\\dir\nnext");
-        QCOMPARE(map.size(), 4); // nothing under the broken sections, nothing nameless
+        const IniText ini(text);
+        QCOMPARE(ini.read("Settings", "Pie1Color"), QString("7")); // the later of two wins
+        QCOMPARE(ini.read("Settings", "Font"), QString("a, b=c"));
+        QCOMPARE(ini.read("Disk2", "Path"), QString("C:\\dir\nnext"));
+        QCOMPARE(ini.read("Disk1", "Fontsize"), std::nullopt); // broken sections hold nothing
+        QCOMPARE(ini.read("", "Fontsize"), std::nullopt);
+        QCOMPARE(ini.text(), text); // and every line goes back as it came
     }
 
-    void formattedTextParsesBackToTheSameMap() {
-        QSettings::SettingsMap map;
-        map.insert("top", "t");
-        map.insert("A/x", "line\nbreak\\back\rcr");
-        map.insert("A/y", "");
-        map.insert("A.b/z", "=");
-        map.insert("B/n/m", "nested");
-        map.insert("Settings/Name", QString::fromUtf8("Dévé 字"));
-        QCOMPARE(parseIniText(formatIniText(map)), map);
+    void writtenValuesReadBackAndForeignLinesStayExact() {
+        const QByteArray foreign = "# kept\n[Foo/Bar]\nx=1\nA/B = c\\d\n[Settings]\r\nOther=1\r\n"
+                                   "junk \xff\n[Disk2\nFontsize=1\n";
+        IniText ini(foreign);
+        const QString odd =
+            QString::fromUtf8("line\nbreak\\back\rcr D\xc3\xa9v\xc3\xa9 \xe5\xad\x97");
+        ini.write("settings", "Pie1Color", odd);
+        ini.write("Disk2", "Fontsize", "9");
+        ini.write("Foo/Bar", "y", "");
+        const IniText again(ini.text());
+        QCOMPARE(again.read("Settings", "Pie1Color"), odd);
+        QCOMPARE(again.read("disk2", "FONTSIZE"), QString("9"));
+        QCOMPARE(again.read("Foo/Bar", "x"), QString("1"));
+        QCOMPARE(again.read("foo/bar", "a/b"), QString("c\\d"));
+        QCOMPARE(again.read("Foo/Bar", "y"), QString(""));
+        QCOMPARE(ini.text(), QByteArray("# kept\n[Foo/Bar]\nx=1\nA/B = c\\d\ny=\n[Settings]\r\n"
+                                        "Other=1\r\njunk \xff\nPie1Color=") +
+                                 escapedOdd() + "\n[Disk2\nFontsize=1\n\n[Disk2]\nFontsize=9\n");
+    }
+
+    // Both spellings of a section are one section; a value stored only in the one that is not
+    // spelt as asked is still found, and written where it is.
+    void sectionsMatchInAnyCase() {
+        IniText ini("[settings]\nPie1Color=5\n[Settings]\nPie2Color=6\n[SETTINGS]\npie2color=7\n");
+        QCOMPARE(ini.read("Settings", "Pie1Color"), QString("5"));
+        QCOMPARE(ini.read("settings", "Pie2Color"), QString("7")); // the later line wins
+        ini.write("Settings", "PIE1COLOR", "8");
+        ini.write("Settings", "Pie2Color", "9");
+        QCOMPARE(ini.text(), QByteArray("[settings]\nPie1Color=8\n[Settings]\n[SETTINGS]\n"
+                                        "pie2color=9\n"));
+        ini.deleteSection("SeTTings");
+        QCOMPARE(ini.text(), QByteArray());
+        QCOMPARE(ini.read("Settings", "Pie1Color"), std::nullopt);
     }
 
     void defaultPathFollowsXdgConfigHome() {
@@ -95,6 +130,7 @@ private slots:
         QVERIFY(text.contains("[dir]\ndirsize=10\n"));
         QVERIFY(!text.contains("DirSize") && !text.contains("[Dir]"));
         QCOMPARE(text.toLower().count("fontsize="), 1); // the two spellings became one value
+        QVERIFY(text.contains("[Files]\nFONTSIZE=12\n"));
         QCOMPARE(LinuxSettingsFile(path_).read("files", "fontsize"), QString("12"));
     }
 
@@ -154,6 +190,70 @@ private slots:
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!saved);
         QCOMPARE(contents(path_), old);
+    }
+
+    // Opening a FIFO for reading waits for a writer; a device never ends.
+    void fileThatIsNotARegularFileGivesDefaultsAndStays() {
+        QCOMPARE(::mkfifo(QFile::encodeName(path_).constData(), 0600), 0);
+        std::atomic<bool> done{false};
+        std::optional<QString> value = QString("unread");
+        bool saved = true;
+        std::thread start([&] {
+            LinuxSettingsFile file(path_);
+            value = file.read("Settings", "Pie1Color");
+            file.write("Settings", "Pie1Color", "255");
+            saved = file.save();
+            done = true;
+        });
+        QElapsedTimer clock;
+        clock.start();
+        while (!done && clock.elapsed() < 5000)
+            QThread::msleep(10);
+        const bool blocked = !done;
+        if (blocked) // let the reader go, so that the test can end
+            ::close(::open(QFile::encodeName(path_).constData(), O_WRONLY | O_NONBLOCK));
+        start.join();
+        QVERIFY2(!blocked, "the settings file that is a FIFO blocked");
+        QCOMPARE(value, std::nullopt);
+        QVERIFY(!saved); // left alone, and the failure told
+        struct stat st;
+        QCOMPARE(::lstat(QFile::encodeName(path_).constData(), &st), 0);
+        QVERIFY(S_ISFIFO(st.st_mode));
+
+        QVERIFY(QFile::remove(path_));
+        QVERIFY(QFile::link("/dev/zero", path_));
+        LinuxSettingsFile zero(path_);
+        QCOMPARE(zero.read("Settings", "Pie1Color"), std::nullopt);
+        QVERIFY(QFileInfo(path_).isSymLink());
+    }
+
+    void foreignSectionsAreWrittenBackAsRead() {
+        const QByteArray theirs = "[Foo/Bar]\nx=1\n\n; note\n[foo]\nBar/x = 2\n";
+        put(path_, theirs + "[Settings]\nPie1Color=5\n");
+        LinuxSettingsFile file(path_);
+        file.write("Settings", "Pie1Color", "6");
+        QVERIFY(file.save());
+        QCOMPARE(contents(path_), theirs + "[Settings]\nPie1Color=6\n");
+        QCOMPARE(LinuxSettingsFile(path_).read("Foo/Bar", "x"), QString("1"));
+    }
+
+    // Each read once scanned every key: 20 reads of a 40 MB file took 16 s. Generous bound.
+    void largeFileStartsAndClosesQuickly() {
+        QByteArray text = "[Settings]\nPie1Color=5\n[Junk]\n";
+        for (int i = 0; i < 300000; ++i)
+            text += "SomeRatherLongName" + QByteArray::number(i) + "=value\n";
+        text += "[Disk1]\nFontsize=9\n";
+        put(path_, text);
+        QElapsedTimer clock;
+        clock.start();
+        LinuxSettingsFile file(path_);
+        for (int i = 0; i < 100; ++i)
+            QCOMPARE(file.read(i % 2 ? "Disk1" : "Settings", i % 2 ? "fontsize" : "Pie1Color"),
+                     QString(i % 2 ? "9" : "5"));
+        file.write("Settings", "Pie1Color", "6");
+        QVERIFY(file.save());
+        QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(contents(path_), text.replace("Pie1Color=5", "Pie1Color=6"));
     }
 };
 

@@ -1,0 +1,90 @@
+#include "controls/GridRows.h"
+#include "controls/HandleColumn.h"
+#include "controls/TextArena.h"
+#include <QtTest>
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+// Allocation failure on demand: the next failAfter allocations succeed, the one after throws.
+static std::atomic<long> failAfter{-1};
+
+void* operator new(std::size_t n) {
+    if (failAfter.load() >= 0 && failAfter.fetch_sub(1) == 0)
+        throw std::bad_alloc();
+    if (void* p = std::malloc(n ? n : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+using namespace vok;
+
+class GridMemoryTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Blocks of 16 bytes reach block 4096, where a 32-bit handle ran out, with 64 KiB.
+    void arenaHandlesGoPastFourGiB() {
+        TextArena arena(16);
+        std::vector<TextArena::Handle> handles;
+        for (int i = 0; i < 6000; ++i)
+            handles.push_back(arena.add(QByteArray::number(i * 7919)));
+        QVERIFY(handles.back() >> 32);
+        for (int i = 0; i < 6000; ++i)
+            QCOMPARE(arena.text(handles[std::size_t(i)]), QByteArray::number(i * 7919));
+    }
+
+    void handleColumnWidensOnlyWhenAHandleNeedsIt() {
+        HandleColumn c;
+        c.resize(3);
+        c.set(1, 0xFFFFFFFFu);
+        QVERIFY(!c.wide());
+        const TextArena::Handle far = (TextArena::Handle(1) << 47) + 5;
+        c.set(2, far);
+        c.push_back(far + 1);
+        QVERIFY(c.wide());
+        c.swap(0, 2);
+        c.resize(6);
+        QCOMPARE(c.size(), std::size_t(6));
+        QCOMPARE(c.at(0), far);
+        QCOMPARE(c.at(1), TextArena::Handle(0xFFFFFFFFu));
+        QCOMPARE(c.at(2), TextArena::Empty);
+        QCOMPARE(c.at(3), far + 1);
+        QCOMPARE(c.at(5), TextArena::Empty);
+    }
+
+    // Whichever allocation fails, the row is added whole or not at all, and the grid goes on.
+    void outOfMemoryMidRowLeavesTheGridWhole() {
+        long k = 0;
+        for (; k < 1000; ++k) {
+            GridRows g(3);
+            // 128 rows fill the columns' vectors: the next row makes each of them grow.
+            for (int r = 0; r < 127; ++r)
+                g.appendRow({QString("path %1").arg(r), "size", "index"});
+            const QString a(200, 'a'), b(300, 'b'), c(5000, 'c');
+            bool failed = false;
+            failAfter = k;
+            try {
+                g.appendRow({a, b, c});
+            } catch (const std::bad_alloc&) {
+                failed = true;
+            }
+            failAfter = -1;
+            if (!failed)
+                break; // every allocation of the call has been made to fail once
+            QCOMPARE(g.rows(), 128);
+            g.appendRow({"x", "y", "z"});
+            QCOMPARE(g.cell(0, 128) + g.cell(1, 128) + g.cell(2, 128), QString("xyz"));
+            QCOMPARE(g.cell(2, 127), QString("index"));
+        }
+        QVERIFY(k >= 4); // the text block and each column's growth have failed once
+    }
+};
+
+QTEST_MAIN(GridMemoryTest)
+#include "grid_memory_test.moc"
