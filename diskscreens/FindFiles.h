@@ -14,13 +14,13 @@ using FileFoundCallback = std::function<bool(const QString& dir, const DirEntry&
 // Walks startDir (the current directory when empty) and every subdirectory on the same file
 // system, depth-first and pre-order: a directory's files matching mask (empty: "*.*") in the
 // order the file system gives them, then its subdirectories. Hidden subdirectories are not
-// entered; hidden files in the directories visited are reported. This is the walk of the
-// directory tree screen (still to come): it cannot be cancelled.
+// entered; hidden files in the directories visited are reported. This variant cannot be
+// cancelled.
 void FindFiles(const QString& startDir, const QString& mask, const FileFoundCallback& callback,
                const ProgressHook& progress = {});
 
-// The file search screen's walk: the same, stopping after the entry during which the job was
-// asked to stop (by Esc while the progress hook lets input through).
+// The walk of the file search and directory tree screens: the same, stopping after the entry
+// during which the job was asked to stop (by Esc while the progress hook lets input through).
 JobOutcome FindFiles(const Job& job, const QString& startDir, const QString& mask,
                      const FileFoundCallback& callback, const ProgressHook& progress = {});
 

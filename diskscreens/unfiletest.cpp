@@ -14,6 +14,7 @@
 #include "platform/ErrorHandler.h"
 #include "platform/Services.h"
 #include <QApplication>
+#include <QScopeGuard>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -34,29 +35,6 @@ void setTextColour(QWidget* w, quint32 bgr) {
 }
 
 } // namespace
-
-// One walk: the commands that would start another or move its start are disabled and the busy
-// cursor shows for its length; everything is restored on every way out, an error included. An
-// Esc that came too late to stop it must not stop the next one.
-class TfmTree::Working {
-public:
-    explicit Working(TfmTree& screen) : screen_(screen) {
-        screen_.job = TreeJob{true, false, false};
-        screen_.setWorking(true);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~Working() {
-        QApplication::restoreOverrideCursor();
-        screen_.job.running = false;
-        screen_.job.stopRequested = false;
-        screen_.setWorking(false);
-    }
-    Working(const Working&) = delete;
-    Working& operator=(const Working&) = delete;
-
-private:
-    TfmTree& screen_;
-};
 
 TfmTree::TfmTree(Services& services, QWidget* parent) : QDialog(parent), services_(services) {
     setObjectName("fmTree");
@@ -117,10 +95,6 @@ void TfmTree::AddTreeNode(int level, const QString& text) {
 }
 
 bool TfmTree::AddDirectoryNode(const QString& dir, const DirEntry& rec) {
-    if (job.stopRequested) {
-        job.stopped = true;
-        return false;
-    }
     if (dir != scan.LastListedDir) {
         if (TreeDirCount == 0) {
             AddTreeNode(1, dir);
@@ -144,9 +118,12 @@ void TfmTree::addLastDirectoryNode() {
 }
 
 void TfmTree::Button1Click() {
-    if (job.running)
+    if (job.busy())
         return;
-    Working working(*this);
+    // The busy cursor and the disabled commands last for the walk, on every way out.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto cursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    Job::Run run(job);
     scan.ScanFileCount = 0;
     TreeGrandTotal = 0;
     TreeDirCount = 0;
@@ -156,8 +133,8 @@ void TfmTree::Button1Click() {
     TreeView1->show();
     StringGrid1->hide();
     TreeView1->setFocus(); // where Esc is pressed
-    FindFiles(
-        DirectoryListBox1->directory(), QStringLiteral("*.*"),
+    const JobOutcome outcome = FindFiles(
+        job, DirectoryListBox1->directory(), QStringLiteral("*.*"),
         [this](const QString& dir, const DirEntry& rec) { return AddDirectoryNode(dir, rec); },
         [this] { showWalkProgress(); });
     if (TreeDirCount > 0)
@@ -165,7 +142,7 @@ void TfmTree::Button1Click() {
     QString status = QStringLiteral(" Total space ") + megabytes(TreeGrandTotal) +
                      QStringLiteral(" Mb, Number of Files = ") +
                      QString::number(scan.ScanFileCount);
-    if (job.stopped)
+    if (outcome == JobOutcome::Cancelled)
         status += QStringLiteral(", stopped by Esc");
     Panel1->setText(status);
     {
@@ -184,7 +161,7 @@ void TfmTree::showWalkProgress() {
 }
 
 void TfmTree::Button2Click() {
-    if (job.running)
+    if (job.busy())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     {
@@ -208,7 +185,7 @@ void TfmTree::Button3Click() {
 
 void TfmTree::TreeView1Change(QTreeWidgetItem* node) {
     // The walk's counters are the listing's too: nothing is listed while it runs.
-    if (!node || job.running)
+    if (!node || job.busy())
         return;
     const QString dir = NodeDirectory(node->text(0));
     if (dir.isEmpty())
@@ -232,7 +209,7 @@ void TfmTree::TreeView1Change(QTreeWidgetItem* node) {
 }
 
 void TfmTree::Panel1Click() {
-    if (job.running)
+    if (job.busy())
         return;
     const bool treeShown = !TreeView1->isHidden();
     TreeView1->setVisible(!treeShown);
@@ -244,7 +221,7 @@ void TfmTree::StringGrid1SelectCell(int, int row) {
 }
 
 void TfmTree::StringGrid1Click() {
-    if (job.running)
+    if (job.busy())
         return;
     DeleteClickedFile(
         StringGrid1->cells(), StringGrid1,
@@ -272,7 +249,7 @@ void TfmTree::setWorking(bool on) {
 }
 
 void TfmTree::done(int result) {
-    if (job.running)
+    if (job.busy())
         return;
     QDialog::done(result);
 }
@@ -280,8 +257,7 @@ void TfmTree::done(int result) {
 void TfmTree::keyPressEvent(QKeyEvent* e) {
     // Esc stops a walk; it never closes the screen, so a late press cannot close it either.
     if (e->key() == Qt::Key_Escape) {
-        if (job.running)
-            job.stopRequested = true;
+        job.requestCancel();
         e->accept();
         return;
     }

@@ -1,6 +1,6 @@
 #pragma once
 #include "diskscreens/ScanState.h"
-#include "diskscreens/TreeJob.h"
+#include "controls/Job.h"
 #include "platform/DirEntry.h"
 #include <QDialog>
 
@@ -39,7 +39,7 @@ public:
     int TreeDirCount = 0;
     qint64 TreeGrandTotal = 0;
     int SelectedRow = 0;
-    TreeJob job;
+    Job job{[this](bool on) { setWorking(on); }};
 
     bool AddDirectoryNode(const QString& dir, const DirEntry& rec);
     void AddTreeNode(int level, const QString& text);
@@ -65,7 +65,6 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    class Working;
     void setWorking(bool on);
     void showWalkProgress();
     void addLastDirectoryNode();
