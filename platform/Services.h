@@ -9,6 +9,7 @@ class DialogService;
 class DirectoryReader;
 class Trash;
 class SettingsFile;
+class ProcessSnapshots;
 
 // The operating-system services and the dialog service the program uses. The program installs
 // the Linux ones at start; tests install fakes with ScopedServices.
@@ -20,6 +21,7 @@ struct Services {
     Trash* trash = nullptr;
     SettingsFile* settings = nullptr;
     ResourceInfo* resources = nullptr;
+    ProcessSnapshots* processes = nullptr;
 };
 
 Services& services();
