@@ -6,7 +6,6 @@ namespace vok {
 void TfmVok::Craps1Click() {}
 void TfmVok::AllDisks1Click() {}
 void TfmVok::DirectoryTree1Click() {}
-void TfmVok::MemoryMap1Click() {}
 void TfmVok::PieGraf2Click() {}
 
 } // namespace vok

@@ -2,6 +2,8 @@
 #include "diskscreens/Unit2.h"
 #include "diskscreens/Unit4.h"
 #include "main/Unit1.h"
+#include "memscreens/Unit5.h"
+#include "platform/Services.h"
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -32,6 +34,15 @@ void TfmVok::FileSearch1Click() {
         shared().created(Screen::FileSearch) = true;
     }
     showModal(filesScreen_.get());
+}
+
+// A fresh process tree at every opening, so that it takes the directory font of the moment;
+// the one opened before is released.
+void TfmVok::MemoryMap1Click() {
+    memTreeScreen_.reset();
+    memTreeScreen_ = std::make_unique<TFmMemTree>(*services().processes, *services().directories,
+                                                  shared().display.DirFont, fileInfoOpener_);
+    showModal(memTreeScreen_.get());
 }
 
 } // namespace vok

@@ -8,6 +8,7 @@
 #include "diskscreens/Unit2.h"
 #include "diskscreens/Unit4.h"
 #include "main/MemoryText.h"
+#include "memscreens/Unit5.h"
 #include "platform/ErrorHandler.h"
 #include "platform/MemoryStatus.h"
 #include "platform/Services.h"

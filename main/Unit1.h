@@ -2,6 +2,7 @@
 #include "controls/DriveInfo.h"
 #include "platform/ResourceInfo.h"
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -18,6 +19,7 @@ struct MemoryStatus;
 struct SizePreset;
 class TFmDir;
 class TfmFiles;
+class TFmMemTree;
 class TPanel;
 class TPieGraf;
 class TDriveComboBox;
@@ -102,6 +104,11 @@ public:
     int activations() const { return activations_; }
     TFmDir* dirScreen() const { return dirScreen_.get(); }
     TfmFiles* filesScreen() const { return filesScreen_.get(); }
+    TFmMemTree* memTreeScreen() const { return memTreeScreen_.get(); }
+    // How the process tree shows the file information screen for a path, modally.
+    void setFileInfoOpener(std::function<void(const QString& path)> open) {
+        fileInfoOpener_ = std::move(open);
+    }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -134,6 +141,8 @@ private:
     int activations_ = 0;
     std::unique_ptr<TFmDir> dirScreen_;
     std::unique_ptr<TfmFiles> filesScreen_;
+    std::unique_ptr<TFmMemTree> memTreeScreen_;
+    std::function<void(const QString& path)> fileInfoOpener_;
     // The dice game's money, as loaded; the game itself arrives later.
     qint32 bank_ = -1;
     qint32 bet_ = -1;

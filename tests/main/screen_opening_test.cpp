@@ -2,8 +2,11 @@
 #include "diskscreens/Unit2.h"
 #include "diskscreens/Unit4.h"
 #include "main/Unit1.h"
+#include "memscreens/Unit5.h"
 #include "support/TestServices.h"
 #include <QAction>
+#include <QPointer>
+#include <QTreeWidget>
 #include <QtTest>
 
 using namespace vok;
@@ -71,6 +74,34 @@ private slots:
         QVERIFY(shared().created(Screen::FileSearch));
         QVERIFY(!shared().created(Screen::DirectorySpace));
         QVERIFY(fm.isVisible());
+    }
+
+    // A fresh tree at every opening, with the directory font of that moment.
+    void processTreeIsFreshEachTime() {
+        TestServices t;
+        TfmVok fm(QSize(640, 480));
+        fm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fm));
+        Closer closer{&fm};
+        closer.arm();
+        fm.MemoryMap1->trigger();
+        QPointer<TFmMemTree> first = fm.memTreeScreen();
+        QVERIFY(first);
+        QCOMPARE(closer.screen, static_cast<QDialog*>(first));
+        QVERIFY(closer.mainHiddenMeanwhile);
+        QVERIFY(first->windowState() & Qt::WindowMaximized);
+        QCOMPARE(first->TreeView1->font().pointSize(), 8);
+        QVERIFY(!shared().created(Screen::ProcessTree));
+
+        shared().display.DirFont = FontSetting{0xFF0000, 9, "Arial"};
+        closer.arm();
+        fm.MemoryMap1Click();
+        QVERIFY(!first); // the earlier one is released
+        QCOMPARE(closer.screen, static_cast<QDialog*>(fm.memTreeScreen()));
+        QCOMPARE(fm.memTreeScreen()->TreeView1->font().pointSize(), 9);
+        QVERIFY(!shared().created(Screen::ProcessTree));
+        QVERIFY(fm.isVisible());
+        shared().display.DirFont = FontSetting{};
     }
 };
 
