@@ -1,4 +1,5 @@
 #include "bench/BenchReport.h"
+#include "bench/ProcessesBench.h"
 #include "controls/GridRows.h"
 #include "diskscreens/DirectoryTally.h"
 #include "diskscreens/FindFiles.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <cstdio>
+#include <cstring>
 
 // vok-bench: times the walk, the listing and the sort on the code the screens run.
 using namespace vok;
@@ -22,7 +24,8 @@ int usage() {
     std::fprintf(stderr, "usage: vok-bench search DIR MASK [--print FILE]\n"
                          "       vok-bench tree DIR\n"
                          "       vok-bench list DIR\n"
-                         "       vok-bench sort N\n");
+                         "       vok-bench sort N\n"
+                         "       vok-bench processes [--lines N]\n");
     return 2;
 }
 
@@ -101,6 +104,11 @@ int sort(int n) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The process tree is timed on the screen itself, which needs the widget toolkit.
+    if (argc >= 2 && std::strcmp(argv[1], "processes") == 0) {
+        const int status = vok::bench::processes(argc, argv);
+        return status == 2 ? usage() : status;
+    }
     QCoreApplication app(argc, argv);
     installLinuxServices();
     const QStringList args = app.arguments().mid(1);

@@ -20,6 +20,10 @@ ProcessTreeLines processTreeLines(const ProcessSnapshot& snapshot) {
         lines.push_back({2, "Unable to retrieve Windows 95 Processes"});
         return tree;
     }
+    size_t count = 1;
+    for (const ProcessRecord& p : snapshot.processes)
+        count += p.modules.size() + 4;
+    lines.reserve(count);
     for (const ProcessRecord& p : snapshot.processes) {
         ++totals.processes;
         lines.push_back(

@@ -13,31 +13,32 @@ namespace vok {
 
 namespace {
 
-// The whole of a /proc file, or nothing when it cannot be opened: proc files report no size.
-std::optional<QByteArray> readWhole(const QByteArray& path) {
+// The whole of a /proc file into buffer, which is kept between reads; false when it cannot be
+// read. Proc files report no size.
+bool readWhole(const QByteArray& path, QByteArray& buffer) {
     const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return std::nullopt;
-    QByteArray text;
+        return false;
+    if (buffer.size() < 65536)
+        buffer.resize(65536);
     qsizetype used = 0;
-    text.resize(16384);
     for (;;) {
-        const ssize_t n = ::read(fd, text.data() + used, size_t(text.size() - used));
+        const ssize_t n = ::read(fd, buffer.data() + used, size_t(buffer.size() - used));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
             ::close(fd);
-            return std::nullopt; // maps of a process that may not be inspected fail here
+            return false; // maps of a process that may not be inspected fail here
         }
         if (n == 0)
             break;
         used += n;
-        if (used == text.size())
-            text.resize(text.size() * 2);
+        if (used == buffer.size())
+            buffer.resize(buffer.size() * 2);
     }
     ::close(fd);
-    text.truncate(used);
-    return text;
+    buffer.truncate(used);
+    return true;
 }
 
 std::optional<QByteArray> readLink(const QByteArray& path) {
@@ -81,6 +82,7 @@ struct Read {
 ProcessSnapshot LinuxProcessSnapshots::take(const std::function<void()>& pace) {
     ProcessSnapshot snapshot;
     const std::vector<qint64> pids = listPids(root_, snapshot.taken);
+    QByteArray buffer;
     std::vector<Read> reads;
     reads.reserve(pids.size());
     QHash<QPair<quint64, quint64>, int> users; // by device and inode
@@ -88,8 +90,8 @@ ProcessSnapshot LinuxProcessSnapshots::take(const std::function<void()>& pace) {
         if (pace)
             pace();
         const QByteArray dir = root_ + '/' + QByteArray::number(pid) + '/';
-        const auto stat = readWhole(dir + "stat");
-        const auto fields = stat ? parseStat(*stat) : std::nullopt;
+        const auto fields =
+            readWhole(dir + "stat", buffer) ? parseStat(buffer) : std::optional<StatFields>();
         if (!fields)
             continue; // ended meanwhile
         Read r;
@@ -98,8 +100,8 @@ ProcessSnapshot LinuxProcessSnapshots::take(const std::function<void()>& pace) {
         const auto exe = readLink(dir + "exe");
         r.record.exePath = exe ? decodeFileName(*exe)
                                : QLatin1Char('[') + decodeFileName(fields->name) + QLatin1Char(']');
-        if (const auto maps = readWhole(dir + "maps"))
-            r.files = mappedFiles(parseMaps(*maps), exe ? QByteArrayView(*exe) : QByteArrayView());
+        if (readWhole(dir + "maps", buffer))
+            r.files = mappedFiles(parseMaps(buffer), exe ? QByteArrayView(*exe) : QByteArrayView());
         for (const MappedFile& f : r.files)
             ++users[qMakePair(f.device, f.inode)];
         reads.push_back(std::move(r));
