@@ -1,5 +1,6 @@
 #include "bench/BenchReport.h"
 #include "bench/TreeBench.h"
+#include "bench/ProcessesBench.h"
 #include "controls/GridRows.h"
 #include "diskscreens/FindFiles.h"
 #include "diskscreens/FoundFiles.h"
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <ctime>
+#include <cstring>
 
 // vok-bench: times the walk, the listing and the sort on the code the screens run.
 using namespace vok;
@@ -32,7 +34,8 @@ int usage() {
                          "       vok-bench disks [--shot PNG]\n"
                          "       vok-bench list DIR\n"
                          "       vok-bench sort N\n"
-                         "       vok-bench settings KEYS\n");
+                         "       vok-bench settings KEYS\n"
+                         "       vok-bench processes [--lines N]\n");
     return 2;
 }
 
@@ -144,6 +147,11 @@ int settings(int keys) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The process tree is timed on the screen itself, which needs the widget toolkit.
+    if (argc >= 2 && std::strcmp(argv[1], "processes") == 0) {
+        const int status = vok::bench::processes(argc, argv);
+        return status == 2 ? usage() : status;
+    }
     // The tree and all-disks figures run the screens themselves; no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

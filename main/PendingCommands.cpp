@@ -4,7 +4,6 @@
 namespace vok {
 
 void TfmVok::Craps1Click() {}
-void TfmVok::MemoryMap1Click() {}
 void TfmVok::PieGraf2Click() {}
 
 } // namespace vok

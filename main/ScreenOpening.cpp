@@ -3,6 +3,7 @@
 #include "diskscreens/Unit4.h"
 #include "diskscreens/unfiletest.h"
 #include "main/Unit1.h"
+#include "memscreens/Unit5.h"
 #include "platform/Services.h"
 #include <QGuiApplication>
 #include <QScreen>
@@ -42,6 +43,15 @@ void TfmVok::DirectoryTree1Click() {
     if (!treeScreen_)
         treeScreen_ = std::make_unique<TfmTree>(services());
     showModal(treeScreen_.get());
+}
+
+// A fresh process tree at every opening, so that it takes the directory font of the moment;
+// the one opened before is released.
+void TfmVok::MemoryMap1Click() {
+    memTreeScreen_.reset();
+    memTreeScreen_ = std::make_unique<TFmMemTree>(*services().processes, *services().directories,
+                                                  display_.DirFont, fileInfoOpener_);
+    showModal(memTreeScreen_.get());
 }
 
 } // namespace vok

@@ -10,6 +10,7 @@
 #include "diskscreens/unfiletest.h"
 #include "main/MemoryText.h"
 #include "main/Unit1.h"
+#include "memscreens/Unit5.h"
 #include "platform/ErrorHandler.h"
 #include "platform/Services.h"
 #include <QApplication>

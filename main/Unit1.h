@@ -6,6 +6,7 @@
 #include "platform/MemoryStatus.h"
 #include "platform/ResourceInfo.h"
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -24,6 +25,7 @@ class TFmDir;
 class TfmAlldisk;
 class TfmFiles;
 class TfmTree;
+class TFmMemTree;
 class TPanel;
 class TPieGraf;
 class TDriveComboBox;
@@ -127,6 +129,11 @@ public:
     bool settingsCleared() const { return SettingsCleared; }
     TfmAlldisk* allDisksScreen() const { return allDisksScreen_.get(); }
     TfmTree* treeScreen() const { return treeScreen_.get(); }
+    TFmMemTree* memTreeScreen() const { return memTreeScreen_.get(); }
+    // How the process tree shows the file information screen for a path, modally.
+    void setFileInfoOpener(std::function<void(const QString& path)> open) {
+        fileInfoOpener_ = std::move(open);
+    }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -173,6 +180,8 @@ private:
     std::unique_ptr<TfmFiles> filesScreen_;
     std::unique_ptr<TfmAlldisk> allDisksScreen_;
     std::unique_ptr<TfmTree> treeScreen_;
+    std::unique_ptr<TFmMemTree> memTreeScreen_;
+    std::function<void(const QString& path)> fileInfoOpener_;
     // The dice game's money, as loaded; the game itself arrives later.
     qint32 bank_ = -1;
     qint32 bet_ = -1;

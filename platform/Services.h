@@ -10,6 +10,7 @@ class DialogService;
 class DirectoryReader;
 class Trash;
 class SettingsFile;
+class ProcessSnapshots;
 
 // A service the program cannot run without: reaching it before it is installed stops the
 // program with the service's name rather than crashing somewhere later.
@@ -40,6 +41,7 @@ struct Services {
     Required<Trash> trash;
     Required<SettingsFile> settings;
     Required<ResourceInfo> resources;
+    Required<ProcessSnapshots> processes;
 };
 
 Services& services();

@@ -3,6 +3,7 @@
 #include "platform/linux/LinuxDirectoryReader.h"
 #include "platform/linux/LinuxDriveTable.h"
 #include "platform/linux/LinuxMemoryInfo.h"
+#include "platform/linux/LinuxProcessSnapshots.h"
 #include "platform/linux/LinuxResourceInfo.h"
 #include "platform/linux/LinuxSettingsFile.h"
 #include "platform/linux/LinuxTrash.h"
@@ -24,6 +25,8 @@ void installPlatformServices() {
     services().memory = &memory;
     static LinuxResourceInfo resources;
     services().resources = &resources;
+    static LinuxProcessSnapshots processes;
+    services().processes = &processes;
 }
 
 } // namespace vok

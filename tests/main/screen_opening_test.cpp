@@ -5,8 +5,11 @@
 #include "diskscreens/Unit4.h"
 #include "diskscreens/unfiletest.h"
 #include "main/Unit1.h"
+#include "memscreens/Unit5.h"
 #include "support/TestServices.h"
 #include <QAction>
+#include <QPointer>
+#include <QTreeWidget>
 #include <QtTest>
 
 using namespace vok;
@@ -149,6 +152,31 @@ private slots:
         QCOMPARE(closer.screen, static_cast<QDialog*>(fm.allDisksScreen()));
         QVERIFY(fm.isVisible());
         QTRY_VERIFY(fm.Megabytes1->isChecked());
+    }
+
+    // A fresh tree at every opening, with the directory font of that moment.
+    void processTreeIsFreshEachTime() {
+        TestServices t;
+        TfmVok fm(QSize(640, 480));
+        fm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fm));
+        Closer closer{&fm};
+        closer.arm();
+        fm.MemoryMap1->trigger();
+        QPointer<TFmMemTree> first = fm.memTreeScreen();
+        QVERIFY(first);
+        QCOMPARE(closer.screen, static_cast<QDialog*>(first));
+        QVERIFY(closer.mainHiddenMeanwhile);
+        QVERIFY(first->windowState() & Qt::WindowMaximized);
+        QCOMPARE(first->TreeView1->font().pointSize(), 8);
+
+        fm.display().DirFont = FontSetting{0xFF0000, 9, "Arial"};
+        closer.arm();
+        fm.MemoryMap1Click();
+        QVERIFY(!first); // the earlier one is released
+        QCOMPARE(closer.screen, static_cast<QDialog*>(fm.memTreeScreen()));
+        QCOMPARE(fm.memTreeScreen()->TreeView1->font().pointSize(), 9);
+        QVERIFY(fm.isVisible());
     }
 };
 

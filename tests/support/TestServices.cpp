@@ -11,6 +11,7 @@ static Services fakes(TestServices* t) {
     s.trash = &t->trash;
     s.settings = &t->settings;
     s.resources = &t->resources;
+    s.processes = &t->processes;
     return s;
 }
 

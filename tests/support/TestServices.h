@@ -4,6 +4,7 @@
 #include "platform/fake/FakeDirectoryReader.h"
 #include "platform/fake/FakeDriveTable.h"
 #include "platform/fake/FakeMemoryInfo.h"
+#include "platform/fake/FakeProcessSnapshots.h"
 #include "platform/fake/FakeResourceInfo.h"
 #include "platform/fake/FakeSettingsFile.h"
 #include "platform/fake/FakeTrash.h"
@@ -21,6 +22,7 @@ struct TestServices {
     FakeTrash trash;
     FakeSettingsFile settings;
     FakeResourceInfo resources;
+    FakeProcessSnapshots processes;
     ScopedServices scope;
 };
 
