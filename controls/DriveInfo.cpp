@@ -34,12 +34,8 @@ QChar DriveInfo::letterOf(int drive) {
     return {};
 }
 
-QString DriveInfo::DriveTypeName(QChar letter) const {
-    const QChar upper = upperLetter(letter);
-    if (!isDriveLetter(upper))
-        throw VokError(caller_ == Caller::MainWindow ? "Not a valid drive ID " + QString(letter)
-                                                     : QString("Not a valid drive ID"));
-    switch (services().drives->typeOf(upper)) {
+QString driveTypeText(DriveType type) {
+    switch (type) {
     case DriveType::Removable:
         return "Removable";
     case DriveType::Fixed:
@@ -54,6 +50,14 @@ QString DriveInfo::DriveTypeName(QChar letter) const {
         break;
     }
     return "does not exist";
+}
+
+QString DriveInfo::DriveTypeName(QChar letter) const {
+    const QChar upper = upperLetter(letter);
+    if (!isDriveLetter(upper))
+        throw VokError(caller_ == Caller::MainWindow ? "Not a valid drive ID " + QString(letter)
+                                                     : QString("Not a valid drive ID"));
+    return driveTypeText(services().drives->typeOf(upper));
 }
 
 bool DriveInfo::DriveReady(QChar letter) const {

@@ -1,6 +1,7 @@
 #pragma once
 #include "controls/Rounding.h"
 #include "controls/SpaceUnit.h"
+#include "platform/Drive.h"
 #include <QChar>
 #include <QString>
 
@@ -8,6 +9,9 @@ namespace vok {
 
 // Turns a drive into what the gauges show. The main window and the all-disks screen (still to
 // come) each use one; they differ only in the text of an invalid letter.
+// The name of a drive type as every screen shows it: "Hard drive", "Ram drive", ...
+QString driveTypeText(DriveType type);
+
 class DriveInfo {
 public:
     enum class Caller { MainWindow, AllDisks };

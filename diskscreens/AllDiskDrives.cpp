@@ -25,24 +25,6 @@ QList<ShownDrive> AllDiskDrives(DriveTable& table) {
     return shown;
 }
 
-QString AllDiskTypeName(DriveType type) {
-    switch (type) {
-    case DriveType::Removable:
-        return QStringLiteral("Removable");
-    case DriveType::Fixed:
-        return QStringLiteral("Hard drive");
-    case DriveType::Network:
-        return QStringLiteral("Network drive");
-    case DriveType::CdRom:
-        return QStringLiteral("CD Rom drive");
-    case DriveType::Ram:
-        return QStringLiteral("Ram drive");
-    case DriveType::None:
-        break;
-    }
-    return QStringLiteral("does not exist");
-}
-
 QString AllDiskSpaceText(const ShownDrive& d) {
     if (d.space.freeBytes < 0)
         return QStringLiteral("Not found Drive ") + d.letter;

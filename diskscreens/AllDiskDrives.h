@@ -16,8 +16,6 @@ struct ShownDrive {
 // asked all at once, so mounts that do not answer cost one time limit between them.
 QList<ShownDrive> AllDiskDrives(DriveTable& table);
 
-// The all-disks copy of the drive texts: "Hard drive", "Ram drive", ...
-QString AllDiskTypeName(DriveType type);
 // Free and total space in Mb: free rounded (halves to even), total truncated.
 QString AllDiskSpaceText(const ShownDrive& d);
 // The free share in percent, rounded (halves to even); 0 without a total.

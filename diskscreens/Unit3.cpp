@@ -82,7 +82,7 @@ void TfmAlldisk::FormActivate() {
         totalBytes += double(d.space.totalBytes);
         freeBytes += double(d.space.freeBytes);
         pie->setPercent(AllDiskFreePercent(d));
-        pie->setHint(AllDiskSpaceText(d) + " Type is " + AllDiskTypeName(d.type));
+        pie->setHint(AllDiskSpaceText(d) + " Type is " + driveTypeText(d.type));
         pie->setCaption(QStringLiteral("Drive ") + d.letter);
         pie->show();
     }
