@@ -1,5 +1,6 @@
 #include "bench/BenchReport.h"
 #include "controls/GridRows.h"
+#include "controls/Version.h"
 #include "diskscreens/DirectoryTally.h"
 #include "diskscreens/FindFiles.h"
 #include "diskscreens/FoundFiles.h"
@@ -8,8 +9,10 @@
 #include "diskscreens/RandomGrid.h"
 #include "platform/FileNames.h"
 #include "platform/Services.h"
+#include "platform/linux/LinuxVersionFiles.h"
 #include <QCoreApplication>
 #include <QFile>
+#include <QMetaProperty>
 #include <cstdio>
 
 // vok-bench: times the walk, the listing and the sort on the code the screens run.
@@ -22,7 +25,8 @@ int usage() {
     std::fprintf(stderr, "usage: vok-bench search DIR MASK [--print FILE]\n"
                          "       vok-bench tree DIR\n"
                          "       vok-bench list DIR\n"
-                         "       vok-bench sort N\n");
+                         "       vok-bench sort N\n"
+                         "       vok-bench version FILE [LANGID CODEPAGE]\n");
     return 2;
 }
 
@@ -98,6 +102,39 @@ int sort(int n) {
     return 0;
 }
 
+// One line, whatever the text holds.
+QByteArray escaped(const QString& text) {
+    QString t = text;
+    t.replace('\\', "\\\\").replace('\t', "\\t").replace('\n', "\\n").replace('\r', "\\r");
+    return t.toUtf8();
+}
+
+// What the version reader gives for a file, as the file information screen gets it.
+int version(const QString& file, const QString& langText, const QString& codePageText) {
+    bool langOk = false, pageOk = false;
+    TLanguage language{};
+    TCharacterSet charset{};
+    if (!languageOfCode(langText.toUShort(&langOk, 0), language) || !langOk ||
+        !characterSetOfCode(codePageText.toUShort(&pageOk, 0), charset) || !pageOk) {
+        std::fprintf(stderr, "vok-bench: %s %s is no language and code page of the reader\n",
+                     qPrintable(langText), qPrintable(codePageText));
+        return 2;
+    }
+    LinuxVersionFiles files;
+    TVersionResource reader(files);
+    reader.setLanguage(language);
+    reader.setCharacterSet(charset);
+    reader.setFileName(file);
+    std::printf("size\t%u\n", files.versionInfoSize(file));
+    const TVersionInfo& info = reader.VersionInfo();
+    const QMetaObject& meta = TVersionInfo::staticMetaObject;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+        const QMetaProperty p = meta.property(i);
+        std::printf("%s\t%s\n", p.name(), escaped(p.readOnGadget(&info).toString()).constData());
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -116,6 +153,9 @@ int main(int argc, char* argv[]) {
     }
     if (cmd == QLatin1String("tree") && args.size() == 2)
         return tree(args[1]);
+    if (cmd == QLatin1String("version") && (args.size() == 2 || args.size() == 4))
+        return version(args[1], args.value(2, QStringLiteral("1033")),
+                       args.value(3, QStringLiteral("1252")));
     if (cmd == QLatin1String("list") && args.size() == 2)
         return list(args[1]);
     bool ok = false;

@@ -112,11 +112,13 @@ void TfmVok::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-int runVok(QApplication& app) {
+int runVok(QApplication& app, const std::function<void()>& afterMainWindow) {
     installFontSubstitutions();
     setApplicationTitle("Vok 97 for Windows 95");
     setApplicationHelpFile("qrc:/help/main.html");
     TfmVok fm;
+    if (afterMainWindow)
+        afterMainWindow();
     fm.show();
     fm.activateWindow();
     return app.exec();
