@@ -21,6 +21,7 @@ struct Node {
     qsizetype valueEnd = 0;
     qsizetype childrenStart = 0;
     bool text = false;
+    bool keyEnded = false; // the key has its terminator
 };
 
 class BlockReader {
@@ -49,6 +50,7 @@ public:
             return n;
         }
         n.keyEnd = k + 2;
+        n.keyEnded = true;
         n.valueStart = qMin(align4(n.keyEnd), n.end);
         // Text lengths count characters, binary ones bytes.
         const qsizetype stated = n.text ? 2 * qsizetype(valueLength) : valueLength;
@@ -59,7 +61,7 @@ public:
 
     bool keyIs(const Node& n, QStringView name) const {
         const qsizetype chars = (n.keyEnd - n.start - kHeader) / 2 - 1;
-        if (chars != name.size())
+        if (!n.keyEnded || chars != name.size())
             return false;
         for (qsizetype i = 0; i < chars; ++i)
             if (QChar(u16(n.start + kHeader + 2 * i)).toCaseFolded() != name[i].toCaseFolded())

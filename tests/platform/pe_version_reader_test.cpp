@@ -192,6 +192,11 @@ private slots:
         QByteArray open = versionNode("CompanyName", QByteArray("V\0o\0k\0", 6), true, {}, 0x7FFF);
         QCOMPARE(queryVersionString(inside(versionNode("040904E4", {}, true, {open})), path),
                  QString("Vok"));
+        // A key cut off before its terminator names nothing, not even its own beginning.
+        QByteArray cutKey = versionNode("CompanyName", {}, true);
+        put16(cutKey, 0, 6 + 22);
+        QVERIFY(!queryVersionString(inside(versionNode("040904E4", {}, true, {cutKey})),
+                                    u"\\StringFileInfo\\040904E4\\CompanyNam"));
         // A fixed block cut short by its node is no fixed block.
         QByteArray cut =
             versionNode("VS_VERSION_INFO", fixedInfoBytes(fixedInfo(1, 0, 0, 0)), false);
