@@ -1,9 +1,20 @@
+// The program entry: the main window, then the hidden file information window.
+#include "diskscreens/UnFilever.h"
 #include "main/Unit1.h"
 #include "platform/Services.h"
 #include <QApplication>
+#include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     vok::installPlatformServices();
-    return vok::runVok(app);
+    // Created hidden after the main window and kept for the run; the process tree opens it.
+    std::unique_ptr<vok::TFileInfo> FileInfo;
+    return vok::runVok(app, [&](vok::TfmVok& fm) {
+        FileInfo = std::make_unique<vok::TFileInfo>(*vok::services().versions);
+        fm.setFileInfoOpener([&FileInfo](const QString& path) {
+            FileInfo->InfoFileName = path;
+            FileInfo->exec();
+        });
+    });
 }

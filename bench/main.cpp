@@ -2,6 +2,8 @@
 #include "bench/TreeBench.h"
 #include "bench/ProcessesBench.h"
 #include "controls/GridRows.h"
+#include "controls/Version.h"
+#include "diskscreens/DirectoryTally.h"
 #include "diskscreens/FindFiles.h"
 #include "diskscreens/FoundFiles.h"
 #include "diskscreens/GridSort.h"
@@ -14,6 +16,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include "platform/linux/LinuxVersionFiles.h"
+#include <QMetaProperty>
 #include <cstdio>
 #include <ctime>
 #include <cstring>
@@ -35,7 +39,9 @@ int usage() {
                          "       vok-bench list DIR\n"
                          "       vok-bench sort N\n"
                          "       vok-bench settings KEYS\n"
-                         "       vok-bench processes [--lines N]\n");
+                         "       vok-bench processes [--lines N]\n"
+
+                         "       vok-bench version FILE [LANGID CODEPAGE]\n");
     return 2;
 }
 
@@ -142,6 +148,8 @@ int settings(int keys) {
     std::printf("close seconds    %.3f, processor %.3f (%s)\n", double(close) / 1e9,
                 double(closeCpu) / 1e9, saved ? "saved" : "not saved");
     return saved ? 0 : 1;
+#include "platform/linux/LinuxVersionFiles.h"
+#include <QMetaProperty>
 }
 
 } // namespace
@@ -193,6 +201,9 @@ int main(int argc, char* argv[]) {
         option(1, QStringLiteral("--shot"), &shot);
         return allDisksScreen(shot);
     }
+    if (cmd == QLatin1String("version") && (args.size() == 2 || args.size() == 4))
+        return version(args[1], args.value(2, QStringLiteral("1033")),
+                       args.value(3, QStringLiteral("1252")));
     if (cmd == QLatin1String("list") && args.size() == 2)
         return list(args[1]);
     bool ok = false;

@@ -120,11 +120,13 @@ void TfmVok::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-int runVok(QApplication& app) {
+int runVok(QApplication& app, const std::function<void(TfmVok&)>& afterMainWindow) {
     installFontSubstitutions();
     setApplicationTitle("Vok 97 for Windows 95");
     setApplicationHelpFile("qrc:/help/main.html");
     TfmVok fm;
+    if (afterMainWindow)
+        afterMainWindow(fm);
     fm.show();
     fm.activateWindow();
     return app.exec();

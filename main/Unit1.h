@@ -190,7 +190,8 @@ private:
 // A font scaled by num : den, kept legible.
 QFont scaledFont(QFont f, int num, int den);
 
-// The program entry after the toolkit is up: title, help file, main window, message loop.
-int runVok(QApplication& app);
+// The program entry after the toolkit is up: title, help file, main window, the windows the
+// entry creates after it (afterMainWindow), message loop.
+int runVok(QApplication& app, const std::function<void(TfmVok&)>& afterMainWindow = {});
 
 } // namespace vok

@@ -11,6 +11,7 @@ class DirectoryReader;
 class Trash;
 class SettingsFile;
 class ProcessSnapshots;
+class VersionFiles;
 
 // A service the program cannot run without: reaching it before it is installed stops the
 // program with the service's name rather than crashing somewhere later.
@@ -42,6 +43,7 @@ struct Services {
     Required<SettingsFile> settings;
     Required<ResourceInfo> resources;
     Required<ProcessSnapshots> processes;
+    Required<VersionFiles> versions;
 };
 
 Services& services();

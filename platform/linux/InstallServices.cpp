@@ -4,6 +4,7 @@
 #include "platform/linux/LinuxDriveTable.h"
 #include "platform/linux/LinuxMemoryInfo.h"
 #include "platform/linux/LinuxProcessSnapshots.h"
+#include "platform/linux/LinuxVersionFiles.h"
 #include "platform/linux/LinuxResourceInfo.h"
 #include "platform/linux/LinuxSettingsFile.h"
 #include "platform/linux/LinuxTrash.h"
@@ -27,6 +28,8 @@ void installPlatformServices() {
     services().resources = &resources;
     static LinuxProcessSnapshots processes;
     services().processes = &processes;
+    static LinuxVersionFiles versions;
+    services().versions = &versions;
 }
 
 } // namespace vok

@@ -1,0 +1,84 @@
+#include "diskscreens/UnFilever.h"
+#include "controls/ActivationWatcher.h"
+#include "controls/Panel.h"
+#include "controls/Version.h"
+#include "platform/ErrorHandler.h"
+#include "platform/VersionFiles.h"
+#include <QLabel>
+#include <QPushButton>
+
+namespace vok {
+
+namespace {
+
+constexpr int kRowStep = 24;
+
+} // namespace
+
+TFileInfo::TFileInfo(VersionFiles& files, QWidget* parent) : QDialog(parent), files_(files) {
+    setObjectName("FileInfo");
+    setWindowTitle("FileInfo");
+    setFont(QFont("MS Sans Serif", 8));
+    resize(566, 307);
+
+    VersionResource1 = new TVersionResource(files, this);
+
+    Panel1 = new TPanel(this);
+    Panel1->setGeometry(136, 16, 313, 241);
+    Panel1->setBevelOuter(Bevel::Lowered);
+
+    const char* captions[] = {"Company ",  "Description",  "Operating System",
+                              "File Type", "File Version", "Internal Name",
+                              "Copyright", "Product Name", "Product Version"};
+    const char* values[] = {"Company",   "Description", "OS",
+                            "Filetype",  "FileVersion", "InternalName",
+                            "Copyright", "ProductName", "ProductVersion"};
+    QLabel** captionLabels[] = {&Label1, &Label2, &Label3, &Label4, &Label5,
+                                &Label6, &Label7, &Label8, &Label9};
+    QLabel** valueLabels[] = {&Company,   &Description, &OS,
+                              &Filetype,  &FileVersion, &InternalName,
+                              &Copyright, &ProductName, &ProductVersion};
+    for (int i = 0; i < 9; ++i) {
+        QLabel* caption = new QLabel(captions[i], this);
+        caption->setObjectName(QString("Label%1").arg(i + 1));
+        caption->setGeometry(16, 24 + kRowStep * i, 118, 16);
+        *captionLabels[i] = caption;
+        // Each value label shows its own name until the first activation.
+        QLabel* value = new QLabel(values[i], Panel1);
+        value->setObjectName(values[i]);
+        value->setGeometry(32, 8 + kRowStep * i, 313 - 32 - 6, 16);
+        value->setTextFormat(Qt::PlainText);
+        *valueLabels[i] = value;
+    }
+
+    Button1 = new QPushButton("OK", this);
+    Button1->setObjectName("Button1");
+    Button1->setGeometry(472, 16, 75, 25);
+    connect(Button1, &QPushButton::clicked, this, guardedSlot(this, &TFileInfo::Button1Click));
+
+    connect(new ActivationWatcher(this, ActivationWatcher::OtherPrograms::Ignore),
+            &ActivationWatcher::activated, this, guardedSlot(this, &TFileInfo::FormActivate));
+}
+
+void TFileInfo::FormActivate() {
+    setWindowTitle(InfoFileName);
+    // A missing file leaves the reader as it is, with what it read last.
+    if (files_.exists(InfoFileName))
+        VersionResource1->setFileName(InfoFileName);
+    const TVersionInfo& v = VersionResource1->VersionInfo();
+    Company->setText(v.CompanyName);
+    Description->setText(v.FileDescription);
+    OS->setText(v.FileOS);
+    Filetype->setText(v.FileType);
+    FileVersion->setText(v.FileVersion);
+    InternalName->setText(v.InternalName);
+    Copyright->setText(v.LegalCopyright);
+    ProductName->setText(v.ProductName);
+    ProductVersion->setText(v.ProductVersion);
+}
+
+void TFileInfo::Button1Click() {
+    close();
+}
+
+} // namespace vok

@@ -1,0 +1,19 @@
+#include "platform/fake/FakeVersionFiles.h"
+#include "platform/ByteSource.h"
+#include "platform/PeVersionReader.h"
+
+namespace vok {
+
+quint32 FakeVersionFiles::versionInfoSize(const QString& path) {
+    ++sizeQueries;
+    MemoryByteSource file(files.value(path));
+    return quint32(readPeVersionBlock(file).size());
+}
+
+bool FakeVersionFiles::versionInfo(const QString& path, quint32 size, QByteArray& block) {
+    MemoryByteSource file(files.value(path));
+    block = readPeVersionBlock(file).left(size);
+    return !block.isEmpty();
+}
+
+} // namespace vok

@@ -1,0 +1,245 @@
+#include "platform/ByteSource.h"
+#include "platform/PeVersionReader.h"
+#include "platform/VersionBlock.h"
+#include "platform/linux/LinuxVersionFiles.h"
+#include "support/PeImageBuilder.h"
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+#include <sys/stat.h>
+
+using namespace vok;
+using namespace vok::test;
+
+namespace {
+
+QByteArray blockOf(const QByteArray& image) {
+    MemoryByteSource src(image);
+    return readPeVersionBlock(src);
+}
+
+void put16(QByteArray& b, int at, quint16 v) {
+    qToLittleEndian(v, b.data() + at);
+}
+void put32(QByteArray& b, int at, quint32 v) {
+    qToLittleEndian(v, b.data() + at);
+}
+
+QByteArray sampleBlock() {
+    return versionBlock(fixedInfo(1, 2, 3, 4),
+                        {{"040904E4", {{"CompanyName", "Vok Makers"}, {"Comments", ""}}}});
+}
+
+PeImageBuilder sampleImage(bool pe32Plus = false) {
+    PeImageBuilder pe;
+    pe.pe32Plus = pe32Plus;
+    pe.versions = {{0x0409, sampleBlock()}};
+    return pe;
+}
+
+} // namespace
+
+class PeVersionReaderTest : public QObject {
+    Q_OBJECT
+private slots:
+    void readsTheBlockOfPe32AndPe32Plus() {
+        for (bool plus : {false, true}) {
+            const QByteArray block = blockOf(sampleImage(plus).build());
+            QCOMPARE(block, sampleBlock());
+            const auto fixed = queryFixedFileInfo(block);
+            QVERIFY(fixed);
+            QCOMPARE(fixed->fileVersionMS, 0x00010002u);
+            QCOMPARE(fixed->fileVersionLS, 0x00030004u);
+            QCOMPARE(fixed->fileOS, 0x40004u);
+            QCOMPARE(queryVersionString(block, u"\\StringFileInfo\\040904E4\\CompanyName"),
+                     QString("Vok Makers"));
+        }
+    }
+
+    void lookupsIgnoreCaseAndMissingPathsFail() {
+        const QByteArray block = sampleBlock();
+        QCOMPARE(queryVersionString(block, u"\\stringfileinfo\\040904e4\\COMPANYNAME"),
+                 QString("Vok Makers"));
+        QCOMPARE(queryVersionString(block, u"\\StringFileInfo\\040904E4\\Comments"), QString(""));
+        QVERIFY(!queryVersionString(block, u"\\StringFileInfo\\040904E4\\ProductName"));
+        QVERIFY(!queryVersionString(block, u"\\StringFileInfo\\040704B0\\CompanyName"));
+        QVERIFY(!queryVersionString(block, u"\\StringFileInfo\\040904E4\\CompanyNam"));
+    }
+
+    void textsKeepNonLatinCharacters() {
+        const QString text = QString::fromUtf8("Société — 東京 \xF0\x9F\x98\x80");
+        const QByteArray block = versionBlock(fixedInfo(1, 0, 0, 0), {{"040704B0", {{"X", text}}}});
+        QCOMPARE(queryVersionString(block, u"\\StringFileInfo\\040704B0\\X")->toUtf8(),
+                 text.toUtf8());
+    }
+
+    void choosesTheLanguageInItsOrder_data() {
+        QTest::addColumn<QList<quint16>>("languages");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("neutral first") << QList<quint16>{0x0409, 0x0407, 0x0000} << 2;
+        QTest::newRow("then US English") << QList<quint16>{0x0009, 0x0407, 0x0409} << 2;
+        QTest::newRow("then English") << QList<quint16>{0x0407, 0x0009, 0x040C} << 1;
+        QTest::newRow("else the first") << QList<quint16>{0x040C, 0x0407} << 0;
+    }
+    void choosesTheLanguageInItsOrder() {
+        QFETCH(QList<quint16>, languages);
+        QFETCH(int, chosen);
+        PeImageBuilder pe;
+        for (int i = 0; i < languages.size(); ++i)
+            pe.versions.append({languages[i], versionBlock(fixedInfo(quint16(i), 0, 0, 0), {})});
+        const auto fixed = queryFixedFileInfo(blockOf(pe.build()));
+        QVERIFY(fixed);
+        QCOMPARE(int(fixed->fileVersionMS >> 16), chosen);
+    }
+
+    void readsOnlyTheResourceWithIdOne() {
+        PeImageBuilder pe = sampleImage();
+        pe.resourceId = 2;
+        QVERIFY(blockOf(pe.build()).isEmpty());
+    }
+
+    // Each of these must read as no version information, safely.
+    void malformedImagesGiveNoBlock_data() {
+        QTest::addColumn<QByteArray>("image");
+        const PeImageBuilder pe = sampleImage();
+        const QByteArray good = pe.build();
+        const int rsrc = PeImageBuilder::rsrcFileOffset;
+        const int block = int(good.indexOf(sampleBlock()));
+        auto patched = [&](auto change) {
+            QByteArray b = good;
+            change(b);
+            return b;
+        };
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("ELF") << QByteArray("\x7f"
+                                           "ELF\x02\x01\x01",
+                                           7)
+                                    .leftJustified(4096, '\0');
+        QTest::newRow("MZ without PE") << good.left(0x40);
+        QTest::newRow("PE offset past the end")
+            << patched([](QByteArray& b) { put32(b, 0x3C, 0xFFFFFFF0u); });
+        QTest::newRow("no optional header")
+            << patched([](QByteArray& b) { put16(b, PeImageBuilder::peOffset + 20, 0); });
+        QTest::newRow("unknown optional magic")
+            << patched([](QByteArray& b) { put16(b, PeImageBuilder::sectionTable, 0x107); });
+        QTest::newRow("two data directories")
+            << patched([](QByteArray& b) { put32(b, PeImageBuilder::sectionTable + 92, 2); });
+        QTest::newRow("section table past the end")
+            << patched([](QByteArray& b) { put16(b, PeImageBuilder::peOffset + 6, 0xFFFF); });
+        QTest::newRow("section data past the end")
+            << patched([&](QByteArray& b) { put32(b, pe.sectionHeaderAt() + 20, 0x7FFFFFF0); });
+        QTest::newRow("resource outside every section") << patched(
+            [](QByteArray& b) { put32(b, PeImageBuilder::sectionTable + 96 + 16, 0x9000); });
+        QTest::newRow("type directory points at itself")
+            << patched([&](QByteArray& b) { put32(b, rsrc + 20, 0x80000000u); });
+        QTest::newRow("name directory points at itself") << patched([&](QByteArray& b) {
+            put32(b, rsrc + PeImageBuilder::nameDir + 20, 0x80000000u | PeImageBuilder::nameDir);
+        });
+        QTest::newRow("language entry is a directory") << patched(
+            [&](QByteArray& b) { put32(b, rsrc + PeImageBuilder::langDir + 20, 0x80000000u); });
+        QTest::newRow("entry counts beyond the section")
+            << patched([&](QByteArray& b) { put32(b, rsrc + 12, 0xFFFFFFFFu); });
+        QTest::newRow("data outside the section")
+            << patched([&](QByteArray& b) { put32(b, pe.dataEntryAt(0), 0xFFFFFFF0u); });
+        QTest::newRow("block length below its header")
+            << patched([&](QByteArray& b) { put16(b, block, 4); });
+        QTest::newRow("block is not VS_VERSION_INFO")
+            << patched([&](QByteArray& b) { b[block + 6] = 'W'; });
+        QTest::newRow("block ends inside its key")
+            << patched([&](QByteArray& b) { put16(b, block, 36); });
+    }
+    void malformedImagesGiveNoBlock() {
+        QFETCH(QByteArray, image);
+        QVERIFY(blockOf(image).isEmpty());
+    }
+
+    void everyTruncationReadsSafely() {
+        const QByteArray good = sampleImage(true).build();
+        const int blockAt = int(good.indexOf(sampleBlock()));
+        for (int n = 0; n < good.size(); ++n) {
+            const QByteArray block = blockOf(good.left(n));
+            // Cut before the block's key ends: nothing; later: the part that is there.
+            if (n < blockAt + 38)
+                QVERIFY2(block.isEmpty(), qPrintable(QString::number(n)));
+            else
+                QCOMPARE(block, sampleBlock().left(n - blockAt));
+        }
+    }
+
+    void dataSizeLargerThanTheSectionIsCut() {
+        const PeImageBuilder pe = sampleImage();
+        QByteArray img = pe.build();
+        put32(img, pe.dataEntryAt(0) + 4, 0xFFFFFFFFu);
+        QCOMPARE(blockOf(img), sampleBlock());
+    }
+
+    // The block's own lengths lie: children are looked for inside their parent only, and a
+    // text without terminator ends at its node's end.
+    void lyingLengthsInTheBlockStayInside() {
+        QByteArray table =
+            versionNode("040904E4", {}, true, {versionNode("CompanyName", utf16z("Vok"), true)});
+        QByteArray shortTable = table;
+        put16(shortTable, 0, 6 + 18); // header and key only
+        const auto inside = [](const QByteArray& t) {
+            return versionNode("VS_VERSION_INFO", fixedInfoBytes(fixedInfo(1, 0, 0, 0)), false,
+                               {versionNode("StringFileInfo", {}, true, {t})});
+        };
+        const QString path = "\\StringFileInfo\\040904E4\\CompanyName";
+        QCOMPARE(queryVersionString(inside(table), path), QString("Vok"));
+        QVERIFY(!queryVersionString(inside(shortTable), path));
+
+        // No terminator and a stated length far beyond the block.
+        QByteArray open = versionNode("CompanyName", QByteArray("V\0o\0k\0", 6), true, {}, 0x7FFF);
+        QCOMPARE(queryVersionString(inside(versionNode("040904E4", {}, true, {open})), path),
+                 QString("Vok"));
+        // A key cut off before its terminator names nothing, not even its own beginning.
+        QByteArray cutKey = versionNode("CompanyName", {}, true);
+        put16(cutKey, 0, 6 + 22);
+        QVERIFY(!queryVersionString(inside(versionNode("040904E4", {}, true, {cutKey})),
+                                    u"\\StringFileInfo\\040904E4\\CompanyNam"));
+        // A fixed block cut short by its node is no fixed block.
+        QByteArray cut =
+            versionNode("VS_VERSION_INFO", fixedInfoBytes(fixedInfo(1, 0, 0, 0)), false);
+        put16(cut, 0, quint16(cut.size() - 8));
+        QVERIFY(!queryFixedFileInfo(cut));
+        // A child whose length is below its header ends the walk.
+        QByteArray stuck = inside(table);
+        put16(stuck, 40 + 52 + 6 + 30 - 6, 2);
+        QVERIFY(!queryVersionString(stuck, path));
+    }
+
+    void alignmentCountsFromTheBlockStart() {
+        // Keys of one to four characters put the value at each padding.
+        for (const QString key : {"A", "AB", "ABC", "ABCD"}) {
+            const QByteArray block =
+                versionBlock(fixedInfo(1, 0, 0, 0), {{"040904E4", {{key, "v" + key}, {"Z", "z"}}}});
+            QCOMPARE(queryVersionString(block, "\\StringFileInfo\\040904E4\\" + key), "v" + key);
+            QCOMPARE(queryVersionString(block, u"\\StringFileInfo\\040904E4\\Z"), QString("z"));
+        }
+    }
+
+    void linuxFilesReadRegularFilesOnly() {
+        QTemporaryDir dir;
+        const QString dll = dir.filePath("sample.dll");
+        QFile f(dll);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(sampleImage().build());
+        f.close();
+        const QString fifo = dir.filePath("fifo.exe");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+        LinuxVersionFiles files;
+        QVERIFY(files.exists(dll));
+        QCOMPARE(files.versionInfoSize(dll), quint32(sampleBlock().size()));
+        QByteArray block;
+        QVERIFY(files.versionInfo(dll, 60, block));
+        QCOMPARE(block, sampleBlock().left(60));
+        QCOMPARE(files.versionInfoSize(fifo), 0u); // opening it must not wait for a writer
+        QCOMPARE(files.versionInfoSize(dir.path()), 0u);
+        QVERIFY(!files.exists(dir.filePath("missing.dll")));
+        QCOMPARE(files.versionInfoSize(dir.filePath("missing.dll")), 0u);
+    }
+};
+
+QTEST_GUILESS_MAIN(PeVersionReaderTest)
+#include "pe_version_reader_test.moc"
