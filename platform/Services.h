@@ -9,6 +9,8 @@ class DialogService;
 class DirectoryReader;
 class Trash;
 class SettingsFile;
+class TopLevelWindows;
+class SystemFacts;
 
 // The operating-system services and the dialog service the program uses. The program installs
 // the Linux ones at start; tests install fakes with ScopedServices.
@@ -20,6 +22,8 @@ struct Services {
     Trash* trash = nullptr;
     SettingsFile* settings = nullptr;
     ResourceInfo* resources = nullptr;
+    TopLevelWindows* windows = nullptr;
+    SystemFacts* system = nullptr;
 };
 
 Services& services();

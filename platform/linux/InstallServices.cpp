@@ -5,7 +5,9 @@
 #include "platform/linux/LinuxMemoryInfo.h"
 #include "platform/linux/LinuxResourceInfo.h"
 #include "platform/linux/LinuxSettingsFile.h"
+#include "platform/linux/LinuxSystemFacts.h"
 #include "platform/linux/LinuxTrash.h"
+#include "platform/linux/XcbTopLevelWindows.h"
 
 namespace vok {
 
@@ -24,6 +26,10 @@ void installLinuxServices() {
     services().memory = &memory;
     static LinuxResourceInfo resources;
     services().resources = &resources;
+    static XcbTopLevelWindows windows;
+    services().windows = &windows;
+    static LinuxSystemFacts system;
+    services().system = &system;
 }
 
 } // namespace vok
