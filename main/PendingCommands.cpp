@@ -7,6 +7,5 @@ void TfmVok::Craps1Click() {}
 void TfmVok::AllDisks1Click() {}
 void TfmVok::DirectoryTree1Click() {}
 void TfmVok::MemoryMap1Click() {}
-void TfmVok::PieGraf2Click() {}
 
 } // namespace vok

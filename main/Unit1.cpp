@@ -8,6 +8,7 @@
 #include "diskscreens/Unit2.h"
 #include "diskscreens/Unit4.h"
 #include "main/MemoryText.h"
+#include "memscreens/UtMem.h"
 #include "platform/ErrorHandler.h"
 #include "platform/MemoryStatus.h"
 #include "platform/Services.h"
@@ -41,6 +42,7 @@ TfmVok::TfmVok(QSize screen, QWidget* parent) : QMainWindow(parent), screen_(scr
 TfmVok::~TfmVok() {
     dirScreen_.reset();
     filesScreen_.reset();
+    memScreen_.reset();
     if (shared().readout == Panel1)
         shared().readout = nullptr;
     if (shared().drivePicker == DriveComboBox1)

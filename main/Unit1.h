@@ -18,6 +18,7 @@ struct MemoryStatus;
 struct SizePreset;
 class TFmDir;
 class TfmFiles;
+class TfmMem;
 class TPanel;
 class TPieGraf;
 class TDriveComboBox;
@@ -102,6 +103,7 @@ public:
     int activations() const { return activations_; }
     TFmDir* dirScreen() const { return dirScreen_.get(); }
     TfmFiles* filesScreen() const { return filesScreen_.get(); }
+    TfmMem* memScreen() const { return memScreen_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -134,6 +136,7 @@ private:
     int activations_ = 0;
     std::unique_ptr<TFmDir> dirScreen_;
     std::unique_ptr<TfmFiles> filesScreen_;
+    std::unique_ptr<TfmMem> memScreen_;
     // The dice game's money, as loaded; the game itself arrives later.
     qint32 bank_ = -1;
     qint32 bet_ = -1;
