@@ -4,6 +4,5 @@
 namespace vok {
 
 void TfmVok::Craps1Click() {}
-void TfmVok::PieGraf2Click() {}
 
 } // namespace vok

@@ -11,6 +11,7 @@
 #include "main/MemoryText.h"
 #include "main/Unit1.h"
 #include "memscreens/Unit5.h"
+#include "memscreens/UtMem.h"
 #include "platform/ErrorHandler.h"
 #include "platform/Services.h"
 #include <QApplication>
@@ -46,6 +47,7 @@ TfmVok::~TfmVok() {
     filesScreen_.reset();
     allDisksScreen_.reset();
     treeScreen_.reset();
+    memScreen_.reset();
 }
 
 void TfmVok::FormCreate() {

@@ -26,6 +26,7 @@ class TfmAlldisk;
 class TfmFiles;
 class TfmTree;
 class TFmMemTree;
+class TfmMem;
 class TPanel;
 class TPieGraf;
 class TDriveComboBox;
@@ -134,6 +135,7 @@ public:
     void setFileInfoOpener(std::function<void(const QString& path)> open) {
         fileInfoOpener_ = std::move(open);
     }
+    TfmMem* memScreen() const { return memScreen_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -182,6 +184,7 @@ private:
     std::unique_ptr<TfmTree> treeScreen_;
     std::unique_ptr<TFmMemTree> memTreeScreen_;
     std::function<void(const QString& path)> fileInfoOpener_;
+    std::unique_ptr<TfmMem> memScreen_;
     // The dice game's money, as loaded; the game itself arrives later.
     qint32 bank_ = -1;
     qint32 bet_ = -1;

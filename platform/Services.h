@@ -12,6 +12,8 @@ class Trash;
 class SettingsFile;
 class ProcessSnapshots;
 class VersionFiles;
+class TopLevelWindows;
+class SystemFacts;
 
 // A service the program cannot run without: reaching it before it is installed stops the
 // program with the service's name rather than crashing somewhere later.
@@ -44,6 +46,8 @@ struct Services {
     Required<ResourceInfo> resources;
     Required<ProcessSnapshots> processes;
     Required<VersionFiles> versions;
+    Required<TopLevelWindows> windows;
+    Required<SystemFacts> system;
 };
 
 Services& services();

@@ -7,7 +7,9 @@
 #include "platform/linux/LinuxVersionFiles.h"
 #include "platform/linux/LinuxResourceInfo.h"
 #include "platform/linux/LinuxSettingsFile.h"
+#include "platform/linux/LinuxSystemFacts.h"
 #include "platform/linux/LinuxTrash.h"
+#include "platform/linux/XcbTopLevelWindows.h"
 
 namespace vok {
 
@@ -30,6 +32,10 @@ void installPlatformServices() {
     services().processes = &processes;
     static LinuxVersionFiles versions;
     services().versions = &versions;
+    static XcbTopLevelWindows windows;
+    services().windows = &windows;
+    static LinuxSystemFacts system;
+    services().system = &system;
 }
 
 } // namespace vok

@@ -1,0 +1,124 @@
+#include "memscreens/UtMem.h"
+#include "controls/ActivationWatcher.h"
+#include "controls/Fonts.h"
+#include "controls/Panel.h"
+#include "controls/WindowsListUnit.h"
+#include "platform/Colors.h"
+#include "platform/DialogService.h"
+#include "platform/ErrorHandler.h"
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QScreen>
+
+namespace vok {
+
+namespace {
+
+constexpr quint32 kBlack = 0x000000;
+constexpr quint32 kYellow = 0x00FFFF;
+constexpr quint32 kDarkBlue = 0xA00000;
+
+void setTextColour(QWidget* w, quint32 bgr) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Text, toQColor(bgr));
+    w->setPalette(pal);
+}
+
+} // namespace
+
+TfmMem::TfmMem(TopLevelWindows& windows, const TSysInfo::Sources& machine, DialogService& dialogs,
+               QWidget* parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+    setObjectName("fmMem");
+    setWindowTitle("Memory Screen");
+    setFont(designFont("MS Sans Serif", -11));
+    // Closing the main window ends the program even while this screen is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(349, 226);
+
+    Panel2 = new TPanel(this);
+    Panel2->setObjectName("Panel2");
+    Panel2->setGeometry(24, 16, 273, 41);
+    Panel2->setColor(kBlack);
+    Panel2->setFontColor(kYellow);
+    Panel2->setFont(designFont("Arial", -13));
+    connect(Panel2, &TPanel::clicked, this, guardedSlot(this, &TfmMem::Panel2Click));
+
+    Panel1 = new TPanel(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setGeometry(24, 56, 273, 41);
+    Panel1->setText("Windows 95  Currently running");
+    Panel1->setBevelInner(Bevel::Lowered);
+    Panel1->setBevelOuter(Bevel::Lowered);
+    Panel1->setBevelWidth(2);
+    Panel1->setColor(kBlack);
+    Panel1->setFontColor(kYellow);
+    Panel1->setFont(designFont("Arial", -12));
+    connect(Panel1, &TPanel::clicked, this, guardedSlot(this, &TfmMem::Panel1Click));
+
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName("ListBox1");
+    ListBox1->setGeometry(24, 96, 273, 97);
+    ListBox1->setFont(designFont("MS Sans Serif", -15));
+    setTextColour(ListBox1, kDarkBlue);
+    connect(ListBox1, &QListWidget::itemClicked, this, guardedSlot(this, &TfmMem::ListBox1Click));
+
+    WindowsList1 = new TWindowsList(windows, this);
+    WindowsList1->setAcceptEmptyNames(false);
+    SysInfo1 = new TSysInfo(machine, this);
+
+    if (const QScreen* display = QGuiApplication::primaryScreen())
+        move(display->availableGeometry().center() - rect().center());
+    // The list is made afresh whenever the user comes to the screen, also from another program,
+    // since windows come and go meanwhile.
+    connect(new ActivationWatcher(this, ActivationWatcher::OtherPrograms::Count),
+            &ActivationWatcher::activated, this, guardedSlot(this, &TfmMem::FormActivate));
+}
+
+void TfmMem::bringForward() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    // The desktop may not activate the screen when it was active already, or at all.
+    runGuarded([this] { FormActivate(); });
+}
+
+void TfmMem::FormActivate() {
+    WindowsList1->RefreshList();
+    ListBox1->clear();
+    ListBox1->addItems(WindowsList1->captions());
+    const int n = ListBox1->count();
+    Panel2->setText(SysInfo1->TotalMemory() + "/ " + QString::number(n) + " Windows");
+}
+
+void TfmMem::FormResize() {
+    ListBox1->resize(qMax(0, width() - 40), qMax(0, height() - 102));
+    Panel2->resize(ListBox1->width(), Panel2->height());
+    Panel1->resize(ListBox1->width(), Panel1->height());
+}
+
+void TfmMem::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    runGuarded([this] { FormResize(); });
+}
+
+void TfmMem::Panel1Click() {
+    close();
+}
+
+void TfmMem::Panel2Click() {
+    close();
+}
+
+void TfmMem::ListBox1Click() {
+    const FontChoice current{ListBox1->font(),
+                             fromQColor(ListBox1->palette().color(QPalette::Text))};
+    const std::optional<FontChoice> chosen = dialogs_.chooseFont(current);
+    if (!chosen)
+        return;
+    ListBox1->setFont(chosen->font);
+    setTextColour(ListBox1, chosen->color);
+}
+
+} // namespace vok

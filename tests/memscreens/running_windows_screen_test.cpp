@@ -1,0 +1,119 @@
+#include "controls/Panel.h"
+#include "memscreens/UtMem.h"
+#include "platform/fake/FakeDialogService.h"
+#include "platform/fake/FakeDriveTable.h"
+#include "platform/fake/FakeMemoryInfo.h"
+#include "platform/fake/FakeSystemFacts.h"
+#include "platform/fake/FakeTopLevelWindows.h"
+#include <QListWidget>
+#include <QtTest>
+
+using namespace vok;
+
+namespace {
+
+struct Machine {
+    Machine() { memory.figures.totalPhys = 33067008; }
+    FakeTopLevelWindows desktop;
+    FakeSystemFacts facts;
+    FakeMemoryInfo memory;
+    FakeDriveTable drives;
+    FakeDialogService dialogs;
+    TSysInfo::Sources sources() { return {facts, memory, drives}; }
+};
+
+QStringList listed(const QListWidget* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+} // namespace
+
+class RunningWindowsScreenTest : public QObject {
+    Q_OBJECT
+private slots:
+    void fillsWithCaptionedWindowsOnEachActivation() {
+        Machine m;
+        m.desktop.desktop = {{7, "Editor"}, {3, ""}, {9, "Terminal"}, {4, "Editor"}};
+        TfmMem fm(m.desktop, m.sources(), m.dialogs);
+        QCOMPARE(fm.windowTitle(), QString("Memory Screen"));
+        QCOMPARE(fm.Panel1->text(), QString("Windows 95  Currently running"));
+        fm.FormActivate();
+        QCOMPARE(listed(fm.ListBox1), (QStringList{"Editor", "Terminal", "Editor"}));
+        QCOMPARE(fm.Panel2->text(), QString("32292 KB/ 3 Windows"));
+
+        fm.FormActivate();
+        QCOMPARE(fm.ListBox1->count(), 3);
+        QCOMPARE(fm.Panel2->text(), QString("32292 KB/ 3 Windows"));
+
+        m.desktop.desktop.removeFirst();
+        fm.FormActivate();
+        QCOMPARE(listed(fm.ListBox1), (QStringList{"Terminal", "Editor"}));
+        QCOMPARE(fm.Panel1->text(), QString("Windows 95  Currently running"));
+    }
+
+    void aDesktopWithoutCaptions() {
+        Machine m;
+        m.desktop.desktop = {{1, ""}, {2, ""}};
+        TfmMem fm(m.desktop, m.sources(), m.dialogs);
+        fm.FormActivate();
+        QCOMPARE(fm.ListBox1->count(), 0);
+        QVERIFY(fm.Panel2->text().endsWith("/ 0 Windows"));
+    }
+
+    void showingListsAndResizingFollowsTheWindow() {
+        Machine m;
+        m.desktop.desktop = {{1, "Only"}};
+        TfmMem fm(m.desktop, m.sources(), m.dialogs);
+        fm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fm));
+        QTRY_COMPARE(fm.ListBox1->count(), 1);
+        fm.resize(500, 400);
+        QCOMPARE(fm.ListBox1->geometry(), QRect(24, 96, 460, 298));
+        QCOMPARE(fm.Panel1->width(), 460);
+        QCOMPARE(fm.Panel2->width(), 460);
+    }
+
+    void panelClicksClose() {
+        Machine m;
+        for (int panel = 0; panel < 2; ++panel) {
+            TfmMem fm(m.desktop, m.sources(), m.dialogs);
+            fm.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&fm));
+            QTest::mouseClick(panel ? fm.Panel1 : fm.Panel2, Qt::LeftButton);
+            QVERIFY(!fm.isVisible());
+        }
+    }
+
+    void listClickAsksForAFont() {
+        Machine m;
+        m.desktop.desktop = {{1, "Only"}};
+        TfmMem fm(m.desktop, m.sources(), m.dialogs);
+        fm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fm));
+        QTRY_COMPARE(fm.ListBox1->count(), 1);
+        const QFont before = fm.ListBox1->font();
+        const QColor beforeColour = fm.ListBox1->palette().color(QPalette::Text);
+        const QPoint onItem = fm.ListBox1->visualItemRect(fm.ListBox1->item(0)).center();
+
+        QTest::mouseClick(fm.ListBox1->viewport(), Qt::LeftButton, {}, onItem);
+        QCOMPARE(m.dialogs.fontInitials.size(), 1);
+        QCOMPARE(m.dialogs.fontInitials[0].color, 0xA00000u);
+        QCOMPARE(fm.ListBox1->font(), before);
+        QCOMPARE(fm.ListBox1->palette().color(QPalette::Text), beforeColour);
+
+        QFont chosen("Liberation Serif");
+        chosen.setPointSize(14);
+        m.dialogs.fonts << FontChoice{chosen, 0x0000FF};
+        QTest::mouseClick(fm.ListBox1->viewport(), Qt::LeftButton, {}, onItem);
+        QCOMPARE(m.dialogs.fontInitials.size(), 2);
+        QCOMPARE(fm.ListBox1->font().pointSize(), 14);
+        QCOMPARE(fm.ListBox1->palette().color(QPalette::Text), QColor(Qt::red));
+        QVERIFY(fm.isVisible());
+    }
+};
+
+QTEST_MAIN(RunningWindowsScreenTest)
+#include "running_windows_screen_test.moc"

@@ -1,0 +1,252 @@
+#include "platform/linux/WindowCaption.h"
+#include "platform/linux/XcbTopLevelWindows.h"
+#include "support/XvfbSession.h"
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QThread>
+#include <QtTest>
+#include <cstdlib>
+#include <memory>
+#include <xcb/xcb.h>
+
+using namespace vok;
+
+namespace {
+
+// A client of the test's display that owns the test windows while it is connected.
+class TestClient {
+public:
+    explicit TestClient(const QByteArray& display)
+        : c_(xcb_connect(display.constData(), nullptr), &xcb_disconnect) {
+        if (xcb_connection_has_error(c_.get()))
+            return;
+        root_ = xcb_setup_roots_iterator(xcb_get_setup(c_.get())).data->root;
+        netName_ = atom("_NET_WM_NAME");
+        utf8_ = atom("UTF8_STRING");
+        stacking_ = atom("_NET_CLIENT_LIST_STACKING");
+    }
+    bool connected() const { return root_ != 0; }
+
+    // A window with _NET_WM_NAME (UTF-8) and WM_NAME (Latin-1) as given; null ones are unset.
+    xcb_window_t window(const QByteArray& netName, const QByteArray& wmName, bool map = true) {
+        const xcb_window_t w = xcb_generate_id(c_.get());
+        const int16_t offset = int16_t(20 * created_++);
+        xcb_create_window(c_.get(), XCB_COPY_FROM_PARENT, w, root_, offset, offset, 200, 80, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+        if (!netName.isNull())
+            xcb_change_property(c_.get(), XCB_PROP_MODE_REPLACE, w, netName_, utf8_, 8,
+                                uint32_t(netName.size()), netName.constData());
+        if (!wmName.isNull())
+            xcb_change_property(c_.get(), XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_NAME,
+                                XCB_ATOM_STRING, 8, uint32_t(wmName.size()), wmName.constData());
+        if (map)
+            xcb_map_window(c_.get(), w);
+        xcb_flush(c_.get());
+        return w;
+    }
+
+    // Waits until the window manager lists all of them.
+    bool managed(const QList<xcb_window_t>& windows, int timeoutMs = 15000) {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < timeoutMs) {
+            const QList<xcb_window_t> listed = stacking();
+            if (std::all_of(windows.begin(), windows.end(),
+                            [&](xcb_window_t w) { return listed.contains(w); }))
+                return true;
+            QThread::msleep(50);
+        }
+        return false;
+    }
+
+    // A window manager may announce itself before it takes over mapping; a window that it
+    // frames shows that it has. The probe is mapped again until then, and destroyed after.
+    bool windowManagerReady() {
+        const xcb_window_t probe = window("probe", "probe");
+        bool ready = false;
+        for (int attempt = 0; attempt < 20 && !ready; ++attempt) {
+            ready = managed({probe}, 500);
+            if (!ready) {
+                xcb_unmap_window(c_.get(), probe);
+                xcb_map_window(c_.get(), probe);
+                xcb_flush(c_.get());
+            }
+        }
+        xcb_destroy_window(c_.get(), probe);
+        sync();
+        return ready && managedGone(probe);
+    }
+
+    void sync() {
+        std::free(xcb_get_input_focus_reply(c_.get(), xcb_get_input_focus(c_.get()), nullptr));
+    }
+
+private:
+    bool managedGone(xcb_window_t w) {
+        QElapsedTimer clock;
+        clock.start();
+        while (stacking().contains(w) && clock.elapsed() < 5000)
+            QThread::msleep(50);
+        return !stacking().contains(w);
+    }
+
+    QList<xcb_window_t> stacking() {
+        auto reply = std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)>(
+            xcb_get_property_reply(
+                c_.get(), xcb_get_property(c_.get(), 0, root_, stacking_, XCB_ATOM_WINDOW, 0, 4096),
+                nullptr),
+            &std::free);
+        if (!reply)
+            return {};
+        const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
+        return QList<xcb_window_t>(ids, ids + xcb_get_property_value_length(reply.get()) / 4);
+    }
+
+    xcb_atom_t atom(const char* name) {
+        auto reply = std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)>(
+            xcb_intern_atom_reply(
+                c_.get(), xcb_intern_atom(c_.get(), 0, uint16_t(strlen(name)), name), nullptr),
+            &std::free);
+        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    }
+
+    std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> c_;
+    xcb_window_t root_ = 0;
+    xcb_atom_t netName_ = XCB_ATOM_NONE, utf8_ = XCB_ATOM_NONE, stacking_ = XCB_ATOM_NONE;
+    int created_ = 0;
+};
+
+QList<quint32> ids(const QList<TopLevelWindow>& windows) {
+    QList<quint32> result;
+    for (const TopLevelWindow& w : windows)
+        result << w.id;
+    return result;
+}
+
+// "_NET_CLIENT_LIST_STACKING(WINDOW): window id # 0x400001, 0x600001", bottom first.
+QList<quint32> xpropWindows(const QByteArray& text) {
+    QList<quint32> result;
+    static const QRegularExpression id("0x[0-9a-fA-F]+");
+    const qsizetype hash = text.indexOf('#');
+    for (const auto& m : id.globalMatch(QString::fromLatin1(text.mid(hash))))
+        result << m.captured().toUInt(nullptr, 16);
+    return result;
+}
+
+// "0x00400001  0 N/A Caption" lines, by window; wmctrl writes N/A for a window without caption
+// (and for the client machine the test windows do not name).
+QHash<quint32, QString> wmctrlCaptions(const QByteArray& text) {
+    QHash<quint32, QString> result;
+    static const QRegularExpression line(R"(^(0x[0-9a-fA-F]+)\s+-?\d+\s+\S+ ?(.*)$)");
+    for (const QString& l : QString::fromUtf8(text).split('\n', Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch m = line.match(l);
+        if (m.hasMatch())
+            result.insert(m.captured(1).toUInt(nullptr, 16),
+                          m.captured(2) == "N/A" ? QString() : m.captured(2));
+    }
+    return result;
+}
+
+// "     0x200001 "Caption": ..." or "     0x200001 (has no name): ..." lines, in printed order.
+QList<TopLevelWindow> xwininfoChildren(const QByteArray& text) {
+    QList<TopLevelWindow> result;
+    static const QRegularExpression line(
+        R"re(^\s+(0x[0-9a-fA-F]+) (?:"(.*)"|\(has no name\)): )re");
+    for (const QString& l : QString::fromUtf8(text).split('\n')) {
+        const QRegularExpressionMatch m = line.match(l);
+        if (m.hasMatch())
+            result << TopLevelWindow{m.captured(1).toUInt(nullptr, 16), m.captured(2)};
+    }
+    return result;
+}
+
+const QByteArray kGreek = "\xce\x9a\xce\xb1\xce\xbb\xce\xb7\xce\xbc\xce\xad\xcf\x81\xce\xb1 "
+                          "\xe6\x97\xa5\xe6\x9c\xac"; // Καλημέρα 日本
+
+} // namespace
+
+class XcbWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void noDisplayGivesNoWindows() {
+        QCOMPARE(XcbTopLevelWindows(":999").windows(), QList<TopLevelWindow>());
+        const QByteArray saved = qgetenv("DISPLAY");
+        qunsetenv("DISPLAY");
+        const QList<TopLevelWindow> none = XcbTopLevelWindows().windows();
+        if (!saved.isNull())
+            qputenv("DISPLAY", saved);
+        QCOMPARE(none, QList<TopLevelWindow>());
+    }
+
+    void followsTheWindowManagersStacking() {
+        for (const char* tool : {"openbox", "wmctrl", "xprop"})
+            if (!XvfbSession::installed(tool))
+                QSKIP(qPrintable(QString("%1 is not installed; make test installs it").arg(tool)));
+        XvfbSession x;
+        if (!x.failure().isEmpty())
+            QSKIP(qPrintable(x.failure()));
+        QVERIFY2(x.startWindowManager("openbox", {"--sm-disable"}), "openbox did not start");
+        TestClient client(x.display());
+        QVERIFY(client.connected());
+        QVERIFY2(client.windowManagerReady(), "openbox does not manage windows");
+        const QList<xcb_window_t> made = {
+            client.window("Alpha", "Alpha"),
+            client.window({}, {}),
+            client.window(kGreek, "Kalimera"),
+            client.window({}, "Only WM_NAME \xe9t\xe9"), // Latin-1 "été"
+            client.window("Alpha", {}),
+            client.window(QByteArray(300, 'L'), {}),
+        };
+        QVERIFY2(client.managed(made),
+                 x.run("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"}).constData());
+
+        const QList<TopLevelWindow> listed = XcbTopLevelWindows(x.display()).windows();
+        QList<quint32> expected =
+            xpropWindows(x.run("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"}));
+        std::reverse(expected.begin(), expected.end());
+        QCOMPARE(ids(listed), expected);
+        // The windows themselves, not the frames the window manager put around them.
+        for (xcb_window_t w : made)
+            QVERIFY(expected.contains(w));
+
+        const QHash<quint32, QString> shown = wmctrlCaptions(x.run("wmctrl", {"-l"}));
+        QHash<quint32, QString> ours;
+        for (const TopLevelWindow& w : listed)
+            ours.insert(w.id, w.caption);
+        // wmctrl reads WM_NAME in the locale's encoding, not as the Latin-1 it is; that window's
+        // caption is checked on its own below.
+        for (xcb_window_t w : made)
+            if (w != made[3])
+                QCOMPARE(ours.value(w), shown.value(w).left(kCaptionLimit));
+        QCOMPARE(ours.value(made[2]), QString::fromUtf8(kGreek));
+        QCOMPARE(ours.value(made[3]), QString("Only WM_NAME été"));
+        QCOMPARE(ours.value(made[1]), QString());
+        QCOMPARE(ours.value(made[5]), QString(kCaptionLimit, 'L'));
+    }
+
+    void withoutWindowManagerTheRootsChildren() {
+        if (!XvfbSession::installed("xwininfo"))
+            QSKIP("xwininfo is not installed; make test installs it (x11-utils)");
+        XvfbSession x;
+        if (!x.failure().isEmpty())
+            QSKIP(qPrintable(x.failure()));
+        TestClient client(x.display());
+        QVERIFY(client.connected());
+        const QList<xcb_window_t> made = {
+            client.window("First", "First"),   client.window({}, {}),
+            client.window(kGreek, "Kalimera"), client.window("Hidden", "Hidden", false),
+            client.window("Last", {}),
+        };
+        client.sync();
+
+        const QList<TopLevelWindow> listed = XcbTopLevelWindows(x.display()).windows();
+        const QList<TopLevelWindow> shown =
+            xwininfoChildren(x.run("xwininfo", {"-root", "-children"}));
+        QCOMPARE(ids(listed), ids(shown));
+        QCOMPARE(listed, shown);
+        QCOMPARE(ids(listed), (QList<quint32>{made[4], made[3], made[2], made[1], made[0]}));
+    }
+};
+
+QTEST_GUILESS_MAIN(XcbWindowsTest)
+#include "xcb_windows_test.moc"
