@@ -1,9 +1,8 @@
 #include "bench/BenchReport.h"
-#include "bench/TreeBench.h"
 #include "bench/ProcessesBench.h"
+#include "bench/TreeBench.h"
 #include "controls/GridRows.h"
 #include "controls/Version.h"
-#include "diskscreens/DirectoryTally.h"
 #include "diskscreens/FindFiles.h"
 #include "diskscreens/FoundFiles.h"
 #include "diskscreens/GridSort.h"
@@ -11,16 +10,16 @@
 #include "platform/FileNames.h"
 #include "platform/Services.h"
 #include "platform/linux/LinuxSettingsFile.h"
+#include "platform/linux/LinuxVersionFiles.h"
 #include "support/RandomGrid.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
-#include "platform/linux/LinuxVersionFiles.h"
 #include <QMetaProperty>
+#include <QTemporaryDir>
 #include <cstdio>
-#include <ctime>
 #include <cstring>
+#include <ctime>
 
 // vok-bench: times the walk, the listing and the sort on the code the screens run.
 using namespace vok;
@@ -148,8 +147,39 @@ int settings(int keys) {
     std::printf("close seconds    %.3f, processor %.3f (%s)\n", double(close) / 1e9,
                 double(closeCpu) / 1e9, saved ? "saved" : "not saved");
     return saved ? 0 : 1;
-#include "platform/linux/LinuxVersionFiles.h"
-#include <QMetaProperty>
+}
+
+// One line, whatever the text holds.
+QByteArray escaped(const QString& text) {
+    QString t = text;
+    t.replace('\\', "\\\\").replace('\t', "\\t").replace('\n', "\\n").replace('\r', "\\r");
+    return t.toUtf8();
+}
+
+// What the version reader gives for a file, as the file information screen gets it.
+int version(const QString& file, const QString& langText, const QString& codePageText) {
+    bool langOk = false, pageOk = false;
+    TLanguage language{};
+    TCharacterSet charset{};
+    if (!languageOfCode(langText.toUShort(&langOk, 0), language) || !langOk ||
+        !characterSetOfCode(codePageText.toUShort(&pageOk, 0), charset) || !pageOk) {
+        std::fprintf(stderr, "vok-bench: %s %s is no language and code page of the reader\n",
+                     qPrintable(langText), qPrintable(codePageText));
+        return 2;
+    }
+    LinuxVersionFiles files;
+    TVersionResource reader(files);
+    reader.setLanguage(language);
+    reader.setCharacterSet(charset);
+    reader.setFileName(file);
+    std::printf("size\t%u\n", files.versionInfoSize(file));
+    const TVersionInfo& info = reader.VersionInfo();
+    const QMetaObject& meta = TVersionInfo::staticMetaObject;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+        const QMetaProperty p = meta.property(i);
+        std::printf("%s\t%s\n", p.name(), escaped(p.readOnGadget(&info).toString()).constData());
+    }
+    return 0;
 }
 
 } // namespace

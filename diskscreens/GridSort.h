@@ -25,7 +25,7 @@ JobOutcome SortSearchGrid(GridRows& grid, SortKey key, bool descending, const Jo
 JobOutcome SortSearchGrid(StringGrid& grid, SortKey key, bool descending, const Job& job,
                           const ProgressHook& progress = {});
 
-// Directory tree screen (still to come): the first scanFileCount rows (never more than the grid
+// Directory tree screen: the first scanFileCount rows (never more than the grid
 // holds), keys 0 and 1 only; other keys leave the grid as it is.
 void SortTreeGrid(GridRows& grid, int scanFileCount, SortKey key, bool descending,
                   const ProgressHook& progress = {});

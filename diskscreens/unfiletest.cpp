@@ -14,9 +14,9 @@
 #include "platform/ErrorHandler.h"
 #include "platform/Services.h"
 #include <QApplication>
-#include <QScopeGuard>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTreeWidget>
 
 namespace vok {

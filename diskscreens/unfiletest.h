@@ -1,6 +1,6 @@
 #pragma once
-#include "diskscreens/ScanState.h"
 #include "controls/Job.h"
+#include "diskscreens/ScanState.h"
 #include "platform/DirEntry.h"
 #include <QDialog>
 

@@ -107,7 +107,7 @@ public:
     void ResetSettings1Click(); // StoredSettings.cpp
     void Craps1Click();         // PendingCommands.cpp
 
-    // Opening the secondary screens (ScreenOpening.cpp; PendingCommands.cpp for those to come).
+    // Opening the secondary screens (ScreenOpening.cpp, RunningWindowsOpening.cpp).
     void AllDisks1Click();
     void DirectorySearch1Click();
     void FileSearch1Click();

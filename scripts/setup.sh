@@ -3,7 +3,7 @@
 # missing; otherwise it prints the one command that would.
 set -euo pipefail
 packages=(make cmake g++ qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
-          fonts-liberation xvfb xauth x11-utils imagemagick libxcb1-dev openbox wmctrl)
+          fonts-liberation xvfb xauth x11-utils imagemagick libxcb1-dev pkg-config openbox wmctrl)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -4,11 +4,11 @@
 #include "platform/linux/LinuxDriveTable.h"
 #include "platform/linux/LinuxMemoryInfo.h"
 #include "platform/linux/LinuxProcessSnapshots.h"
-#include "platform/linux/LinuxVersionFiles.h"
 #include "platform/linux/LinuxResourceInfo.h"
 #include "platform/linux/LinuxSettingsFile.h"
 #include "platform/linux/LinuxSystemFacts.h"
 #include "platform/linux/LinuxTrash.h"
+#include "platform/linux/LinuxVersionFiles.h"
 #include "platform/linux/XcbTopLevelWindows.h"
 
 namespace vok {

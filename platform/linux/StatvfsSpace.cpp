@@ -1,6 +1,6 @@
 #include "platform/linux/StatvfsSpace.h"
-#include <QFile>
 #include "platform/FileNames.h"
+#include <QFile>
 #include <sys/statvfs.h>
 
 namespace vok {
