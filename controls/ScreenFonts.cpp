@@ -12,14 +12,14 @@ quint32 textColour(const QWidget* w) {
     return fromQColor(w->palette().color(QPalette::Text));
 }
 
+} // namespace
+
 void setTextColour(QWidget* w, quint32 bgr) {
     QPalette pal = w->palette();
     pal.setColor(QPalette::Text, toQColor(bgr));
     pal.setColor(QPalette::WindowText, toQColor(bgr));
     w->setPalette(pal);
 }
-
-} // namespace
 
 void applyFontSetting(QWidget* w, const FontSetting& font) {
     QFont f(font.name);

@@ -5,6 +5,9 @@ class QWidget;
 
 namespace vok {
 
+// The colour of a control's text ($00BBGGRR), for views and labels alike.
+void setTextColour(QWidget* w, quint32 bgr);
+
 // Gives a screen's control the stored font: colour, size and name.
 void applyFontSetting(QWidget* w, const FontSetting& font);
 

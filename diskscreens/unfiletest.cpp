@@ -3,6 +3,7 @@
 #include "controls/DriveComboBox.h"
 #include "controls/DriveInfo.h"
 #include "controls/Panel.h"
+#include "controls/ScreenFonts.h"
 #include "controls/ScreenFrame.h"
 #include "controls/StringGrid.h"
 #include "diskscreens/FindFiles.h"
@@ -25,13 +26,6 @@ namespace {
 
 QString megabytes(qint64 bytes) {
     return QString::number(roundHalfEven(double(bytes) / 1048576.0));
-}
-
-void setTextColour(QWidget* w, quint32 bgr) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Text, toQColor(bgr));
-    pal.setColor(QPalette::WindowText, toQColor(bgr));
-    w->setPalette(pal);
 }
 
 } // namespace

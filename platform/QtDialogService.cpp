@@ -25,6 +25,21 @@ QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text,
     box.exec();
     return box.standardButton(box.clickedButton());
 }
+
+// Only Yes goes on: No is the default, and closing the box answers Cancel.
+Answer yesNo(QMessageBox::Icon icon, const QString& text, Buttons buttons) {
+    QMessageBox::StandardButtons set = QMessageBox::Yes | QMessageBox::No;
+    if (buttons == Buttons::YesNoCancel)
+        set |= QMessageBox::Cancel;
+    switch (ask(icon, text, set, QMessageBox::No)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
 } // namespace
 
 void QtDialogService::message(const QString& text) {
@@ -36,33 +51,11 @@ void QtDialogService::error(const QString& text) {
 }
 
 Answer QtDialogService::confirm(const QString& text, Buttons buttons) {
-    QMessageBox::StandardButtons set = QMessageBox::Yes | QMessageBox::No;
-    if (buttons == Buttons::YesNoCancel)
-        set |= QMessageBox::Cancel;
-    switch (ask(QMessageBox::Question, text, set, QMessageBox::No)) {
-    case QMessageBox::Yes:
-        return Answer::Yes;
-    case QMessageBox::No:
-        return Answer::No;
-    default:
-        return Answer::Cancel;
-    }
+    return yesNo(QMessageBox::Question, text, buttons);
 }
 
 Answer QtDialogService::confirmInformation(const QString& text, Buttons buttons) {
-    QMessageBox::StandardButtons set = QMessageBox::Yes | QMessageBox::No;
-    if (buttons == Buttons::YesNoCancel)
-        set |= QMessageBox::Cancel;
-    QMessageBox box(QMessageBox::Information, title(), text, set, owner());
-    box.setDefaultButton(QMessageBox::No);
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return Answer::Yes;
-    case QMessageBox::No:
-        return Answer::No;
-    default:
-        return Answer::Cancel;
-    }
+    return yesNo(QMessageBox::Information, text, buttons);
 }
 
 std::optional<quint32> QtDialogService::chooseColor() {
