@@ -341,7 +341,8 @@ private slots:
         TestServices t;
         for (int i = 0; i < 10; ++i)
             t.directories.addFile(QString("/m/f%1").arg(i), i + 1);
-        TfmFiles f;
+        TestScreenContext context;
+        TfmFiles f(context);
         f.DirectoryListBox1->setDirectory("/m");
         t.directories.entriesUntilOutOfMemory = 5;
         f.Button1->click();

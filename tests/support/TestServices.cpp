@@ -12,6 +12,9 @@ static Services fakes(TestServices* t) {
     s.settings = &t->settings;
     s.resources = &t->resources;
     s.processes = &t->processes;
+    s.windows = &t->windows;
+    s.system = &t->system;
+    s.versions = &t->versions;
     return s;
 }
 

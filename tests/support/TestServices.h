@@ -7,7 +7,10 @@
 #include "platform/fake/FakeProcessSnapshots.h"
 #include "platform/fake/FakeResourceInfo.h"
 #include "platform/fake/FakeSettingsFile.h"
+#include "platform/fake/FakeSystemFacts.h"
+#include "platform/fake/FakeTopLevelWindows.h"
 #include "platform/fake/FakeTrash.h"
+#include "platform/fake/FakeVersionFiles.h"
 
 namespace vok {
 
@@ -23,6 +26,9 @@ struct TestServices {
     FakeSettingsFile settings;
     FakeResourceInfo resources;
     FakeProcessSnapshots processes;
+    FakeTopLevelWindows windows;
+    FakeSystemFacts system;
+    FakeVersionFiles versions;
     ScopedServices scope;
 };
 
