@@ -40,6 +40,13 @@ std::map<FileId, Expected> filesOf(qint64 pid) {
     return out;
 }
 
+// The state letter of /proc/PID/stat: 'S' once a process sleeps.
+char stateOf(qint64 pid) {
+    const QByteArray stat = readProc(pid, "stat");
+    const qsizetype close = stat.lastIndexOf(')');
+    return close >= 0 && close + 2 < stat.size() ? stat.at(close + 2) : '?';
+}
+
 int threadsOf(qint64 pid) {
     static const QRegularExpression line(R"(\nThreads:\s*(\d+))");
     return line.match(QString::fromLatin1(readProc(pid, "status"))).captured(1).toInt();
@@ -98,6 +105,8 @@ private slots:
             QCOMPARE(c->process.readLine(), QByteArray("ready\n"));
         }
         QVERIFY(sleeper.process.waitForStarted(5000));
+        // Started is not yet loaded: its maps settle once it sleeps.
+        QTRY_COMPARE_WITH_TIMEOUT(stateOf(sleeper.process.processId()), 'S', 10000);
 
         LinuxProcessSnapshots reader;
         const ProcessSnapshot s = reader.take();
