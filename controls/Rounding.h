@@ -9,4 +9,9 @@ inline qint64 roundHalfEven(double x) {
     return qint64(std::nearbyint(x));
 }
 
+// Bytes as whole megabytes, rounded as above: the figure of every Mb total the screens show.
+inline qint64 roundedMegabytes(qint64 bytes) {
+    return roundHalfEven(double(bytes) / 1048576.0);
+}
+
 } // namespace vok

@@ -1,5 +1,6 @@
 #include "diskscreens/TreeNodes.h"
 #include "controls/DriveInfo.h"
+#include "controls/Rounding.h"
 #include <QCollator>
 #include <QSet>
 #include <QTreeWidget>
@@ -71,7 +72,7 @@ void restoreExpanded(QTreeWidgetItem* node, const QSet<QTreeWidgetItem*>& expand
 } // namespace
 
 QString TreeFigureText(qint64 bytes) {
-    return QString::number(roundHalfEven(double(bytes) / 1048576.0)).rightJustified(6, u' ') +
+    return QString::number(roundedMegabytes(bytes)).rightJustified(6, u' ') +
            QStringLiteral(" Mb ");
 }
 

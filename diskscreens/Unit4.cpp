@@ -185,8 +185,7 @@ void TfmFiles::Button1Click() {
     Panel1->setText(QStringLiteral("File list built sorting by size descending"));
     sortGrid(SortByColumn1, true);
     Panel1->setText(QStringLiteral(" Total space ") +
-                    QString::number(roundHalfEven(double(SearchTotalBytes) / 1048576.0)) +
-                    QStringLiteral(" Mb"));
+                    QString::number(roundedMegabytes(SearchTotalBytes)) + QStringLiteral(" Mb"));
 }
 
 void TfmFiles::showWalkProgress() {

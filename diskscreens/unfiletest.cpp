@@ -3,6 +3,7 @@
 #include "controls/DriveComboBox.h"
 #include "controls/DriveInfo.h"
 #include "controls/Panel.h"
+#include "controls/Rounding.h"
 #include "controls/ScreenFonts.h"
 #include "controls/ScreenFrame.h"
 #include "controls/StringGrid.h"
@@ -25,7 +26,7 @@ namespace vok {
 namespace {
 
 QString megabytes(qint64 bytes) {
-    return QString::number(roundHalfEven(double(bytes) / 1048576.0));
+    return QString::number(roundedMegabytes(bytes));
 }
 
 } // namespace
