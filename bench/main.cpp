@@ -1,4 +1,5 @@
 #include "bench/BenchReport.h"
+#include "bench/FileInfoBench.h"
 #include "bench/ProcessesBench.h"
 #include "bench/TreeBench.h"
 #include "controls/GridRows.h"
@@ -40,7 +41,8 @@ int usage() {
                          "       vok-bench settings KEYS\n"
                          "       vok-bench processes [--lines N]\n"
 
-                         "       vok-bench version FILE [LANGID CODEPAGE]\n");
+                         "       vok-bench version FILE [LANGID CODEPAGE]\n"
+                         "       vok-bench fileinfo FILE... [--shot PNG]\n");
     return 2;
 }
 
@@ -234,6 +236,15 @@ int main(int argc, char* argv[]) {
     if (cmd == QLatin1String("version") && (args.size() == 2 || args.size() == 4))
         return version(args[1], args.value(2, QStringLiteral("1033")),
                        args.value(3, QStringLiteral("1252")));
+    if (cmd == QLatin1String("fileinfo") && args.size() >= 2) {
+        QStringList files = args.mid(1);
+        QString shot;
+        if (files.size() >= 3 && files[files.size() - 2] == QLatin1String("--shot")) {
+            shot = files.takeLast();
+            files.removeLast();
+        }
+        return vok::bench::fileInfoScreen(files, shot);
+    }
     if (cmd == QLatin1String("list") && args.size() == 2)
         return list(args[1]);
     bool ok = false;

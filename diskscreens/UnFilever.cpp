@@ -2,6 +2,7 @@
 #include "controls/ActivationWatcher.h"
 #include "controls/Panel.h"
 #include "controls/Version.h"
+#include "diskscreens/ElfFileInfo.h"
 #include "platform/ErrorHandler.h"
 #include "platform/VersionFiles.h"
 #include <QLabel>
@@ -15,13 +16,15 @@ constexpr int kRowStep = 24;
 
 } // namespace
 
-TFileInfo::TFileInfo(VersionFiles& files, QWidget* parent) : QDialog(parent), files_(files) {
+TFileInfo::TFileInfo(VersionFiles& files, PackageIndex& packages, QWidget* parent)
+    : QDialog(parent), files_(files), packages_(packages) {
     setObjectName("FileInfo");
     setWindowTitle("FileInfo");
     setFont(QFont("MS Sans Serif", 8));
     resize(566, 307);
 
     VersionResource1 = new TVersionResource(files, this);
+    shown_ = VersionResource1->VersionInfo();
 
     Panel1 = new TPanel(this);
     Panel1->setGeometry(136, 16, 313, 241);
@@ -63,9 +66,16 @@ TFileInfo::TFileInfo(VersionFiles& files, QWidget* parent) : QDialog(parent), fi
 void TFileInfo::FormActivate() {
     setWindowTitle(InfoFileName);
     // A missing file leaves the reader as it is, with what it read last.
-    if (files_.exists(InfoFileName))
+    if (files_.exists(InfoFileName)) {
         VersionResource1->setFileName(InfoFileName);
-    const TVersionInfo& v = VersionResource1->VersionInfo();
+        shown_ = VersionResource1->VersionInfo();
+        // Without a fixed block there is no version resource: an ELF file speaks for itself.
+        if (shown_.FileType.isEmpty())
+            if (const std::optional<ElfFacts> elf = files_.elfFacts(InfoFileName))
+                shown_ = describeElfFile(*elf, packages_.ownerOf(InfoFileName), InfoFileName,
+                                         files_.realPath(InfoFileName));
+    }
+    const TVersionInfo& v = shown_;
     Company->setText(v.CompanyName);
     Description->setText(v.FileDescription);
     OS->setText(v.FileOS);

@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/Version.h"
 #include <QDialog>
 
 class QLabel;
@@ -7,15 +8,16 @@ class QPushButton;
 namespace vok {
 
 class TPanel;
-class TVersionResource;
+class PackageIndex;
 class VersionFiles;
 
-// The file information screen: the version information of one executable file. Its caller
-// stores the path in InfoFileName and shows it modally.
+// The file information screen: the version information of one executable file, or for an ELF
+// file what the file and its package say. Its caller stores the path in InfoFileName and shows it
+// modally.
 class TFileInfo : public QDialog {
     Q_OBJECT
 public:
-    explicit TFileInfo(VersionFiles& files, QWidget* parent = nullptr);
+    TFileInfo(VersionFiles& files, PackageIndex& packages, QWidget* parent = nullptr);
 
     QString InfoFileName;
 
@@ -31,6 +33,9 @@ public:
 
 private:
     VersionFiles& files_;
+    PackageIndex& packages_;
+    // What the labels show: the reader's information, or an ELF file's.
+    TVersionInfo shown_;
 };
 
 } // namespace vok

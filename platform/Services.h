@@ -14,6 +14,7 @@ class ProcessSnapshots;
 class VersionFiles;
 class TopLevelWindows;
 class SystemFacts;
+class PackageIndex;
 
 // A service the program cannot run without: reaching it before it is installed stops the
 // program with the service's name rather than crashing somewhere later.
@@ -48,6 +49,7 @@ struct Services {
     Required<VersionFiles> versions;
     Required<TopLevelWindows> windows;
     Required<SystemFacts> system;
+    Required<PackageIndex> packages;
 };
 
 Services& services();

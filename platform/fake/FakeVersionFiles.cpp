@@ -1,5 +1,6 @@
 #include "platform/fake/FakeVersionFiles.h"
 #include "platform/ByteSource.h"
+#include "platform/ElfReader.h"
 #include "platform/PeVersionReader.h"
 
 namespace vok {
@@ -14,6 +15,11 @@ bool FakeVersionFiles::versionInfo(const QString& path, quint32 size, QByteArray
     MemoryByteSource file(files.value(path));
     block = readPeVersionBlock(file).left(size);
     return !block.isEmpty();
+}
+
+std::optional<ElfFacts> FakeVersionFiles::elfFacts(const QString& path) {
+    MemoryByteSource file(files.value(path));
+    return readElfFacts(file);
 }
 
 } // namespace vok

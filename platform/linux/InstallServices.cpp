@@ -1,5 +1,6 @@
 #include "platform/QtDialogService.h"
 #include "platform/Services.h"
+#include "platform/linux/DpkgPackageIndex.h"
 #include "platform/linux/LinuxDirectoryReader.h"
 #include "platform/linux/LinuxDriveTable.h"
 #include "platform/linux/LinuxMemoryInfo.h"
@@ -36,6 +37,8 @@ void installPlatformServices() {
     services().windows = &windows;
     static LinuxSystemFacts system;
     services().system = &system;
+    static DpkgPackageIndex packages;
+    services().packages = &packages;
 }
 
 } // namespace vok

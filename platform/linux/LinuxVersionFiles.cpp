@@ -1,7 +1,9 @@
 #include "platform/linux/LinuxVersionFiles.h"
 #include "platform/FileNames.h"
+#include "platform/ElfReader.h"
 #include "platform/PeVersionReader.h"
 #include "platform/linux/FileByteSource.h"
+#include <cstdlib>
 #include <sys/stat.h>
 
 namespace vok {
@@ -20,6 +22,20 @@ bool LinuxVersionFiles::versionInfo(const QString& path, quint32 size, QByteArra
     FileByteSource file(path);
     block = readPeVersionBlock(file).left(size);
     return !block.isEmpty();
+}
+
+std::optional<ElfFacts> LinuxVersionFiles::elfFacts(const QString& path) {
+    FileByteSource file(path);
+    return readElfFacts(file);
+}
+
+QString LinuxVersionFiles::realPath(const QString& path) {
+    char* resolved = ::realpath(encodeFileName(path).constData(), nullptr);
+    if (!resolved)
+        return path;
+    const QString real = decodeFileName(resolved);
+    std::free(resolved);
+    return real;
 }
 
 } // namespace vok

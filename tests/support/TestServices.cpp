@@ -15,6 +15,7 @@ static Services fakes(TestServices* t) {
     s.windows = &t->windows;
     s.system = &t->system;
     s.versions = &t->versions;
+    s.packages = &t->packages;
     return s;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/fake/FakeDialogService.h"
 #include "platform/fake/FakeDirectoryReader.h"
 #include "platform/fake/FakeDriveTable.h"
+#include "platform/fake/FakePackageIndex.h"
 #include "platform/fake/FakeMemoryInfo.h"
 #include "platform/fake/FakeProcessSnapshots.h"
 #include "platform/fake/FakeResourceInfo.h"
@@ -29,6 +30,7 @@ struct TestServices {
     FakeTopLevelWindows windows;
     FakeSystemFacts system;
     FakeVersionFiles versions;
+    FakePackageIndex packages;
     ScopedServices scope;
 };
 
