@@ -1,7 +1,9 @@
 #include "controls/Panel.h"
 #include "controls/Version.h"
 #include "diskscreens/UnFilever.h"
+#include "platform/fake/FakePackageIndex.h"
 #include "platform/fake/FakeVersionFiles.h"
+#include "support/ElfImageBuilder.h"
 #include "support/PeImageBuilder.h"
 #include <QLabel>
 #include <QPushButton>
@@ -50,7 +52,8 @@ class FileInfoScreenTest : public QObject {
 private slots:
     void layoutBeforeFirstActivation() {
         FakeVersionFiles files;
-        TFileInfo s(files);
+        FakePackageIndex packages;
+        TFileInfo s(files, packages);
         QVERIFY(s.isHidden());
         QCOMPARE(s.windowTitle(), QString("FileInfo"));
         QCOMPARE(s.size(), QSize(566, 307));
@@ -72,8 +75,9 @@ private slots:
 
     void showingAFileFillsTheNineValuesEveryTime() {
         FakeVersionFiles files;
+        FakePackageIndex packages;
         files.files["/lib/sample.dll"] = fullImage();
-        TFileInfo s(files);
+        TFileInfo s(files, packages);
         s.InfoFileName = "/lib/sample.dll";
         s.show();
         QTRY_COMPARE(values(s), kFull);
@@ -87,8 +91,9 @@ private slots:
 
     void aMissingFileLeavesTheReaderUntouched() {
         FakeVersionFiles files;
+        FakePackageIndex packages;
         files.files["/lib/sample.dll"] = fullImage();
-        TFileInfo s(files);
+        TFileInfo s(files, packages);
         s.InfoFileName = "/lib/sample.dll";
         s.FormActivate();
         const int reads = files.sizeQueries;
@@ -101,17 +106,65 @@ private slots:
 
     void aFileWithoutVersionInformationShowsNineEmptyValues() {
         FakeVersionFiles files;
+        FakePackageIndex packages;
         files.files["/lib/sample.dll"] = fullImage();
         files.files["/bin/plain"] = QByteArray("\x7f"
                                                "ELF",
                                                4)
                                         .leftJustified(256, '\0');
-        TFileInfo s(files);
+        TFileInfo s(files, packages);
         s.InfoFileName = "/lib/sample.dll";
         s.FormActivate();
         s.InfoFileName = "/bin/plain";
         s.FormActivate();
         QCOMPARE(values(s), QStringList(9, QString()));
+    }
+
+    // A PE file keeps the version reader's values; the package database is not asked.
+    void anElfFileShowsWhatItAndItsPackageSay() {
+        FakeVersionFiles files;
+        FakePackageIndex packages;
+        files.files["/lib/sample.dll"] = fullImage();
+        ElfImageBuilder lib;
+        lib.soname = "libz.so.1";
+        lib.interpreter = true;
+        files.files["/usr/lib/libz.so.1"] = lib.build();
+        files.links["/usr/lib/libz.so.1"] = "/usr/lib/libz.so.1.2.13";
+        packages.owners["/usr/lib/libz.so.1"] = {"zlib1g", "1:1.2.13.dfsg-1", "Mark <m@example.org>",
+                                                 "compression library - runtime",
+                                                 "Copyright 1995-2013 Jean and Mark"};
+        TFileInfo s(files, packages);
+        s.InfoFileName = "/lib/sample.dll";
+        s.FormActivate();
+        QCOMPARE(values(s), kFull);
+        QCOMPARE(packages.queries, 0);
+
+        s.InfoFileName = "/usr/lib/libz.so.1";
+        s.FormActivate();
+        QCOMPARE(values(s), (QStringList{"Mark <m@example.org>", "compression library - runtime",
+                                         "Linux x86-64", "Dynamic-Link Library", "1.2.13",
+                                         "libz.so.1", "Copyright 1995-2013 Jean and Mark",
+                                         "zlib1g", "1:1.2.13.dfsg-1"}));
+        // A missing file keeps what the last one showed, the ELF file's values included.
+        s.InfoFileName = "/usr/lib/gone.so";
+        s.FormActivate();
+        QCOMPARE(s.ProductName->text(), QString("zlib1g"));
+
+        // No package, no soname, no version in the name: the file's own facts only.
+        ElfImageBuilder tool;
+        tool.type = 2;
+        tool.machine = 183;
+        tool.osAbi = 9;
+        files.files["/opt/tool"] = tool.build();
+        s.InfoFileName = "/opt/tool";
+        s.FormActivate();
+        QCOMPARE(values(s), (QStringList{"", "", "FreeBSD AArch64", "Application", "", "tool", "",
+                                         "", ""}));
+        // An ELF file of a package whose name carries no version: the package's version.
+        packages.owners["/opt/tool"] = {"tool", "2.0-1", "", "", ""};
+        s.FormActivate();
+        QCOMPARE(s.FileVersion->text(), QString("2.0-1"));
+
     }
 };
 

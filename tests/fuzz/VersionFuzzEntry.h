@@ -1,6 +1,7 @@
 #pragma once
 #include "controls/Version.h"
 #include "platform/ByteSource.h"
+#include "platform/ElfReader.h"
 #include "platform/PeVersionReader.h"
 #include "platform/VersionBlock.h"
 #include <cstddef>
@@ -8,8 +9,8 @@
 
 namespace vok::test {
 
-// One input through everything the reader does: the bytes as a PE file, and the bytes as a
-// version block of their own, so that hostile blocks reach the lookups directly.
+// One input through everything the readers do: the bytes as a PE file, as a version block of
+// their own (so that hostile blocks reach the lookups directly) and as an ELF file.
 inline int readVersionInput(const uint8_t* data, size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     MemoryByteSource file(bytes);
@@ -20,6 +21,8 @@ inline int readVersionInput(const uint8_t* data, size_t size) {
         FillVersionInfo(info, b, 0x0000, 0x04B0);
         (void)queryVersionValue(b, u"\\VarFileInfo\\Translation");
     }
+    MemoryByteSource elf(bytes);
+    (void)readElfFacts(elf);
     return 0;
 }
 

@@ -1,4 +1,6 @@
-// Writes the made-up seeds of the version fuzz corpus: well-formed images and malformed ones.
+// Writes the made-up seeds of the version fuzz corpus: well-formed PE and ELF images and
+// malformed ones.
+#include "support/ElfImageBuilder.h"
 #include "support/PeImageBuilder.h"
 #include <QDir>
 #include <QFile>
@@ -88,5 +90,31 @@ int main(int argc, char* argv[]) {
     });
     patched("bad-zero-length-child.exe", [&](QByteArray& b) { put16(b, block + 40 + 52, 0); });
     patched("bad-data-size.exe", [&](QByteArray& b) { put32(b, pe.dataEntryAt(0) + 4, ~0u); });
+
+    for (bool is64 : {false, true})
+        for (bool big : {false, true}) {
+            ElfImageBuilder elf;
+            elf.is64 = is64;
+            elf.bigEndian = big;
+            elf.interpreter = !is64;
+            elf.pieFlag = !is64 && big;
+            elf.soname = "libseed.so.1";
+            elf.needed = {"libc.so.6"};
+            elf.buildId = QByteArray(20, '\x5a');
+            elf.noteAlign = big ? 8 : 4;
+            const QByteArray image = elf.build();
+            const QByteArray name = QByteArray("made-elf") + (is64 ? "64" : "32") +
+                                    (big ? "-msb" : "-lsb");
+            write((name + ".so").constData(), image);
+            if (is64 && !big) {
+                QByteArray b = image;
+                elf.put(b, elf.dynamicOffset + 8, ~0ull, 8); // a needed name far outside
+                elf.put(b, elf.noteOffset + 4, 0xFFFFFFF0u, 4);
+                write("bad-elf-offsets.so", b);
+                b = image;
+                elf.put(b, 56, 0xFFFF, 2); // more program headers than the file holds
+                write("bad-elf-segment-count.so", b);
+            }
+        }
     return 0;
 }
