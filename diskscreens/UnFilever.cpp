@@ -85,6 +85,10 @@ void TFileInfo::FormActivate() {
     Copyright->setText(v.LegalCopyright);
     ProductName->setText(v.ProductName);
     ProductVersion->setText(v.ProductVersion);
+    // A maintainer's address or a copyright line can be wider than the panel.
+    for (QLabel* value : {Company, Description, OS, Filetype, FileVersion, InternalName, Copyright,
+                          ProductName, ProductVersion})
+        value->setToolTip(value->text());
 }
 
 void TFileInfo::Button1Click() {

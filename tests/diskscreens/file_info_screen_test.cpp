@@ -145,6 +145,7 @@ private slots:
                                          "Linux x86-64", "Dynamic-Link Library", "1.2.13",
                                          "libz.so.1", "Copyright 1995-2013 Jean and Mark",
                                          "zlib1g", "1:1.2.13.dfsg-1"}));
+        QCOMPARE(s.Copyright->toolTip(), QString("Copyright 1995-2013 Jean and Mark"));
         // A missing file keeps what the last one showed, the ELF file's values included.
         s.InfoFileName = "/usr/lib/gone.so";
         s.FormActivate();
