@@ -11,8 +11,8 @@ int main(int argc, char* argv[]) {
     // Created hidden after the main window and kept for the run; the process tree opens it.
     std::unique_ptr<vok::TFileInfo> FileInfo;
     return vok::runVok(app, [&](vok::TfmVok& fm) {
-        FileInfo = std::make_unique<vok::TFileInfo>(*vok::services().versions,
-                                                    *vok::services().packages);
+        FileInfo =
+            std::make_unique<vok::TFileInfo>(*vok::services().versions, *vok::services().packages);
         fm.setFileInfoOpener([&FileInfo](const QString& path) {
             FileInfo->InfoFileName = path;
             FileInfo->exec();

@@ -21,12 +21,15 @@ QByteArray oneLine(QString text) {
 
 int fileInfoScreen(const QStringList& files, const QString& shot) {
     TFileInfo screen(*services().versions, *services().packages);
-    const std::pair<QLabel*, QLabel*> rows[] = {
-        {screen.Label1, screen.Company},     {screen.Label2, screen.Description},
-        {screen.Label3, screen.OS},          {screen.Label4, screen.Filetype},
-        {screen.Label5, screen.FileVersion}, {screen.Label6, screen.InternalName},
-        {screen.Label7, screen.Copyright},   {screen.Label8, screen.ProductName},
-        {screen.Label9, screen.ProductVersion}};
+    const std::pair<QLabel*, QLabel*> rows[] = {{screen.Label1, screen.Company},
+                                                {screen.Label2, screen.Description},
+                                                {screen.Label3, screen.OS},
+                                                {screen.Label4, screen.Filetype},
+                                                {screen.Label5, screen.FileVersion},
+                                                {screen.Label6, screen.InternalName},
+                                                {screen.Label7, screen.Copyright},
+                                                {screen.Label8, screen.ProductName},
+                                                {screen.Label9, screen.ProductVersion}};
     for (const QString& file : files) {
         screen.InfoFileName = file;
         QElapsedTimer clock;

@@ -105,7 +105,7 @@ QString versionInSoName(const QString& fileName) {
         if (!c.isDigit() && c != '.')
             return {};
     return version.isEmpty() || version.startsWith('.') || version.endsWith('.') ? QString()
-                                                                                : version;
+                                                                                 : version;
 }
 
 TVersionInfo describeElfFile(const ElfFacts& elf, const std::optional<PackageFacts>& package,

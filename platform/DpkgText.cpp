@@ -34,12 +34,10 @@ QByteArray DpkgPackage::listName() const {
 std::vector<DpkgPackage> parseDpkgStatus(QByteArrayView text) {
     std::vector<DpkgPackage> out;
     DpkgPackage current;
-    QByteArray* lastField = nullptr;
     const auto finish = [&] {
         if (!current.name.isEmpty())
             out.push_back(std::move(current));
         current = {};
-        lastField = nullptr;
     };
     forEachLine(text, [&](QByteArrayView line) {
         if (line.endsWith('\r'))
@@ -55,18 +53,14 @@ std::vector<DpkgPackage> parseDpkgStatus(QByteArrayView text) {
         if (colon <= 0)
             return true;
         const QByteArrayView field = line.first(colon);
-        const QByteArray value = line.sliced(colon + 1).trimmed().toByteArray();
         const std::pair<const char*, QByteArray DpkgPackage::*> fields[] = {
-            {"Package", &DpkgPackage::name},          {"Architecture", &DpkgPackage::architecture},
-            {"Multi-Arch", &DpkgPackage::multiArch},  {"Status", &DpkgPackage::status},
-            {"Version", &DpkgPackage::version},       {"Maintainer", &DpkgPackage::maintainer},
+            {"Package", &DpkgPackage::name},           {"Architecture", &DpkgPackage::architecture},
+            {"Multi-Arch", &DpkgPackage::multiArch},   {"Status", &DpkgPackage::status},
+            {"Version", &DpkgPackage::version},        {"Maintainer", &DpkgPackage::maintainer},
             {"Description", &DpkgPackage::description}};
-        lastField = nullptr;
         for (const auto& [name, member] : fields)
             if (field.compare(QByteArrayView(name), Qt::CaseInsensitive) == 0)
-                lastField = &(current.*member);
-        if (lastField)
-            *lastField = value;
+                current.*member = line.sliced(colon + 1).trimmed().toByteArray();
         return true;
     });
     finish();
@@ -92,7 +86,8 @@ QByteArray firstCopyrightLine(QByteArrayView text) {
                 fieldWithoutValue = true;
                 return true;
             }
-            found = statesCopyright(value) ? value.toByteArray() : "Copyright " + value.toByteArray();
+            found =
+                statesCopyright(value) ? value.toByteArray() : "Copyright " + value.toByteArray();
             return false;
         }
         found = line.toByteArray();

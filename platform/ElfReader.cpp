@@ -127,8 +127,9 @@ std::optional<quint64> ElfImage::fileOffsetOf(quint64 vaddr) const {
 
 void ElfImage::readDynamic(const Segment& dynamic, ElfFacts& facts) {
     const quint64 entrySize = is64_ ? 16 : 8;
-    const quint64 available =
-        dynamic.offset > file_.size() ? 0 : std::min(dynamic.fileSize, file_.size() - dynamic.offset);
+    const quint64 available = dynamic.offset > file_.size()
+                                  ? 0
+                                  : std::min(dynamic.fileSize, file_.size() - dynamic.offset);
     QByteArray table;
     if (!readTable(dynamic.offset, std::min(available, kMaxTable) / entrySize, entrySize, table))
         return;

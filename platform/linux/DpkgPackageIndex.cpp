@@ -56,7 +56,8 @@ void DpkgPackageIndex::addList(int package) {
             end = list.size();
         const QByteArrayView line = QByteArrayView(list).sliced(at, end - at);
         if (line.size() >= 2 && line.front() == '/')
-            paths_.push_back({nameHash(line), listIndex, quint32(at), quint32(line.size()), package});
+            paths_.push_back(
+                {nameHash(line), listIndex, quint32(at), quint32(line.size()), package});
         at = end + 1;
     }
 }
@@ -96,16 +97,16 @@ void DpkgPackageIndex::build() {
         addList(*it);
     }
     ::closedir(dir);
-    std::sort(paths_.begin(), paths_.end(), [](const ListedPath& a, const ListedPath& b) {
-        return a.nameHash < b.nameHash;
-    });
+    std::sort(paths_.begin(), paths_.end(),
+              [](const ListedPath& a, const ListedPath& b) { return a.nameHash < b.nameHash; });
 }
 
 // A path listed as it is asked wins over one that only its links lead to.
 std::optional<int> DpkgPackageIndex::find(const QByteArray& path) {
     const size_t hash = nameHash(path);
-    const auto first = std::lower_bound(paths_.begin(), paths_.end(), hash,
-                                        [](const ListedPath& p, size_t h) { return p.nameHash < h; });
+    const auto first =
+        std::lower_bound(paths_.begin(), paths_.end(), hash,
+                         [](const ListedPath& p, size_t h) { return p.nameHash < h; });
     const auto sameName = [&](auto it) { return it != paths_.end() && it->nameHash == hash; };
     for (auto it = first; sameName(it); ++it)
         if (pathOf(*it) == path)
@@ -125,9 +126,9 @@ const PackageFacts& DpkgPackageIndex::factsOf(int index) {
     Package& package = packages_[size_t(index)];
     if (!package.copyrightRead) {
         package.copyrightRead = true;
-        package.facts.copyright = QString::fromUtf8(firstCopyrightLine(readHead(
-            root_ + "/usr/share/doc/" + encodeFileName(package.facts.name) + "/copyright",
-            kCopyrightHead)));
+        package.facts.copyright = QString::fromUtf8(firstCopyrightLine(
+            readHead(root_ + "/usr/share/doc/" + encodeFileName(package.facts.name) + "/copyright",
+                     kCopyrightHead)));
     }
     return package.facts;
 }

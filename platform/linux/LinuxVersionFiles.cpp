@@ -1,6 +1,6 @@
 #include "platform/linux/LinuxVersionFiles.h"
-#include "platform/FileNames.h"
 #include "platform/ElfReader.h"
+#include "platform/FileNames.h"
 #include "platform/PeVersionReader.h"
 #include "platform/linux/FileByteSource.h"
 #include <cstdlib>

@@ -130,9 +130,9 @@ private slots:
         lib.interpreter = true;
         files.files["/usr/lib/libz.so.1"] = lib.build();
         files.links["/usr/lib/libz.so.1"] = "/usr/lib/libz.so.1.2.13";
-        packages.owners["/usr/lib/libz.so.1"] = {"zlib1g", "1:1.2.13.dfsg-1", "Mark <m@example.org>",
-                                                 "compression library - runtime",
-                                                 "Copyright 1995-2013 Jean and Mark"};
+        packages.owners["/usr/lib/libz.so.1"] = {
+            "zlib1g", "1:1.2.13.dfsg-1", "Mark <m@example.org>", "compression library - runtime",
+            "Copyright 1995-2013 Jean and Mark"};
         TFileInfo s(files, packages);
         s.InfoFileName = "/lib/sample.dll";
         s.FormActivate();
@@ -141,10 +141,10 @@ private slots:
 
         s.InfoFileName = "/usr/lib/libz.so.1";
         s.FormActivate();
-        QCOMPARE(values(s), (QStringList{"Mark <m@example.org>", "compression library - runtime",
-                                         "Linux x86-64", "Dynamic-Link Library", "1.2.13",
-                                         "libz.so.1", "Copyright 1995-2013 Jean and Mark",
-                                         "zlib1g", "1:1.2.13.dfsg-1"}));
+        QCOMPARE(values(s),
+                 (QStringList{"Mark <m@example.org>", "compression library - runtime",
+                              "Linux x86-64", "Dynamic-Link Library", "1.2.13", "libz.so.1",
+                              "Copyright 1995-2013 Jean and Mark", "zlib1g", "1:1.2.13.dfsg-1"}));
         QCOMPARE(s.Copyright->toolTip(), QString("Copyright 1995-2013 Jean and Mark"));
         // A missing file keeps what the last one showed, the ELF file's values included.
         s.InfoFileName = "/usr/lib/gone.so";
@@ -159,13 +159,12 @@ private slots:
         files.files["/opt/tool"] = tool.build();
         s.InfoFileName = "/opt/tool";
         s.FormActivate();
-        QCOMPARE(values(s), (QStringList{"", "", "FreeBSD AArch64", "Application", "", "tool", "",
-                                         "", ""}));
+        QCOMPARE(values(s),
+                 (QStringList{"", "", "FreeBSD AArch64", "Application", "", "tool", "", "", ""}));
         // An ELF file of a package whose name carries no version: the package's version.
         packages.owners["/opt/tool"] = {"tool", "2.0-1", "", "", ""};
         s.FormActivate();
         QCOMPARE(s.FileVersion->text(), QString("2.0-1"));
-
     }
 };
 

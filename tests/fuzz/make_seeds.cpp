@@ -103,8 +103,8 @@ int main(int argc, char* argv[]) {
             elf.buildId = QByteArray(20, '\x5a');
             elf.noteAlign = big ? 8 : 4;
             const QByteArray image = elf.build();
-            const QByteArray name = QByteArray("made-elf") + (is64 ? "64" : "32") +
-                                    (big ? "-msb" : "-lsb");
+            const QByteArray name =
+                QByteArray("made-elf") + (is64 ? "64" : "32") + (big ? "-msb" : "-lsb");
             write((name + ".so").constData(), image);
             if (is64 && !big) {
                 QByteArray b = image;

@@ -77,9 +77,8 @@ private slots:
                 QSKIP(qPrintable(QString("%1 is not installed").arg(tool)));
         if (!QFileInfo::exists("/var/lib/dpkg/status"))
             QSKIP("no dpkg database");
-        const QStringList files =
-            elfFilesIn("/usr/bin", {"*"}, 20) +
-            elfFilesIn("/usr/lib/x86_64-linux-gnu", {"*.so.*"}, 20);
+        const QStringList files = elfFilesIn("/usr/bin", {"*"}, 20) +
+                                  elfFilesIn("/usr/lib/x86_64-linux-gnu", {"*.so.*"}, 20);
         if (files.size() < 30)
             QSKIP("fewer than 30 ELF files in /usr/bin and /usr/lib/x86_64-linux-gnu");
         DpkgPackageIndex index;
@@ -89,8 +88,8 @@ private slots:
         packages.removeAll(QString());
         packages.removeDuplicates();
         for (const QString& line :
-             run("dpkg-query", QStringList{"-W", "-f=${Package}:${Architecture}\t${Version}\n"} +
-                                   packages)
+             run("dpkg-query",
+                 QStringList{"-W", "-f=${Package}:${Architecture}\t${Version}\n"} + packages)
                  .split('\n')) {
             // Packages of no particular architecture are named without one by dpkg -S.
             const QString name = line.section('\t', 0, 0), version = line.section('\t', 1);

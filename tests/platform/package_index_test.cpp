@@ -53,7 +53,8 @@ private slots:
         QCOMPARE(p[1].maintainer, QByteArray("Tool Team <tool@example.org>"));
         QCOMPARE(p[2].status, QByteArray("purge ok not-installed"));
         // Without a final newline, with CRLF endings.
-        const std::vector<DpkgPackage> q = parseDpkgStatus("Package: a\r\nVersion: 1\r\n\r\nPackage: b");
+        const std::vector<DpkgPackage> q =
+            parseDpkgStatus("Package: a\r\nVersion: 1\r\n\r\nPackage: b");
         QCOMPARE(q.size(), size_t(2));
         QCOMPARE(q[0].version, QByteArray("1"));
         QCOMPARE(q[1].name, QByteArray("b"));
@@ -74,7 +75,8 @@ private slots:
         QCOMPARE(firstCopyrightLine("Files: *\nCopyright:\n 2016-2022 The Company Ltd.\n"
                                     " 2001 Others\n"),
                  QByteArray("Copyright 2016-2022 The Company Ltd."));
-        QCOMPARE(firstCopyrightLine("Copyright: Copyright 2000 A\n"), QByteArray("Copyright 2000 A"));
+        QCOMPARE(firstCopyrightLine("Copyright: Copyright 2000 A\n"),
+                 QByteArray("Copyright 2000 A"));
         QCOMPARE(firstCopyrightLine("no such line\n"), QByteArray());
         QCOMPARE(firstCopyrightLine(""), QByteArray());
     }

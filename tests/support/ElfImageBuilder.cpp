@@ -50,8 +50,9 @@ QByteArray ElfImageBuilder::build() {
     const quint64 total = noteOffset + noteSize;
 
     QByteArray image(qsizetype(total), '\0');
-    image.replace(0, 4, QByteArray("\x7f"
-                                   "ELF"));
+    image.replace(0, 4,
+                  QByteArray("\x7f"
+                             "ELF"));
     image[4] = char(is64 ? 2 : 1);
     image[5] = char(bigEndian ? 2 : 1);
     image[6] = 1;
