@@ -1,10 +1,11 @@
 # make run  : set up, build and start Vok
 # make test : set up, build and run every test headless
+# make package : set up, build and make the Debian package build-package/vok_*.deb
 BUILD    ?= build
 SANITIZE ?= 0
 JOBS     ?= $(shell nproc)
 
-.PHONY: run test setup build bench clean
+.PHONY: run test setup build bench clean package
 
 setup:
 	@scripts/setup.sh
@@ -23,8 +24,19 @@ run:
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Debian's build flags with all hardening; only the program is built, not the tests.
+package: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
+package:
+	@scripts/setup.sh --package
+	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=None -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+	  $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache) \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+	@cmake --build build-package -j $(JOBS) --target vok vok_desktop_files
+	@cd build-package && rm -f vok_*.deb && cpack -G DEB
+
 bench: build
 	@$(BUILD)/bench/vok-bench
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-package

@@ -1,12 +1,18 @@
 // The program entry: the main window, then the hidden file information window.
+#include "app/CommandLine.h"
+#include "app/DesktopIdentity.h"
 #include "diskscreens/UnFilever.h"
 #include "main/Unit1.h"
 #include "platform/Services.h"
 #include <QApplication>
 #include <memory>
+#include <optional>
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = vok::answerCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
+    vok::installDesktopIdentity();
     vok::installPlatformServices();
     // Created hidden after the main window and kept for the run; the process tree opens it.
     std::unique_ptr<vok::TFileInfo> FileInfo;

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Vok needs to build, test and run. As root it installs what is
-# missing; otherwise it prints the one command that would.
+# missing; otherwise it prints the one command that would. With --package, also what building and
+# checking the Debian package needs.
 set -euo pipefail
 packages=(make cmake g++ qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
-          fonts-liberation xvfb xauth x11-utils imagemagick libxcb1-dev pkg-config openbox wmctrl)
+          fonts-liberation xvfb xauth x11-utils imagemagick libxcb1-dev pkg-config openbox wmctrl
+          desktop-file-utils appstream)
+[ "${1:-}" = "--package" ] && packages+=(dpkg-dev file lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
