@@ -1,8 +1,10 @@
 // The program entry: the main window, then the hidden file information window.
 #include "app/CommandLine.h"
 #include "app/DesktopIdentity.h"
+#include "controls/OnlyOne.h"
 #include "diskscreens/UnFilever.h"
 #include "main/Unit1.h"
+#include "platform/RunningCopy.h"
 #include "platform/Services.h"
 #include <QApplication>
 #include <memory>
@@ -14,6 +16,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     vok::installDesktopIdentity();
     vok::installPlatformServices();
+    const auto copy = vok::thisPlatformsRunningCopy();
+    const vok::TOnlyOne OnlyOne1(*copy, vok::kApplicationTitle);
+    if (OnlyOne1.anotherCopyRuns())
+        return 0;
     // Created hidden after the main window and kept for the run; the process tree opens it.
     std::unique_ptr<vok::TFileInfo> FileInfo;
     return vok::runVok(app, [&](vok::TfmVok& fm) {

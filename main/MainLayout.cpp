@@ -1,3 +1,4 @@
+#include "controls/Dice.h"
 #include "controls/DriveComboBox.h"
 #include "controls/Fonts.h"
 #include "controls/PieGraf.h"
@@ -86,17 +87,19 @@ void TfmVok::buildControls() {
     Panel2->setGeometry(216, 32, 81, 25);
     Panel2->hide(); // shown by the dice game
 
-    // The dice arrive with the game; until then they stay hidden.
-    Dice1 = new QWidget(client);
+    Dice1 = new TDice(client);
     Dice1->setObjectName("Dice1");
     Dice1->setGeometry(224, 72, 30, 30);
+    Dice1->setValue(6);
     Dice1->setToolTip("Click to Roll ");
     Dice1->hide();
-    Dice2 = new QWidget(client);
+    Dice2 = new TDice(client);
     Dice2->setObjectName("Dice2");
     Dice2->setGeometry(256, 72, 30, 30);
     Dice2->setToolTip("Click to Roll");
     Dice2->hide();
+    for (TDice* die : {Dice1, Dice2})
+        connect(die, &TDice::clicked, this, guardedSlot(this, &TfmVok::Dice1Click));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(6000);

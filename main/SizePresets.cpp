@@ -24,7 +24,7 @@ void TfmVok::applyPreset(const SizePreset& p) {
     Panel1->setGeometry(8, PieGraf1->height() + 4, p.panelWidth, p.panelHeight);
     DriveComboBox1->setGeometry(PieGraf1->x() + PieGraf1->width() + 4, 0,
                                 width() - PieGraf1->x() - PieGraf1->width() - 12, kPickerHeight);
-    // The dice are placed here once the game exists.
+    PlaceDice(p.dieSize);
     scaleForm(screen_);
     keepOnScreen();
     Redraw3DPies();

@@ -38,16 +38,16 @@ void TfmVok::loadSettings() {
     display_.AllSlice = s.allSlice;
     display_.DirFont = s.dir;
     display_.FilesFont = s.files;
-    bank_ = s.total;
-    bet_ = s.bet;
+    game_.bank = s.total;
+    game_.bet = s.bet;
 }
 
 void TfmVok::FormClose() {
     if (SettingsCleared)
         return;
     SaveInput in;
-    in.bank = bank_;
-    in.bet = bet_;
+    in.bank = game_.bank;
+    in.bet = game_.bet;
     in.pie1Main = PieGraf1->mainColor();
     in.pie1Slice = PieGraf1->sliceColor();
     in.pie2Main = PieGraf2->mainColor();

@@ -88,6 +88,7 @@ void TfmVok::FormActivate() {
     memoryStatus = services().memory->status();
     Megabytes1Click();
     Total1Click();
+    resetDiceGame();
     Redraw3DPies();
 }
 
@@ -124,7 +125,7 @@ void TfmVok::closeEvent(QCloseEvent* e) {
 
 int runVok(QApplication& app, const std::function<void(TfmVok&)>& afterMainWindow) {
     installFontSubstitutions();
-    setApplicationTitle("Vok 97 for Windows 95");
+    setApplicationTitle(kApplicationTitle);
     setApplicationHelpFile("qrc:/help/main.html");
     TfmVok fm;
     if (afterMainWindow)

@@ -3,6 +3,7 @@
 #include "controls/DriveInfo.h"
 #include "controls/ScreenContext.h"
 #include "controls/ScreenScale.h"
+#include "main/CrapsGame.h"
 #include "platform/MemoryStatus.h"
 #include "platform/ResourceInfo.h"
 #include <QMainWindow>
@@ -30,6 +31,13 @@ class TfmMem;
 class TPanel;
 class TPieGraf;
 class TDriveComboBox;
+class TDice;
+
+// The application title, which also names the running copy for the single-instance guard.
+inline constexpr char kApplicationTitle[] = "Vok 97 for Windows 95";
+
+// The seed of the game's dice from the clock, at the moment of the call.
+quint32 clockSeedNow();
 
 // The main monitor window: two pie gauges, the drive picker and the read-out, and the menus
 // that open everything else. It owns the program-wide state and hands each screen it creates
@@ -47,12 +55,12 @@ public:
     TDriveComboBox* DriveComboBox1; // the picked drive every disk screen starts from
     TPanel* Panel1;                 // one-line read-out of the last measure shown
     TPanel* Panel2;                 // dice game status
-    QWidget* Dice1;                 // dice of the craps game, hidden until it arrives
-    QWidget* Dice2;
+    TDice* Dice1;                   // the craps game's dice; a click on either rolls both
+    TDice* Dice2;
     QTimer* Timer1; // every 6 s: free memory in the application title
 
-    // Menu items (MainMenu.cpp). Memory menu: WhatsRunning1 and MemoryMap1 are to open the
-    // running windows and process tree screens (PendingCommands.cpp); Total1, Virtual1, Real1,
+    // Menu items (MainMenu.cpp). Memory menu: WhatsRunning1 and MemoryMap1 open the running
+    // windows and process tree screens; Total1, Virtual1, Real1,
     // PageFile1 are the four memory measures; GDI2, System1, User1 the resource measures (GDI2 runs
     // GDI1Click); Free1, UsedSpace1, TextFont2, SetDefault1 the memory pie's colours and font.
     QAction *WhatsRunning1, *MemoryMap1, *Total1, *Virtual1, *Real1, *PageFile1, *GDI2, *System1,
@@ -105,7 +113,11 @@ public:
     void N3D1Click();           // Pie3DMode.cpp
     void Help1Click();          // MainMenu.cpp
     void ResetSettings1Click(); // StoredSettings.cpp
-    void Craps1Click();         // PendingCommands.cpp
+
+    // The craps game (DiceGame.cpp).
+    void Craps1Click();
+    void Dice1Click();
+    void PlaceDice(int dieSize);
 
     // Opening the secondary screens (ScreenOpening.cpp, RunningWindowsOpening.cpp).
     void AllDisks1Click();
@@ -136,6 +148,10 @@ public:
         fileInfoOpener_ = std::move(open);
     }
     TfmMem* memScreen() const { return memScreen_.get(); }
+    const CrapsGame& game() const { return game_; }
+    bool gameShown() const { return gameShown_; }
+    // Where each activation takes the dice's seed from; the clock unless a test says otherwise.
+    void setDiceSeedSource(std::function<quint32()> seed) { diceSeed_ = std::move(seed); }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -185,9 +201,10 @@ private:
     std::unique_ptr<TFmMemTree> memTreeScreen_;
     std::function<void(const QString& path)> fileInfoOpener_;
     std::unique_ptr<TfmMem> memScreen_;
-    // The dice game's money, as loaded; the game itself arrives later.
-    qint32 bank_ = -1;
-    qint32 bet_ = -1;
+    void resetDiceGame();
+    CrapsGame game_;
+    bool gameShown_ = false;
+    std::function<quint32()> diceSeed_ = clockSeedNow;
 };
 
 // A font scaled by num : den, kept legible.

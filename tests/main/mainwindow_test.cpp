@@ -1,4 +1,5 @@
 #include "controls/Application.h"
+#include "controls/Dice.h"
 #include "controls/DriveComboBox.h"
 #include "controls/PieGraf.h"
 #include "diskscreens/Unit2.h"

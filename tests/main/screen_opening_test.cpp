@@ -1,3 +1,4 @@
+#include "controls/Dice.h"
 #include "controls/HelpViewer.h"
 #include "controls/Panel.h"
 #include "diskscreens/Unit2.h"
@@ -89,8 +90,8 @@ private slots:
         TfmVok fm(QSize(640, 480));
         fm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fm));
+        QVERIFY(helpPage("main.html").contains("<h1>"));
         const QStringList notYet = helpNotYet();
-        QVERIFY(!notYet.isEmpty());
         QStringList doingNothing;
         for (QAction* command : {fm.WhatsRunning1, fm.MemoryMap1, fm.AllDisks1, fm.DirectorySearch1,
                                  fm.DirectoryTree1, fm.FileSearch1, fm.Craps1}) {

@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+
+namespace vok {
+
+class RunningCopy;
+
+// Keeps a second copy of the program from running: made before any window, it finds out
+// whether another copy runs, which is then brought forward while this one should end at once.
+// In the copy that runs, a later start brings the window the user works in forward.
+class TOnlyOne {
+public:
+    TOnlyOne(RunningCopy& copy, const QString& applicationTitle);
+
+    bool anotherCopyRuns() const { return anotherCopyRuns_; }
+
+    // "OnlyOne" and the first 20 characters of the title.
+    static QString markerName(const QString& applicationTitle);
+
+private:
+    bool anotherCopyRuns_ = false;
+};
+
+// Restores the window the user works in when minimised, raises and activates it: the modal
+// screen when one is open, otherwise the main window.
+void bringApplicationForward();
+
+} // namespace vok

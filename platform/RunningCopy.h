@@ -1,0 +1,34 @@
+#pragma once
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace vok {
+
+// Which copy of the program runs for this user: the first to claim a name holds it while it
+// runs, and a later copy that claims the same name asks the holder to come forward instead.
+class RunningCopy {
+public:
+    virtual ~RunningCopy() = default;
+
+    // True when this copy now holds the name. False when a live copy holds it: that copy has
+    // been asked to come forward. A name left behind by a copy that died is taken over.
+    virtual bool claim(const QString& name) = 0;
+
+    // Run in the holder each time another copy asks it to come forward.
+    void setComeForward(std::function<void()> handler) { comeForward_ = std::move(handler); }
+
+protected:
+    void askedToComeForward() const {
+        if (comeForward_)
+            comeForward_();
+    }
+
+private:
+    std::function<void()> comeForward_;
+};
+
+// This platform's way, for the user running the program.
+std::unique_ptr<RunningCopy> thisPlatformsRunningCopy();
+
+} // namespace vok

@@ -1,0 +1,241 @@
+#include "controls/Dice.h"
+#include "controls/DriveComboBox.h"
+#include "controls/Panel.h"
+#include "main/Unit1.h"
+#include "support/TestServices.h"
+#include <QAction>
+#include <QtTest>
+#include <utility>
+#include <vector>
+
+using namespace vok;
+
+namespace {
+
+using Throw = std::pair<int, int>;
+
+// The game's generator written out from its definition: seed := seed × 134775813 + 1 modulo
+// 2^32, and a die is 1 + the high 32 bits of seed × 6.
+int nextDie(quint64& seed) {
+    seed = (seed * 134775813ull + 1ull) % 4294967296ull;
+    return 1 + int((seed * 6ull) / 4294967296ull);
+}
+
+// The first seed whose dice come up as given, throw after throw.
+quint32 seedFor(const std::vector<Throw>& throws) {
+    for (quint64 start = 0;; ++start) {
+        quint64 seed = start;
+        bool match = true;
+        for (const Throw& t : throws) {
+            const int d1 = nextDie(seed);
+            const int d2 = nextDie(seed);
+            if (d1 != t.first || d2 != t.second) {
+                match = false;
+                break;
+            }
+        }
+        if (match)
+            return quint32(start);
+    }
+}
+
+// A main window whose game starts with the bank given and its dice thrown as scripted.
+struct Table {
+    explicit Table(const std::vector<Throw>& throws, const QString& bank = "1000") {
+        if (!bank.isEmpty())
+            t.settings.write("Bet", "Total", bank);
+        fm = std::make_unique<TfmVok>(QSize(640, 480));
+        const quint32 seed = seedFor(throws);
+        fm->setDiceSeedSource([seed] { return seed; });
+        fm->FormActivate();
+        fm->Craps1Click();
+    }
+    // Rolls as a click on the die does, and gives the message panel.
+    QString roll(int die = 1) {
+        emit(die == 1 ? fm->Dice1 : fm->Dice2)->clicked();
+        return fm->Panel1->text();
+    }
+    QString status() const { return fm->Panel2->text(); }
+    qint32 bank() const { return fm->game().bank; }
+
+    TestServices t;
+    std::unique_ptr<TfmVok> fm;
+};
+
+} // namespace
+
+class DiceGameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void generatorFollowsItsFormula() {
+        DiceRandom r;
+        r.seed(0);
+        QCOMPARE(r.below(6), 0u); // seed 1: 6 >> 32
+        QCOMPARE(r.currentSeed(), 1u);
+        for (quint32 start : {0u, 1u, 49507250u, 4294967295u}) {
+            r.seed(start);
+            quint64 mine = start;
+            for (int i = 0; i < 20; ++i)
+                QCOMPARE(r.die(), nextDie(mine));
+            QCOMPARE(quint64(r.currentSeed()), mine);
+        }
+        r.seed(123456789u);
+        quint64 mine = 123456789u;
+        for (int i = 0; i < 5; ++i) {
+            mine = (mine * 134775813ull + 1ull) % 4294967296ull;
+            QCOMPARE(quint64(r.below(1000000)), (mine * 1000000ull) >> 32);
+        }
+        QCOMPARE(clockSeed(QTime(13, 45, 7, 250)), 49507250u);
+        QCOMPARE(clockSeed(QTime(23, 59, 59, 999)), 86399999u);
+    }
+
+    void showingAndHidingTheGame() {
+        Table g({{3, 4}}, "");
+        QCOMPARE(g.bank(), 500); // nothing stored: an empty bank gets 500
+        QCOMPARE(g.fm->game().bet, 100);
+        QVERIFY(g.fm->Craps1->isChecked() && g.fm->gameShown());
+        QVERIFY(!g.fm->Dice1->isHidden() && !g.fm->Dice2->isHidden() && !g.fm->Panel2->isHidden());
+        QCOMPARE(g.status(), QString(" Total 500"));
+        QCOMPARE(g.fm->Dice1->value(), 6);
+        g.fm->Craps1Click();
+        QVERIFY(!g.fm->Craps1->isChecked() && !g.fm->gameShown());
+        QVERIFY(g.fm->Dice1->isHidden() && g.fm->Dice2->isHidden() && g.fm->Panel2->isHidden());
+    }
+
+    void comeOutRolls() {
+        {
+            Table g({{1, 1}});
+            QCOMPARE(g.roll(), QString("Hard 2"));
+            QCOMPARE(g.bank(), 900);
+            QCOMPARE(g.status(), QString("Total 900"));
+            QCOMPARE(g.fm->game().rollNumber, 0);
+            QCOMPARE(g.fm->Dice1->value(), 1);
+            QCOMPARE(g.fm->Dice2->value(), 1);
+        }
+        {
+            Table g({{2, 2}});
+            QCOMPARE(g.roll(2), QString("Little Joe Hard 4"));
+            QCOMPARE(g.fm->game().point, 4);
+            QCOMPARE(g.bank(), 1000);
+        }
+        {
+            Table g({{5, 6}});
+            QCOMPARE(g.roll(), QString("Yo 11!"));
+            QCOMPARE(g.bank(), 1100);
+            QCOMPARE(g.status(), QString("Total 1100"));
+        }
+        {
+            Table g({{3, 3}});
+            QCOMPARE(g.roll(), QString("Hard 6"));
+            QCOMPARE(g.fm->game().point, 6);
+        }
+        {
+            Table g({{4, 3}, {6, 6}, {5, 3}});
+            QCOMPARE(g.roll(), QString("You Win Point is 7"));
+            QCOMPARE(g.roll(), QString("Hard 12"));
+            QCOMPARE(g.roll(), QString("Roll Again Point is 8"));
+            QCOMPARE(g.bank(), 1000);
+        }
+    }
+
+    void pointRolls() {
+        {
+            Table g({{2, 4}, {3, 4}, {1, 5}});
+            QCOMPARE(g.roll(), QString("Roll Again Point is 6"));
+            QCOMPARE(g.roll(), QString("You Lose"));
+            QCOMPARE(g.bank(), 900);
+            QCOMPARE(g.fm->game().rollNumber, 0);
+            // The next turn's come-out starts a new point.
+            QCOMPARE(g.roll(), QString("Roll Again Point is 6"));
+            QCOMPARE(g.fm->game().rollNumber, 1);
+        }
+        {
+            Table g({{4, 5}, {2, 3}, {1, 1}, {6, 3}});
+            g.roll();
+            QCOMPARE(g.roll(), QString("Roll Number 2 Point is 9"));
+            QCOMPARE(g.status(), QString("Total 1000"));
+            // A 2 means nothing once the point is set.
+            QCOMPARE(g.roll(), QString("Roll Number 3 Point is 9"));
+            QCOMPARE(g.roll(), QString("You Win"));
+            QCOMPARE(g.status(), QString("Total 1100"));
+            QCOMPARE(g.fm->game().rollNumber, 0);
+        }
+    }
+
+    // Hiding the game keeps the turn; activation drops it and keeps the money.
+    void activationDropsTheTurn() {
+        Table g({{4, 4}, {4, 4}});
+        g.roll();
+        g.fm->Craps1Click();
+        g.fm->Craps1Click();
+        QCOMPARE(g.fm->game().rollNumber, 1);
+        g.fm->FormActivate();
+        QCOMPARE(g.fm->game().rollNumber, 0);
+        QVERIFY(!g.fm->Craps1->isChecked() && g.fm->Dice1->isHidden());
+        g.fm->Craps1Click();
+        QCOMPARE(g.roll(), QString("Hard 8")); // a come-out again: the same seed, the same dice
+    }
+
+    void goingBroke() {
+        {
+            Table g({{1, 2}}, "50");
+            QCOMPARE(g.roll(), QString("You Lose Point is 3"));
+            QCOMPARE(g.status(), QString("Total -50"));
+            QCOMPARE(g.t.dialogs.messages,
+                     QStringList{"You went broke. Fortunately there is a pawn shop nearby and "
+                                 "you sell your watch"});
+            QCOMPARE(g.bank(), 500);
+        }
+        {
+            Table g({{6, 6}}, "100");
+            g.roll();
+            QCOMPARE(g.bank(), 0);
+            QVERIFY(g.t.dialogs.messages.isEmpty());
+            g.fm->FormActivate();
+            QCOMPARE(g.bank(), 500);
+        }
+        {
+            // A stored bank at the top of the range is not turned negative by a win.
+            Table g({{5, 6}}, "2147483600");
+            g.roll();
+            QCOMPARE(g.bank(), 2147483647);
+        }
+    }
+
+    void bankAndBetAreSavedAtClose() {
+        Table g({{3, 4}}, "700");
+        g.roll();
+        g.fm->FormClose();
+        QCOMPARE(g.t.settings.read("Bet", "Total"), QString("800"));
+        QCOMPARE(g.t.settings.read("Bet", "Bet"), QString("100"));
+    }
+
+    void presetsPlaceTheDice() {
+        TestServices t;
+        TfmVok fm(QSize(640, 480));
+        fm.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fm));
+        QTRY_COMPARE(fm.activations(), 1);
+        fm.Craps1Click();
+        struct Expected {
+            QAction* preset;
+            int size, left1, left2, top, panelTop;
+        };
+        for (const Expected& e :
+             {Expected{fm.Medium1, 3, 354, 399, 108, 63}, Expected{fm.Large1, 4, 416, 476, 143, 83},
+              Expected{fm.Small1, 2, 216, 246, 73, 43}}) {
+            e.preset->trigger();
+            QCOMPARE(fm.Dice1->diceSize(), e.size);
+            QCOMPARE(fm.Dice2->diceSize(), e.size);
+            QCOMPARE(fm.Dice1->pos(), QPoint(e.left1, e.top));
+            QCOMPARE(fm.Dice2->pos(), QPoint(e.left2, e.top));
+            QCOMPARE(fm.Panel2->y(), e.panelTop);
+            QCOMPARE(fm.Panel2->x(), fm.DriveComboBox1->x());
+            QCOMPARE(fm.Panel2->width(), fm.DriveComboBox1->width());
+            QTRY_COMPARE(fm.Dice1->size(), QSize(15 * e.size, 15 * e.size));
+        }
+    }
+};
+
+QTEST_MAIN(DiceGameTest)
+#include "dice_game_test.moc"
