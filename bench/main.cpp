@@ -1,6 +1,7 @@
 #include "bench/BenchReport.h"
 #include "bench/FloorWalk.h"
 #include "bench/ProcessesBench.h"
+#include "bench/SearchScreenBench.h"
 #include "bench/TreeBench.h"
 #include "controls/GridRows.h"
 #include "controls/Version.h"
@@ -34,6 +35,7 @@ namespace {
 int usage() {
     std::fprintf(stderr, "usage: vok-bench search DIR MASK [--print FILE]\n"
                          "       vok-bench floor DIR\n"
+                         "       vok-bench screen DIR MASK\n"
                          "       vok-bench tree DIR [--print FILE] [--shot PNG]\n"
                          "       vok-bench nodes N\n"
                          "       vok-bench disks [--shot PNG]\n"
@@ -250,6 +252,8 @@ int main(int argc, char* argv[]) {
     if (cmd == QLatin1String("version") && (args.size() == 2 || args.size() == 4))
         return version(args[1], args.value(2, QStringLiteral("1033")),
                        args.value(3, QStringLiteral("1252")));
+    if (cmd == QLatin1String("screen") && args.size() == 3)
+        return vok::bench::searchScreen(args[1], args[2]);
     if (cmd == QLatin1String("floor") && args.size() == 2)
         return vok::bench::floorWalk(encodeFileName(args[1]));
     if (cmd == QLatin1String("list") && args.size() == 2)

@@ -149,6 +149,11 @@ void GridRows::appendRow(std::initializer_list<QString> cells) {
                   [this](std::size_t, const QString& text) { return arena_.add(text.toUtf8()); });
 }
 
+void GridRows::reserveRows(int count) {
+    for (auto& column : cells_)
+        column.reserve(std::size_t(std::max(count, 1)));
+}
+
 GridRows::Head GridRows::addHead(QByteArrayView utf8) {
     return arena_.add(utf8);
 }
@@ -168,7 +173,8 @@ void GridRows::flush() {
     endInsertRows();
 }
 
-bool GridRows::reorderRows(std::initializer_list<int> columns, const std::vector<int>& from) {
+bool GridRows::reorderRows(std::initializer_list<int> columns, const std::vector<int>& from,
+                           const std::function<void()>& tick) {
     const std::size_t n = from.size();
     if (n > std::size_t(rows()))
         return false;
@@ -181,13 +187,22 @@ bool GridRows::reorderRows(std::initializer_list<int> columns, const std::vector
             return false;
         seen[std::size_t(f)] = true;
     }
-    std::vector<TextArena::Handle> moved(n);
+    constexpr std::size_t TickEvery = 1 << 16;
+    std::vector<TextArena::Handle> moved;
+    moved.reserve(n);
     for (int c : columns) {
         auto& column = cells_[std::size_t(c)];
-        for (std::size_t i = 0; i < n; ++i)
-            moved[i] = column.at(std::size_t(from[i]));
-        for (std::size_t i = 0; i < n; ++i)
+        moved.clear();
+        for (std::size_t i = 0; i < n; ++i) {
+            moved.push_back(column.at(std::size_t(from[i])));
+            if (tick && i % TickEvery == TickEvery - 1)
+                tick();
+        }
+        for (std::size_t i = 0; i < n; ++i) {
             column.set(i, moved[i]); // never widens: the handles were in this column already
+            if (tick && i % TickEvery == TickEvery - 1)
+                tick();
+        }
     }
     const int last = std::min(int(n), shown_) - 1;
     if (last >= 0 && columns.size() > 0) {

@@ -15,6 +15,12 @@ bool AddFoundFile(GridRows& grid, qint64& searchTotalBytes, const QString& dir,
     return true;
 }
 
+FoundFileRows::FoundFileRows(GridRows& grid, qint64& searchTotalBytes)
+    : grid_(grid), total_(searchTotalBytes) {
+    // Two million rows before a column is ever copied to grow; beyond, they double.
+    grid_.reserveRows(grid_.rows() + (1 << 21));
+}
+
 bool FoundFileRows::add(const QString& dir, const DirEntry& rec) {
     if (!haveHead_ || dir != dir_) {
         head_ = grid_.addHead(dir.toUtf8());

@@ -15,8 +15,7 @@ bool AddFoundFile(GridRows& grid, qint64& searchTotalBytes, const QString& dir,
 // name is plain ASCII.
 class FoundFileRows {
 public:
-    FoundFileRows(GridRows& grid, qint64& searchTotalBytes)
-        : grid_(grid), total_(searchTotalBytes) {}
+    FoundFileRows(GridRows& grid, qint64& searchTotalBytes);
     bool add(const QString& dir, const DirEntry& rec);
 
 private:

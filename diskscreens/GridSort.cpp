@@ -136,7 +136,7 @@ bool sortRows(GridRows& grid, int count, SortKey key, bool descending, bool trim
         },
         [&pacer] { pacer.now(); });
     // A grid whose rows were cut while the hook ran refuses the order and keeps its rows.
-    grid.reorderRows({0, 1}, order);
+    grid.reorderRows({0, 1}, order, [&pacer] { pacer.now(); });
     return cancelled;
 }
 
