@@ -1,8 +1,26 @@
 #include "bench/BenchReport.h"
 #include "bench/PeakMemory.h"
 #include <cstdio>
+#include <ctime>
 
 namespace vok::bench {
+
+namespace {
+double cpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+} // namespace
+
+BenchReport::BenchReport(QString what) : what_(std::move(what)), cpuStart_(cpuSeconds()) {
+    clock_.start();
+}
+
+void BenchReport::stop() {
+    nanos_ = clock_.nsecsElapsed();
+    cpu_ = cpuSeconds() - cpuStart_;
+}
 
 void BenchReport::print(qint64 files, qint64 gridBytes) const {
     const double seconds = double(nanos_) / 1e9;
@@ -11,6 +29,7 @@ void BenchReport::print(qint64 files, qint64 gridBytes) const {
     std::printf("%s\n", qPrintable(what_));
     std::printf("files            %lld\n", static_cast<long long>(files));
     std::printf("seconds          %.3f\n", seconds);
+    std::printf("cpu seconds      %.3f\n", cpu_);
     std::printf("files/second     %.0f\n", seconds > 0 ? double(files) / seconds : 0.0);
     std::printf("peak resident    %lld bytes (VmHWM)\n", static_cast<long long>(peak));
     std::printf("peak bytes/file  %.1f\n", perFile);

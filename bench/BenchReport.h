@@ -8,14 +8,16 @@ namespace vok::bench {
 // per row, one figure a line, for scripts to read.
 class BenchReport {
 public:
-    explicit BenchReport(QString what) : what_(std::move(what)) { clock_.start(); }
-    void stop() { nanos_ = clock_.nsecsElapsed(); }
+    explicit BenchReport(QString what);
+    void stop();
     void print(qint64 files, qint64 gridBytes) const;
 
 private:
     QString what_;
     QElapsedTimer clock_;
     qint64 nanos_ = 0;
+    double cpuStart_ = 0;
+    double cpu_ = 0;
 };
 
 } // namespace vok::bench

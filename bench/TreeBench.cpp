@@ -90,16 +90,13 @@ int treeScreen(const QString& dir, const QString& printTo, const QString& shot) 
         return 1;
     }
     BenchReport report(QStringLiteral("tree %1").arg(dir));
-    const double cpuStart = cpuMillis();
     screen.Button1Click();
     report.stop();
-    const double cpuWalk = cpuMillis() - cpuStart;
     report.print(screen.scan.ScanFileCount, -1);
     std::printf("directories      %d\n", screen.TreeDirCount);
     std::printf("bytes            %lld\n", static_cast<long long>(screen.TreeGrandTotal));
     std::printf("nodes            %d\n", nodeCount(screen.TreeView1));
     std::printf("status           %s\n", qPrintable(screen.Panel1->text()));
-    std::printf("cpu seconds      %.3f\n", cpuWalk / 1000.0);
 
     if (!shot.isEmpty() && !screen.grab().save(shot)) {
         std::fprintf(stderr, "vok-bench: cannot write %s\n", qPrintable(shot));

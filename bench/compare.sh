@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Times vok-bench against the standard tools on the same tree, alternately, with a warm cache:
-#   vok-bench search DIR '*.*'  vs  find DIR -type f -printf '%s %p\n' | sort -rn
-#   vok-bench tree DIR          vs  du -x DIR
-# For each it prints the best wall-clock time and the best CPU time (user + system, pipelines
-# included) over the rounds, and their ratios (below 1: Vok is faster). On a busy machine the
-# CPU figures are the steadier ones.
+# Times vok-bench against the bare walk (vok-bench floor) and the standard tools on the same
+# tree, all in one run, alternately, with a warm cache:
+#   floor DIR                     the walk no search can beat: getdents64 and one fstatat each
+#   search DIR '*.*'              vs floor and  find DIR -xdev ... -printf '%s\t%p\n' | sort -rn
+#   tree DIR                      vs floor and  du -x DIR
+#   search DIR '*.txt'            vs  find DIR -xdev ... -iname '*.txt' -printf ... | sort -rn
+# For each it prints the median wall-clock and CPU times (user + system, pipelines included)
+# over the rounds and the ratios (below 1: the first is faster). On a busy machine the CPU
+# figures are the steadier ones.
 # Usage: bench/compare.sh DIR [ROUNDS] [VOK_BENCH]
 set -euo pipefail
 dir=${1:?usage: compare.sh DIR [ROUNDS] [VOK_BENCH]}
@@ -20,34 +23,51 @@ measure() {
   t=$( { time eval "$1" >/dev/null 2>&1; } 2>&1 )
   awk '{ printf "%.3f %.3f", $1, $2 + $3 }' <<<"$t"
 }
-best() { printf '%s\n' "$@" | sort -g | head -1; }
+median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 q=$(printf '%q' "$dir")
 b=$(printf '%q' "$bench")
-cmds=("$b search $q '*.*'" "find $q -type f -printf '%s %p\n' | sort -rn" "$b tree $q" "du -x $q")
-names=("search" "find|sort -rn" "tree" "du -x")
+# The files the search visits: hidden directories are not entered, one file system.
+prune="\\( -type d -name '.*' ! -path $q -prune \\)"
+names=("floor" "search *.*" "find|sort -rn" "tree" "du -x" "search *.txt" "find -iname|sort -rn")
+cmds=("$b floor $q"
+      "$b search $q '*.*'"
+      "find $q -xdev $prune -o ! -type d -printf '%s\t%p\n' | sort -rn"
+      "$b tree $q"
+      "du -x $q"
+      "$b search $q '*.txt'"
+      "find $q -xdev $prune -o ! -type d -iname '*.txt' -printf '%s\t%p\n' | sort -rn")
+count=${#cmds[@]}
 
 # warm the cache once for everyone
 find "$dir" -xdev >/dev/null 2>&1 || true
 
-declare -a wall0 wall1 wall2 wall3 cpu0 cpu1 cpu2 cpu3
+declare -A wall cpu
 for ((i = 1; i <= rounds; i++)); do
   line="round $i:"
-  for k in 0 1 2 3; do
+  for ((k = 0; k < count; k++)); do
     read -r w c <<<"$(measure "${cmds[$k]}")"
-    eval "wall$k+=(\"$w\"); cpu$k+=(\"$c\")"
+    wall[$k]+="$w "
+    cpu[$k]+="$c "
     line+=" ${names[$k]} ${w}s (cpu ${c}s);"
   done
   echo "$line"
 done
-out=$("$bench" search "$dir" '*.*')
+declare -a mw mc
+for ((k = 0; k < count; k++)); do
+  # shellcheck disable=SC2086
+  mw[$k]=$(median ${wall[$k]})
+  # shellcheck disable=SC2086
+  mc[$k]=$(median ${cpu[$k]})
+done
+out=$("$bench" search "$dir" '*.*' 2>/dev/null)
 printf 'files found by search  %s\n' "$(awk '/^files / {print $2}' <<<"$out")"
-for pair in "0 1" "2 3"; do
+for pair in "1 0" "3 0" "1 2" "3 4" "5 6"; do
   read -r v o <<<"$pair"
-  eval "vw=\$(best \"\${wall$v[@]}\"); ow=\$(best \"\${wall$o[@]}\")"
-  eval "vc=\$(best \"\${cpu$v[@]}\"); oc=\$(best \"\${cpu$o[@]}\")"
-  printf '%-6s wall %7.3f s vs %-13s %7.3f s: ratio %s | cpu %7.3f s vs %7.3f s: ratio %s\n' \
-    "${names[$v]}" "$vw" "${names[$o]}" "$ow" "$(ratio "$vw" "$ow")" "$vc" "$oc" "$(ratio "$vc" "$oc")"
+  printf '%-13s wall %7.3f s vs %-21s %7.3f s: ratio %s | cpu %7.3f s vs %7.3f s: ratio %s\n' \
+    "${names[$v]}" "${mw[$v]}" "${names[$o]}" "${mw[$o]}" "$(ratio "${mw[$v]}" "${mw[$o]}")" \
+    "${mc[$v]}" "${mc[$o]}" "$(ratio "${mc[$v]}" "${mc[$o]}")"
 done
 printf 'search peak memory     %s bytes per file found\n' "$(awk '/peak bytes\/file/ {print $3}' <<<"$out")"
+printf 'search max gap         %s ms between input checks\n' "$(awk '/^max gap/ {print $4}' <<<"$out")"

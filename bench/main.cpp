@@ -1,6 +1,8 @@
 #include "bench/BenchReport.h"
 #include "bench/FileInfoBench.h"
+#include "bench/FloorWalk.h"
 #include "bench/ProcessesBench.h"
+#include "bench/SearchScreenBench.h"
 #include "bench/TreeBench.h"
 #include "controls/GridRows.h"
 #include "controls/Version.h"
@@ -33,6 +35,8 @@ namespace {
 
 int usage() {
     std::fprintf(stderr, "usage: vok-bench search DIR MASK [--print FILE]\n"
+                         "       vok-bench floor DIR\n"
+                         "       vok-bench screen DIR MASK\n"
                          "       vok-bench tree DIR [--print FILE] [--shot PNG]\n"
                          "       vok-bench nodes N\n"
                          "       vok-bench disks [--shot PNG]\n"
@@ -60,6 +64,10 @@ bool printRows(const GridRows& grid, const QString& file) {
     return true;
 }
 
+void printMaxGap(const WorkPacer& pacer) {
+    std::printf("max gap ms       %.1f\n", double(pacer.maxGapNs()) / 1e6);
+}
+
 int search(const QString& dir, const QString& mask, const QString& printTo) {
     BenchReport report(QStringLiteral("search %1 %2").arg(dir, mask));
     GridRows grid(4);
@@ -69,13 +77,19 @@ int search(const QString& dir, const QString& mask, const QString& printTo) {
     grid.fillColumn(0, QStringLiteral(" "));
     grid.fillColumn(1, QStringLiteral(" "));
     grid.setCell(2, 0, QStringLiteral("0"));
-    FindFiles(job, dir, mask, [&](const QString& d, const DirEntry& rec) {
-        return AddFoundFile(grid, total, d, rec);
-    });
+    // The screen's pacing with a check that does nothing, so the gaps between checks show.
+    WorkPacer pacer([] {});
+    {
+        FoundFileRows found(grid, total);
+        FindFiles(
+            job, dir, mask,
+            [&found](const QString& d, const DirEntry& rec) { return found.add(d, rec); }, pacer);
+    }
     grid.flush();
-    SortSearchGrid(grid, SortByColumn1, true, job);
+    SortSearchGrid(grid, SortByColumn1, true, job, pacer);
     report.stop();
     report.print(grid.rows() - 1, qint64(grid.bytesUsed()));
+    printMaxGap(pacer);
     std::printf("bytes            %lld\n", static_cast<long long>(total));
     if (!printTo.isEmpty() && !printRows(grid, printTo)) {
         std::fprintf(stderr, "vok-bench: cannot write %s\n", qPrintable(printTo));
@@ -99,9 +113,13 @@ int sort(int n) {
     GridRows grid(3);
     fillRandomRows(grid, n, 20261208);
     BenchReport report(QStringLiteral("sort %1").arg(n));
-    SortGrid(grid, SortByColumn1, true);
+    Job job;
+    Job::Run run(job);
+    WorkPacer pacer([] {});
+    SortSearchGrid(grid, SortByColumn1, true, job, pacer);
     report.stop();
     report.print(n, qint64(grid.bytesUsed()));
+    printMaxGap(pacer);
     return 0;
 }
 
@@ -245,6 +263,10 @@ int main(int argc, char* argv[]) {
         }
         return vok::bench::fileInfoScreen(files, shot);
     }
+    if (cmd == QLatin1String("screen") && args.size() == 3)
+        return vok::bench::searchScreen(args[1], args[2]);
+    if (cmd == QLatin1String("floor") && args.size() == 2)
+        return vok::bench::floorWalk(encodeFileName(args[1]));
     if (cmd == QLatin1String("list") && args.size() == 2)
         return list(args[1]);
     bool ok = false;

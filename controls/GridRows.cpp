@@ -67,7 +67,15 @@ void GridRows::setRows(int count) {
 QString GridRows::cell(int column, int row) const {
     if (!inside(column, row))
         return {};
-    return QString::fromUtf8(arena_.text(cells_[std::size_t(column)].at(std::size_t(row))));
+    const TextArena::Parts parts = cellParts(column, row);
+    // A head ends at a character's end, yet the text is decoded whole to be sure of it.
+    return QString::fromUtf8(parts.tail.isEmpty() ? parts.head.toByteArray() : parts.joined());
+}
+
+TextArena::Parts GridRows::cellParts(int column, int row) const {
+    if (!inside(column, row))
+        return {};
+    return arena_.parts(cells_[std::size_t(column)].at(std::size_t(row)));
 }
 
 QByteArrayView GridRows::cellUtf8(int column, int row) const {
@@ -117,14 +125,14 @@ void GridRows::put(HandleColumn& column, std::size_t row, TextArena::Handle h) {
     arena_.release(old);
 }
 
-void GridRows::appendRow(std::initializer_list<QString> cells) {
+template <typename Texts, typename Add> void GridRows::appendHandles(const Texts& cells, Add add) {
     // A row is added whole or not at all: every column keeps the same number of rows.
     QVarLengthArray<TextArena::Handle, 8> handles; // no allocation of its own for a row
     std::size_t pushed = 0;
     try {
         auto it = cells.begin();
         for (std::size_t c = 0; c < cells_.size(); ++c)
-            handles.push_back(it != cells.end() ? arena_.add((it++)->toUtf8()) : TextArena::Empty);
+            handles.push_back(it != cells.end() ? add(c, *it++) : TextArena::Empty);
         for (; pushed < cells_.size(); ++pushed)
             cells_[pushed].push_back(handles[pushed]);
     } catch (...) {
@@ -136,6 +144,26 @@ void GridRows::appendRow(std::initializer_list<QString> cells) {
     }
 }
 
+void GridRows::appendRow(std::initializer_list<QString> cells) {
+    appendHandles(cells,
+                  [this](std::size_t, const QString& text) { return arena_.add(text.toUtf8()); });
+}
+
+void GridRows::reserveRows(int count) {
+    for (auto& column : cells_)
+        column.reserve(std::size_t(std::max(count, 1)));
+}
+
+GridRows::Head GridRows::addHead(QByteArrayView utf8) {
+    return arena_.add(utf8);
+}
+
+void GridRows::appendRow(Head head, std::initializer_list<QByteArrayView> utf8) {
+    appendHandles(utf8, [this, head](std::size_t c, QByteArrayView text) {
+        return c == 0 ? arena_.addJoined(head, text) : arena_.add(text);
+    });
+}
+
 void GridRows::flush() {
     const int all = rows();
     if (shown_ == all)
@@ -145,7 +173,8 @@ void GridRows::flush() {
     endInsertRows();
 }
 
-bool GridRows::reorderRows(std::initializer_list<int> columns, const std::vector<int>& from) {
+bool GridRows::reorderRows(std::initializer_list<int> columns, const std::vector<int>& from,
+                           const std::function<void()>& tick) {
     const std::size_t n = from.size();
     if (n > std::size_t(rows()))
         return false;
@@ -158,13 +187,22 @@ bool GridRows::reorderRows(std::initializer_list<int> columns, const std::vector
             return false;
         seen[std::size_t(f)] = true;
     }
-    std::vector<TextArena::Handle> moved(n);
+    constexpr std::size_t TickEvery = 1 << 16;
+    std::vector<TextArena::Handle> moved;
+    moved.reserve(n);
     for (int c : columns) {
         auto& column = cells_[std::size_t(c)];
-        for (std::size_t i = 0; i < n; ++i)
-            moved[i] = column.at(std::size_t(from[i]));
-        for (std::size_t i = 0; i < n; ++i)
+        moved.clear();
+        for (std::size_t i = 0; i < n; ++i) {
+            moved.push_back(column.at(std::size_t(from[i])));
+            if (tick && i % TickEvery == TickEvery - 1)
+                tick();
+        }
+        for (std::size_t i = 0; i < n; ++i) {
             column.set(i, moved[i]); // never widens: the handles were in this column already
+            if (tick && i % TickEvery == TickEvery - 1)
+                tick();
+        }
     }
     const int last = std::min(int(n), shown_) - 1;
     if (last >= 0 && columns.size() > 0) {

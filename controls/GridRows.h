@@ -4,6 +4,7 @@
 #include <QAbstractTableModel>
 #include <QByteArrayView>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -28,16 +29,33 @@ public:
     // Sets every cell of a column, as clearing a listing does, with one change for the views.
     void fillColumn(int column, const QString& text);
     void appendRow(std::initializer_list<QString> cells); // views hear of it at flush()
+
+    // A text that many first cells start with (the directory of found files), stored once. The
+    // handle holds while a TextPin lives (tidying the texts moves them).
+    using Head = TextArena::Handle;
+    Head addHead(QByteArrayView utf8);
+    // Appends a row of UTF-8 texts whose first cell is head's text followed by the first text;
+    // the full text is only put together where it is read.
+    void appendRow(Head head, std::initializer_list<QByteArrayView> utf8);
+    // Room for this many rows, taken at once: only the address space, as the pages are touched
+    // when rows fill them, and no copy of the columns half-way through a long walk.
+    void reserveRows(int count);
     void flush(); // tells views about rows appended since the last flush
 
-    // The cell's text as UTF-8, without a copy. Valid until the next change of the grid, or
-    // while a TextPin lives, until the pin ends.
+    // The cell's text as UTF-8 in one or two pieces, without a copy. Valid until the next change
+    // of the grid, or while a TextPin lives, until the pin ends.
+    TextArena::Parts cellParts(int column, int row) const;
+    // The same for a cell stored whole (not appended with a head); of a joined cell, the part
+    // after the head.
     QByteArrayView cellUtf8(int column, int row) const;
 
     // Rearranges the listed columns of the first from.size() rows at once: row i receives what
     // row from[i] held. from must be a permutation of 0..from.size()-1; anything else is refused
     // and false returned. Views hear of it as one change.
-    bool reorderRows(std::initializer_list<int> columns, const std::vector<int>& from);
+    // tick, when given, runs every few thousand rows; the rows of a column being rearranged may
+    // show out of place meanwhile, and the views hear of the whole change at the end.
+    bool reorderRows(std::initializer_list<int> columns, const std::vector<int>& from,
+                     const std::function<void()>& tick = {});
 
     // Bytes this grid holds for its cells: handles and text blocks.
     std::size_t bytesUsed() const;
@@ -64,6 +82,7 @@ private:
     void changed(int column, int row);
     void compactIfWasteful() noexcept;
     void put(HandleColumn& column, std::size_t row, TextArena::Handle h);
+    template <typename Texts, typename Add> void appendHandles(const Texts& cells, Add add);
 
     mutable TextArena arena_;
     std::vector<HandleColumn> cells_; // per column, one handle a row

@@ -47,6 +47,12 @@ void HandleColumn::resize(std::size_t rows) {
     }
 }
 
+void HandleColumn::reserve(std::size_t rows) {
+    low_.reserve(rows);
+    if (!high_.empty())
+        high_.reserve(rows);
+}
+
 void HandleColumn::swap(std::size_t a, std::size_t b) {
     std::swap(low_[a], low_[b]);
     if (!high_.empty())

@@ -20,6 +20,7 @@ public:
     void push_back(Handle h);
     void pop_back();
     void resize(std::size_t rows); // new rows hold TextArena::Empty
+    void reserve(std::size_t rows);
     void swap(std::size_t a, std::size_t b);
     // Gives back spare room after a large cut.
     void trim();

@@ -1,7 +1,9 @@
 #pragma once
+#include <QByteArray>
 #include <QByteArrayView>
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace vok {
@@ -10,9 +12,17 @@ namespace vok {
 // block number and an offset), so the texts may take all the memory there is; handles of the
 // first 4 GiB fit in 32 bits, which lets a grid keep 4 bytes a cell until then. A stored text
 // never moves or changes until compact() hands out new handles; the empty text and " " are
-// shared handles.
+// shared handles. A joined text is a stored head (a directory, say) followed by a tail of its
+// own: many texts share one head, stored once.
 class TextArena {
 public:
+    // A text in two pieces, head then tail; a plain text has no tail.
+    struct Parts {
+        QByteArrayView head, tail;
+        qsizetype size() const { return head.size() + tail.size(); }
+        QByteArray joined() const;
+    };
+
     using Handle = std::uint64_t;
     static constexpr Handle Empty = 0;
     static constexpr Handle Blank = 1; // " ", what a cleared listing holds
@@ -25,6 +35,10 @@ public:
     explicit TextArena(std::size_t largestBlock = LargestBlock);
 
     Handle add(QByteArrayView utf8);
+    // The text of head (a plain text of this arena) followed by tail.
+    Handle addJoined(Handle head, QByteArrayView tail);
+    Parts parts(Handle h) const;
+    // A plain text; for a joined one, its tail.
     QByteArrayView text(Handle h) const;
     // Tells the arena a text is no longer referenced; its bytes count as garbage.
     void release(Handle h);
@@ -43,9 +57,13 @@ private:
         std::size_t size = 0;
         std::size_t used = 0;
     };
-    Handle append(QByteArrayView utf8);
-    static std::size_t recordSize(std::size_t length);
+    Handle append(QByteArrayView utf8, Handle head = NoHead);
+    char* room(std::size_t need, Handle* h);
+    static std::size_t recordSize(std::size_t length, bool joined);
+    std::size_t recordSize(Handle h) const;
     const char* record(Handle h) const;
+    static constexpr Handle NoHead = ~Handle(0);
+    static constexpr std::size_t HeadBytes = 6;
 
     std::vector<Block> blocks_;
     std::size_t garbage_ = 0;
@@ -63,6 +81,7 @@ public:
 private:
     TextArena& arena_;
     TextArena fresh_;
+    std::unordered_map<Handle, Handle> heads_; // old head, new head
 };
 
 } // namespace vok

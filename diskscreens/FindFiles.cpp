@@ -13,14 +13,17 @@ namespace {
 class FindWalk : public WalkVisitor {
 public:
     FindWalk(const QString& dir, const QString& mask, const FileFoundCallback& callback,
-             const ProgressHook& progress, const Job* job)
-        : dir_(dir), mask_(mask), callback_(callback), pacer_(progress, WorkPacer::kWalkStride),
-          job_(job) {}
+             WorkPacer& pacer, const Job* job)
+        : dir_(dir), mask_(mask), callback_(callback), pacer_(pacer), job_(job) {}
 
+    bool wants(QByteArrayView rawName) override {
+        pacer_.step();
+        return mask_.matchesFileName(rawName);
+    }
     bool entry(const DirEntry& e) override {
         pacer_.step();
-        if (!(e.attr & (AttrDirectory | AttrVolumeLabel)) &&
-            (mask_.matchesEverything() || mask_.matches(e.name())) && !callback_(dir_, e))
+        if (!(e.attr & (AttrDirectory | AttrVolumeLabel)) && mask_.matchesFileName(e.rawName) &&
+            !callback_(dir_, e))
             return false;
         stopped_ = job_ && job_->cancelRequested();
         return !stopped_;
@@ -46,18 +49,20 @@ private:
     std::vector<qsizetype> lengths_;
     const WildcardMask mask_;
     const FileFoundCallback& callback_;
-    WorkPacer pacer_;
+    WorkPacer& pacer_;
     const Job* job_;
     bool stopped_ = false;
 };
 
 JobOutcome walk(const QString& startDir, const QString& mask, const FileFoundCallback& callback,
-                const ProgressHook& progress, const Job* job) {
+                WorkPacer& pacer, const Job* job) {
     const QString start = startDir.isEmpty() ? services().drives->currentPath() : startDir;
     if (start.isEmpty())
-        return JobOutcome::Done; // no working directory any more: walking "/" instead would surprise
+        return JobOutcome::Done; // no working directory any more: walking "/" instead would
+                                 // surprise
     const QString dir = withTrailingSlash(start);
-    FindWalk visitor(dir, mask, callback, progress, job);
+    pacer.setStride(WorkPacer::kWalkStride);
+    FindWalk visitor(dir, mask, callback, pacer, job);
     services().directories->walk(dir, visitor);
     return visitor.cancelled() ? JobOutcome::Cancelled : JobOutcome::Done;
 }
@@ -66,12 +71,19 @@ JobOutcome walk(const QString& startDir, const QString& mask, const FileFoundCal
 
 void FindFiles(const QString& startDir, const QString& mask, const FileFoundCallback& callback,
                const ProgressHook& progress) {
-    walk(startDir, mask, callback, progress, nullptr);
+    WorkPacer pacer(progress);
+    walk(startDir, mask, callback, pacer, nullptr);
 }
 
 JobOutcome FindFiles(const Job& job, const QString& startDir, const QString& mask,
                      const FileFoundCallback& callback, const ProgressHook& progress) {
-    return walk(startDir, mask, callback, progress, &job);
+    WorkPacer pacer(progress);
+    return walk(startDir, mask, callback, pacer, &job);
+}
+
+JobOutcome FindFiles(const Job& job, const QString& startDir, const QString& mask,
+                     const FileFoundCallback& callback, WorkPacer& pacer) {
+    return walk(startDir, mask, callback, pacer, &job);
 }
 
 } // namespace vok

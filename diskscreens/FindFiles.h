@@ -23,5 +23,9 @@ void FindFiles(const QString& startDir, const QString& mask, const FileFoundCall
 // during which the job was asked to stop (by Esc while the progress hook lets input through).
 JobOutcome FindFiles(const Job& job, const QString& startDir, const QString& mask,
                      const FileFoundCallback& callback, const ProgressHook& progress = {});
+// The same, paced by the operation's own pacer, so that the walk and what follows it keep one
+// clock.
+JobOutcome FindFiles(const Job& job, const QString& startDir, const QString& mask,
+                     const FileFoundCallback& callback, WorkPacer& pacer);
 
 } // namespace vok

@@ -24,6 +24,11 @@ JobOutcome SortSearchGrid(GridRows& grid, SortKey key, bool descending, const Jo
 // The same, giving the grid the keyboard focus first so that Esc reaches it.
 JobOutcome SortSearchGrid(StringGrid& grid, SortKey key, bool descending, const Job& job,
                           const ProgressHook& progress = {});
+// Both, paced by the operation's own pacer (the walk's before them, say).
+JobOutcome SortSearchGrid(GridRows& grid, SortKey key, bool descending, const Job& job,
+                          WorkPacer& pacer);
+JobOutcome SortSearchGrid(StringGrid& grid, SortKey key, bool descending, const Job& job,
+                          WorkPacer& pacer);
 
 // Directory tree screen: the first scanFileCount rows (never more than the grid
 // holds), keys 0 and 1 only; other keys leave the grid as it is.

@@ -10,17 +10,32 @@ namespace {
 
 // One text during ranking: the 8 bytes at the current depth as a big-endian number, so that a
 // sort at one depth compares registers, not memory.
+// A text in two pieces (a directory and a name) is read as one.
 struct Entry {
     std::uint64_t chunk;
-    const char* text;
-    std::uint32_t length;
+    const char* head;
+    const char* tail;
+    std::uint32_t headLength;
+    std::uint32_t length; // head and tail
     std::uint32_t index;
 };
+
+void copyOut(unsigned char* to, const Entry& e, std::uint32_t from, std::uint32_t count) {
+    if (from < e.headLength) {
+        const std::uint32_t n = std::min(count, e.headLength - from);
+        std::memcpy(to, e.head + from, n);
+        to += n;
+        from += n;
+        count -= n;
+    }
+    if (count)
+        std::memcpy(to, e.tail + (from - e.headLength), count);
+}
 
 std::uint64_t chunkAt(const Entry& e, std::uint32_t depth) {
     unsigned char bytes[8] = {};
     if (e.length > depth)
-        std::memcpy(bytes, e.text + depth, std::min<std::size_t>(e.length - depth, 8));
+        copyOut(bytes, e, depth, std::min<std::uint32_t>(e.length - depth, 8));
     std::uint64_t v;
     std::memcpy(&v, bytes, 8);
     if constexpr (std::endian::native == std::endian::little)
@@ -44,10 +59,23 @@ struct Range {
 std::vector<std::uint32_t> rankTexts(std::size_t n,
                                      const std::function<QByteArrayView(std::size_t)>& textOf,
                                      WorkPacer& pacer) {
-    std::vector<Entry> entries(n);
+    return rankTexts(
+        n,
+        [&](std::size_t i) {
+            return TextArena::Parts{textOf(i), {}};
+        },
+        pacer);
+}
+
+std::vector<std::uint32_t> rankTexts(std::size_t n,
+                                     const std::function<TextArena::Parts(std::size_t)>& textOf,
+                                     WorkPacer& pacer) {
+    std::vector<Entry> entries;
+    entries.reserve(n); // touched an entry at a time, between the caller's checks
     for (std::size_t i = 0; i < n; ++i) {
-        const QByteArrayView t = textOf(i);
-        entries[i] = {0, t.data(), std::uint32_t(t.size()), std::uint32_t(i)};
+        const TextArena::Parts t = textOf(i);
+        entries.push_back({0, t.head.data(), t.tail.data(), std::uint32_t(t.head.size()),
+                           std::uint32_t(t.size()), std::uint32_t(i)});
         entries[i].chunk = chunkAt(entries[i], 0);
     }
     // Sorting 8 bytes at a time, deeper only inside groups that still tie (a most-significant

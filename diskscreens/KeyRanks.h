@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/TextArena.h"
 #include <QByteArrayView>
 #include <cstdint>
 #include <functional>
@@ -13,6 +14,10 @@ class WorkPacer;
 // this runs.
 std::vector<std::uint32_t> rankTexts(std::size_t count,
                                      const std::function<QByteArrayView(std::size_t)>& textOf,
+                                     WorkPacer& pacer);
+// The same for texts in two pieces, each ranked as its head followed by its tail.
+std::vector<std::uint32_t> rankTexts(std::size_t count,
+                                     const std::function<TextArena::Parts(std::size_t)>& textOf,
                                      WorkPacer& pacer);
 
 } // namespace vok

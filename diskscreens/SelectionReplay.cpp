@@ -1,5 +1,6 @@
 #include "diskscreens/SelectionReplay.h"
 #include <limits>
+#include <memory>
 #include <numeric>
 #include <utility>
 
@@ -9,16 +10,29 @@ namespace {
 // A tournament tree over positions whose root is the pick of the next pass: each leaf holds the
 // rank in the high half and the position in the low half, the position mirrored when the last
 // met must win, so the smallest code is always the pick.
+constexpr std::size_t kTickEvery = 16384;
+
 class PickTree {
 public:
-    PickTree(const std::vector<std::uint32_t>& ranks, TieRule tie) : tie_(tie) {
+    PickTree(const std::vector<std::uint32_t>& ranks, TieRule tie,
+             const std::function<void()>& tick)
+        : tie_(tie) {
         while (size_ < ranks.size())
             size_ *= 2;
-        nodes_.assign(2 * size_, Done);
-        for (std::size_t p = 0; p < ranks.size(); ++p)
-            nodes_[size_ + p] = code(ranks[p], p);
-        for (std::size_t k = size_ - 1; k > 0; --k)
+        // Left unfilled by the allocation and filled in steps, so the set-up of a million rows
+        // lets input through like the passes do.
+        nodes_.reset(new std::uint64_t[2 * size_]);
+        for (std::size_t p = 0; p < size_; ++p) {
+            nodes_[size_ + p] = p < ranks.size() ? code(ranks[p], p) : Done;
+            if (tick && p % kTickEvery == 0)
+                tick();
+        }
+        for (std::size_t k = size_ - 1; k > 0; --k) {
             nodes_[k] = std::min(nodes_[2 * k], nodes_[2 * k + 1]);
+            if (tick && k % kTickEvery == 0)
+                tick();
+        }
+        nodes_[0] = Done;
     }
 
     std::size_t pick() const {
@@ -53,19 +67,27 @@ private:
 
     TieRule tie_;
     std::size_t size_ = 1;
-    std::vector<std::uint64_t> nodes_;
+    std::unique_ptr<std::uint64_t[]> nodes_;
 };
 } // namespace
 
 std::vector<int> replaySelectionSort(const std::vector<std::uint32_t>& ranks, TieRule tie,
-                                     const std::function<bool(int pass)>& stopBefore) {
+                                     const std::function<bool(int pass)>& stopBefore,
+                                     const std::function<void()>& setUpTick) {
     const std::size_t n = ranks.size();
-    std::vector<int> order(n);
-    std::iota(order.begin(), order.end(), 0);
+    std::vector<int> order;
+    order.reserve(n);
+    std::vector<std::uint32_t> rankAt;
+    rankAt.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        order.push_back(int(i));
+        rankAt.push_back(ranks[i]);
+        if (setUpTick && i % kTickEvery == 0)
+            setUpTick();
+    }
     if (n == 0)
         return order;
-    std::vector<std::uint32_t> rankAt = ranks;
-    PickTree tree(ranks, tie);
+    PickTree tree(ranks, tie, setUpTick);
     for (std::size_t i = 0; i < n; ++i) {
         if (stopBefore && stopBefore(int(i)))
             break;

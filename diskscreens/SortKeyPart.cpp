@@ -1,4 +1,5 @@
 #include "diskscreens/SortKeyPart.h"
+#include <algorithm>
 #include <cstring>
 
 namespace vok {
@@ -37,6 +38,52 @@ QByteArrayView sortKeyPart(QByteArrayView text, SortKey key, bool trimmed) {
     }
     case SortByPath:
         return text.first(slash + 1);
+    default:
+        return text;
+    }
+}
+
+TextArena::Parts sortKeyPart(const TextArena::Parts& text, SortKey key, bool trimmed) {
+    if (text.tail.isEmpty())
+        return {sortKeyPart(text.head, key, trimmed), {}};
+    const QByteArrayView head = text.head, tail = text.tail;
+    const qsizetype n = text.size();
+    const auto at = [&](qsizetype i) {
+        return static_cast<unsigned char>(i < head.size() ? head[i] : tail[i - head.size()]);
+    };
+    // [from, to) of the whole text, cut back into its pieces.
+    const auto slice = [&](qsizetype from, qsizetype to) {
+        const qsizetype split = head.size();
+        return TextArena::Parts{
+            head.sliced(std::min(from, split), std::min(to, split) - std::min(from, split)),
+            tail.sliced(std::max(from, split) - split,
+                        std::max(to, split) - std::max(from, split))};
+    };
+    if (key == SortByColumn0 || key == SortByColumn1)
+        return text;
+    qsizetype from = 0, to = n;
+    if (trimmed) {
+        while (from < to && at(from) <= 32)
+            ++from;
+        while (to > from && at(to - 1) <= 32)
+            --to;
+    }
+    const auto lastOf = [&](char c, qsizetype after) {
+        for (qsizetype i = to - 1; i > after; --i)
+            if (at(i) == static_cast<unsigned char>(c))
+                return i;
+        return qsizetype(-1);
+    };
+    const qsizetype slash = lastOf('/', from - 1);
+    switch (key) {
+    case SortByFileName:
+        return slice(slash < 0 ? from : slash + 1, to);
+    case SortByExtension: {
+        const qsizetype dot = lastOf('.', slash < 0 ? from - 1 : slash);
+        return dot < 0 ? TextArena::Parts{} : slice(dot, to);
+    }
+    case SortByPath:
+        return slice(from, slash + 1 < from ? from : slash + 1);
     default:
         return text;
     }

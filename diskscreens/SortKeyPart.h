@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/TextArena.h"
 #include <QByteArrayView>
 #include <array>
 
@@ -16,6 +17,8 @@ enum SortKey : int {
 // The part of a cell's UTF-8 text that a key compares. With trimmed, bytes 0 to 32 are removed
 // from both ends before a part is taken (keys 2 to 4 only); keys 0 and 1 use the text as it is.
 QByteArrayView sortKeyPart(QByteArrayView text, SortKey key, bool trimmed);
+// The same for a text in two pieces (a directory and a name); the part may span both.
+TextArena::Parts sortKeyPart(const TextArena::Parts& text, SortKey key, bool trimmed);
 
 // Room for a size key: every figure a 64-bit size can have, right-aligned.
 constexpr int SizeKeyWidth = 20;

@@ -170,20 +170,25 @@ void TfmFiles::Button1Click() {
     Panel1->setText(QStringLiteral("Scanning for files. "));
     StringGrid1->setFocus();
     rows.setCell(2, 0, QStringLiteral("0"));
-    const JobOutcome walked = FindFiles(
-        job_, dir, mask,
-        [&rows, this](const QString& in, const DirEntry& rec) {
-            return AddFoundFile(rows, SearchTotalBytes, in, rec);
-        },
-        [this] { showWalkProgress(); });
+    // One clock from the walk through the sort: no phase starts its own interval.
+    WorkPacer pacer([this] { showWalkProgress(); });
+    JobOutcome walked;
+    {
+        FoundFileRows found(rows, SearchTotalBytes);
+        walked = FindFiles(
+            job_, dir, mask,
+            [&found](const QString& in, const DirEntry& rec) { return found.add(in, rec); }, pacer);
+    }
     if (walked == JobOutcome::Cancelled) {
         // The rows found so far are still sorted and counted.
         services().dialogs->message(QStringLiteral("Vok File Seach Cancelled"));
         job_.clearCancel();
+        pacer.resume();
     }
     rows.flush();
     Panel1->setText(QStringLiteral("File list built sorting by size descending"));
-    sortGrid(SortByColumn1, true);
+    pacer.setHook(letInputThrough);
+    sortGrid(SortByColumn1, true, pacer);
     Panel1->setText(QStringLiteral(" Total space ") +
                     QString::number(roundedMegabytes(SearchTotalBytes)) + QStringLiteral(" Mb"));
 }
@@ -196,9 +201,8 @@ void TfmFiles::showWalkProgress() {
     letInputThrough();
 }
 
-void TfmFiles::sortGrid(SortKey key, bool descending) {
-    if (SortSearchGrid(*StringGrid1, key, descending, job_, letInputThrough) ==
-        JobOutcome::Cancelled) {
+void TfmFiles::sortGrid(SortKey key, bool descending, WorkPacer& pacer) {
+    if (SortSearchGrid(*StringGrid1, key, descending, job_, pacer) == JobOutcome::Cancelled) {
         services().dialogs->message(QStringLiteral("Vok File Sort has been Cancelled"));
         job_.clearCancel();
     }
@@ -215,7 +219,8 @@ SortKey TfmFiles::checkedSortKey() const {
 
 void TfmFiles::sortRows(bool descending) {
     Job::Run run(job_);
-    sortGrid(checkedSortKey(), descending);
+    WorkPacer pacer(letInputThrough);
+    sortGrid(checkedSortKey(), descending, pacer);
 }
 
 void TfmFiles::sortByKey(QAction* item) {

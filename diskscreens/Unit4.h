@@ -1,6 +1,7 @@
 #pragma once
 // Unit4: the file search screen (TfmFiles).
 #include "controls/Job.h"
+#include "controls/WorkPacer.h"
 #include "diskscreens/SortKeyPart.h"
 #include <QDialog>
 
@@ -77,7 +78,7 @@ private:
     // The key the Sort menu's check mark stands for.
     SortKey checkedSortKey() const;
     // Sorts the grid within the running job and shows a cancellation.
-    void sortGrid(SortKey key, bool descending);
+    void sortGrid(SortKey key, bool descending, WorkPacer& pacer);
     void sortRows(bool descending);
     void sortByKey(QAction* item);
     void sortInOrder(QAction* item, bool descending);

@@ -13,6 +13,13 @@ public:
     // Each entry of the directory being read, subdirectories included, in the order the file
     // system returns them. False ends the whole walk.
     virtual bool entry(const DirEntry& e) = 0;
+    // Asked first about an entry the directory itself marks as something other than a
+    // directory, before anything is read about it: false passes over it (no entry() call), which
+    // saves reading its details. Entries of unknown type are always read and reported.
+    virtual bool wants(QByteArrayView rawName) {
+        Q_UNUSED(rawName);
+        return true;
+    }
     // Whether to enter this subdirectory once the directory holding it has been read.
     virtual bool entersDirectory(const DirEntry& dir) = 0;
     // The walk goes down into a subdirectory (named as stored) and later comes back out of it.

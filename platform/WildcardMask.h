@@ -1,4 +1,6 @@
 #pragma once
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace vok {
@@ -11,15 +13,18 @@ public:
     explicit WildcardMask(const QString& mask); // empty means "*.*"
 
     bool matches(const QString& name) const;
+    // The same for a name as stored (see decodeFileName); plain ASCII names need no decoding.
+    bool matchesFileName(QByteArrayView rawName) const;
     bool matchesEverything() const { return all_; }
 
 private:
-    static bool glob(QStringView pattern, QStringView name);
+    template <typename Text> static bool glob(Text pattern, Text name);
 
     QString pattern_; // case-folded, with the trailing "." of a no-dot mask removed
     bool all_ = false;
     bool noDot_ = false;
     bool dotStar_ = false;
+    QByteArray asciiPattern_; // pattern_ when it is plain ASCII, else empty
 };
 
 } // namespace vok

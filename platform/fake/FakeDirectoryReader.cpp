@@ -101,6 +101,8 @@ bool FakeDirectoryReader::visit(Node& dir, WalkVisitor& visitor) {
         const DirEntry e{QByteArrayView(c->name), c->size, c->attr};
         if (entriesUntilOutOfMemory >= 0 && entriesUntilOutOfMemory-- == 0)
             throw std::bad_alloc();
+        if (!(c->attr & AttrDirectory) && !visitor.wants(e.rawName))
+            continue;
         if (!visitor.entry(e))
             return false;
         if ((c->attr & AttrDirectory) && visitor.entersDirectory(e))

@@ -109,10 +109,15 @@ private:
             const char* name = de->d_name;
             if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
                 continue;
+            const std::size_t length = std::strlen(name);
+            // The entry's type is free; its details cost a system call.
+            if (de->d_type != DT_UNKNOWN && de->d_type != DT_DIR &&
+                !visitor_.wants(QByteArrayView(name, qsizetype(length))))
+                continue;
             struct stat st;
             if (::fstatat(level.fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
                 continue; // vanished or unreadable: not seen
-            const DirEntry e{QByteArrayView(name, qsizetype(std::strlen(name))), qint64(st.st_size),
+            const DirEntry e{QByteArrayView(name, qsizetype(length)), qint64(st.st_size),
                              attributesOf(name, st)};
             if (!visitor_.entry(e)) {
                 going = false;

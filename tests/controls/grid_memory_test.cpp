@@ -39,6 +39,35 @@ private slots:
             QCOMPARE(arena.text(handles[std::size_t(i)]), QByteArray::number(i * 7919));
     }
 
+    // Texts sharing a head keep sharing one copy of it through a compaction; dead texts go.
+    void joinedTextsSurviveCompaction() {
+        TextArena arena(64);
+        const TextArena::Handle head = arena.add("/a/long/directory/");
+        std::vector<TextArena::Handle> live;
+        for (int i = 0; i < 50; ++i) {
+            const TextArena::Handle h = arena.addJoined(head, QByteArray::number(i) + ".txt");
+            if (i % 2)
+                arena.release(h);
+            else
+                live.push_back(h);
+        }
+        live.push_back(arena.add("plain"));
+        QVERIFY(arena.garbage() > 0);
+        TextArena::Compactor compactor(arena);
+        std::vector<TextArena::Handle> fresh;
+        for (const TextArena::Handle h : live)
+            fresh.push_back(compactor.remap(h));
+        compactor.finish();
+        QCOMPARE(arena.garbage(), std::size_t(0));
+        for (std::size_t i = 0; i + 1 < fresh.size(); ++i) {
+            const TextArena::Parts p = arena.parts(fresh[i]);
+            QCOMPARE(p.joined(), "/a/long/directory/" + QByteArray::number(int(i) * 2) + ".txt");
+            QCOMPARE(p.head.data(), arena.parts(fresh[0]).head.data());
+        }
+        QCOMPARE(arena.parts(fresh.back()).joined(), QByteArray("plain"));
+        QVERIFY(arena.parts(fresh.back()).tail.isEmpty());
+    }
+
     void handleColumnWidensOnlyWhenAHandleNeedsIt() {
         HandleColumn c;
         c.resize(3);

@@ -193,6 +193,67 @@ private slots:
         QVERIFY(services.dialogs.messages.isEmpty());
     }
 
+    // Rows whose paths share a stored directory sort exactly as the literal sort has them.
+    void joinedPathsMatchTheSelectionSort() {
+        TestServices services;
+        QRandomGenerator random(20261209);
+        for (int round = 0; round < 60; ++round) {
+            const int n = int(random.bounded(40)) + 2;
+            GridRows plain(3);
+            fillTieHeavy(plain, n, random);
+            // The same texts, each path a stored head up to its last "/" and the rest.
+            const auto joinedCopy = [&](GridRows& joined) {
+                joined.setRows(1);
+                for (int c = 0; c < 3; ++c)
+                    joined.setCell(c, 0, plain.cell(c, 0));
+                for (int r = 1; r < n; ++r) {
+                    const QByteArray path = plain.cell(0, r).toUtf8();
+                    const qsizetype slash = path.lastIndexOf('/');
+                    const GridRows::Head head = joined.addHead(path.first(slash + 1));
+                    joined.appendRow(head, {QByteArrayView(path).sliced(slash + 1),
+                                            plain.cell(1, r).toUtf8(), plain.cell(2, r).toUtf8()});
+                }
+            };
+            for (int key = 0; key <= 4; ++key) {
+                for (bool descending : {false, true}) {
+                    const QByteArray what = QString("round %1 key %2 descending %3")
+                                                .arg(round)
+                                                .arg(key)
+                                                .arg(descending)
+                                                .toUtf8();
+                    GridRows expected(3), joined(3);
+                    copyInto(expected, plain);
+                    literalSort(expected, expected.rows(), key, descending, false);
+                    joinedCopy(joined);
+                    QVERIFY2(contents(joined) == contents(plain), what);
+                    const Job job;
+                    QVERIFY(SortSearchGrid(joined, SortKey(key), descending, job) ==
+                            JobOutcome::Done);
+                    QVERIFY2(contents(joined) == contents(expected), what);
+                }
+            }
+        }
+    }
+
+    // One pacer through ranking, the replay and the reordering: no stretch without a check
+    // outlasts the interval by much, even for a million rows.
+    void aLargeSortChecksForInputThroughout() {
+        GridRows grid(3);
+        fillRandomRows(grid, 300000, 7);
+        QElapsedTimer clock;
+        clock.start();
+        qint64 last = 0, longest = 0;
+        WorkPacer pacer([&] {
+            longest = std::max(longest, clock.elapsed() - last);
+            last = clock.elapsed();
+        });
+        const Job job;
+        SortSearchGrid(grid, SortByColumn1, true, job, pacer);
+        longest = std::max(longest, clock.elapsed() - last);
+        QVERIFY2(longest < 150, qPrintable(QString::number(longest)));
+        QVERIFY(pacer.maxGapNs() >= longest * 1000000 - 1000000);
+    }
+
     void treeVariantSortsItsFileCountOnly() {
         QRandomGenerator random(7);
         for (int round = 0; round < 200; ++round) {

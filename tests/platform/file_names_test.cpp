@@ -90,6 +90,33 @@ private slots:
             QVERIFY2(got == c.match, qPrintable(QString("%1 on %2").arg(c.mask, c.name)));
         }
     }
+
+    // Matching a name as stored agrees with matching its text, on the quick ASCII way and off it.
+    void masksOnStoredNames() {
+        const char* masks[] = {"*.*",    "*.txt", "*.TXT",     "a?c",  "*.",
+                               "con*.*", "k*",    "\xc3\x89*", "*\xff"};
+        const char* names[] = {"a.TXT",
+                               "readme",
+                               "abc",
+                               "config",
+                               "K.txt",
+                               "\xe2\x84\xaa.txt", // KELVIN SIGN folds to k
+                               "\xc3\xa9t\xc3\xa9",
+                               "bad\xff",
+                               ".hidden",
+                               "x.tar.gz"};
+        for (const char* m : masks) {
+            const WildcardMask mask(QString::fromUtf8(m));
+            for (const char* n : names) {
+                const QByteArray raw(n);
+                QVERIFY2(
+                    mask.matchesFileName(raw) == mask.matches(decodeFileName(raw)),
+                    qPrintable(QString("%1 on %2").arg(QString::fromUtf8(m), decodeFileName(raw))));
+            }
+        }
+        QVERIFY(WildcardMask("k*").matchesFileName("\xe2\x84\xaa.txt"));
+        QVERIFY(!WildcardMask("*.txt").matchesFileName("a.txt.bak"));
+    }
 };
 
 QTEST_MAIN(FileNamesTest)
