@@ -44,7 +44,6 @@ int usage() {
                          "       vok-bench sort N\n"
                          "       vok-bench settings KEYS\n"
                          "       vok-bench processes [--lines N]\n"
-
                          "       vok-bench version FILE [LANGID CODEPAGE]\n"
                          "       vok-bench fileinfo FILE... [--shot PNG]\n");
     return 2;
