@@ -1,5 +1,8 @@
 #include "bench/BenchReport.h"
 #include "bench/PeakMemory.h"
+#include "controls/DirectoryListBox.h"
+#include <QCoreApplication>
+#include <QWidget>
 #include <cstdio>
 #include <ctime>
 
@@ -35,6 +38,16 @@ void BenchReport::print(qint64 files, qint64 gridBytes) const {
     std::printf("peak bytes/file  %.1f\n", perFile);
     if (gridBytes >= 0)
         std::printf("grid bytes/row   %.1f\n", files > 0 ? double(gridBytes) / double(files) : 0.0);
+}
+
+bool showScreenOn(QWidget& screen, TDirectoryListBox& list, const QString& dir) {
+    screen.show();
+    QCoreApplication::processEvents();
+    list.setDirectory(dir);
+    if (list.directory() == dir)
+        return true;
+    std::fprintf(stderr, "vok-bench: cannot go to %s\n", qPrintable(dir));
+    return false;
 }
 
 } // namespace vok::bench

@@ -2,6 +2,12 @@
 #include <QElapsedTimer>
 #include <QString>
 
+class QWidget;
+
+namespace vok {
+class TDirectoryListBox;
+}
+
 namespace vok::bench {
 
 // Times one run and prints files, seconds, files per second, peak resident memory and bytes
@@ -19,5 +25,9 @@ private:
     double cpuStart_ = 0;
     double cpu_ = 0;
 };
+
+// Shows the screen and points its directory list at dir; false (with a message) when the list
+// cannot go there.
+bool showScreenOn(QWidget& screen, TDirectoryListBox& list, const QString& dir);
 
 } // namespace vok::bench

@@ -46,13 +46,8 @@ public:
 int searchScreen(const QString& dir, const QString& mask) {
     TestScreenContext context;
     TfmFiles screen(context);
-    screen.show();
-    QCoreApplication::processEvents();
-    screen.DirectoryListBox1->setDirectory(dir);
-    if (screen.DirectoryListBox1->directory() != dir) {
-        std::fprintf(stderr, "vok-bench: cannot go to %s\n", qPrintable(dir));
+    if (!showScreenOn(screen, *screen.DirectoryListBox1, dir))
         return 1;
-    }
     screen.Edit1->setText(mask);
     KeyWaits waits;
     delete new TimedKey; // the keyboard device is made here, in the thread that owns it

@@ -82,13 +82,8 @@ void scrollThrough(QTreeWidget* tree) {
 
 int treeScreen(const QString& dir, const QString& printTo, const QString& shot) {
     TfmTree screen(services());
-    screen.show();
-    QCoreApplication::processEvents();
-    screen.DirectoryListBox1->setDirectory(dir);
-    if (screen.DirectoryListBox1->directory() != dir) {
-        std::fprintf(stderr, "vok-bench: cannot go to %s\n", qPrintable(dir));
+    if (!showScreenOn(screen, *screen.DirectoryListBox1, dir))
         return 1;
-    }
     BenchReport report(QStringLiteral("tree %1").arg(dir));
     screen.Button1Click();
     report.stop();

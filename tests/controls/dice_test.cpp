@@ -1,4 +1,5 @@
 #include "controls/Dice.h"
+#include "support/PaintCounter.h"
 #include <QAccessible>
 #include <QSignalSpy>
 #include <QtTest>
@@ -39,15 +40,6 @@ QRect blackExtent(const QImage& img, const QRect& area) {
                 r = r.united(QRect(x, y, 1, 1));
     return r;
 }
-
-struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 } // namespace
 

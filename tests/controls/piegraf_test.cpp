@@ -1,4 +1,5 @@
 #include "controls/PieGraf.h"
+#include "support/PaintCounter.h"
 #include <QAccessible>
 #include <QtTest>
 
@@ -37,15 +38,6 @@ void makeTestPie(TPieGraf& pie) {
     f.setStyleStrategy(QFont::NoAntialias);
     pie.setFont(f);
 }
-
-struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 } // namespace
 
