@@ -23,8 +23,8 @@
 namespace vok {
 
 namespace {
-constexpr int kMajorVersion = 2;
-constexpr int kMinorVersion = 4;
+constexpr int kMajorVersion = VOK_VERSION_MAJOR;
+constexpr int kMinorVersion = VOK_VERSION_MINOR;
 } // namespace
 
 TfmVok::TfmVok(QSize screen, QWidget* parent) : QMainWindow(parent), screen_(screen) {
