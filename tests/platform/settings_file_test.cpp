@@ -8,7 +8,10 @@
 #include <QtTest>
 #include <atomic>
 #include <fcntl.h>
+#include <pthread.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -31,6 +34,26 @@ void put(const QString& path, const QByteArray& text) {
     f.write(text);
 }
 
+constexpr uid_t kOtherUser = 4242; // no account needed: the kernel knows users by number
+
+// A path as a save could change it: what it is, through a link what that leads to, the bytes of
+// a regular file, and what else is in its folder.
+QByteArray stateOf(const QString& path) {
+    QByteArray state;
+    for (auto look : {::lstat, ::stat}) {
+        struct stat st {};
+        if (look(QFile::encodeName(path).constData(), &st) == 0)
+            state += QByteArray::number(st.st_mode) + ' ' + QByteArray::number(st.st_uid) + ' ' +
+                     QByteArray::number(qulonglong(st.st_ino)) + ' ' +
+                     (S_ISREG(st.st_mode) ? contents(path) : QByteArray()) + '\n';
+    }
+    const QDir folder = QFileInfo(path).dir();
+    return state +
+           folder.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)
+               .join(' ')
+               .toUtf8();
+}
+
 } // namespace
 
 class SettingsFileTest : public QObject {
@@ -41,7 +64,8 @@ class SettingsFileTest : public QObject {
 private slots:
     void init() {
         QVERIFY(home_.isValid());
-        const QString config = home_.path() + "/" + QTest::currentTestFunction();
+        const QString config =
+            home_.path() + "/" + QTest::currentTestFunction() + QTest::currentDataTag();
         QVERIFY(QDir().mkpath(config));
         qputenv("XDG_CONFIG_HOME", config.toUtf8());
         path_ = config + "/Vok95.conf";
@@ -162,15 +186,6 @@ private slots:
         QCOMPARE(LinuxSettingsFile(path_).read("Settings", "Pie2Color"), QString("65535"));
     }
 
-    void pathThatIsAFolderReadsNothingAndFailsToSave() {
-        QVERIFY(QDir().mkpath(path_));
-        LinuxSettingsFile file(path_);
-        QCOMPARE(file.read("Settings", "Pie1Color"), std::nullopt);
-        file.write("Settings", "Pie1Color", "255");
-        QVERIFY(!file.save());
-        QVERIFY(QFileInfo(path_).isDir());
-    }
-
     void readOnlyFolderFailsAndLeavesTheOldFile() {
         const QByteArray old = "[Settings]\nPie1Color=5\n";
         put(path_, old);
@@ -192,9 +207,36 @@ private slots:
         QCOMPARE(contents(path_), old);
     }
 
-    // Opening a FIFO for reading waits for a writer; a device never ends.
-    void fileThatIsNotARegularFileGivesDefaultsAndStays() {
-        QCOMPARE(::mkfifo(QFile::encodeName(path_).constData(), 0600), 0);
+    // Opening a FIFO for reading waits for a writer; a device never ends; a link or a file of
+    // another user is theirs (root once replaced their file with one of its own).
+    void pathsNotOwnAreLeftAlone_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind :
+             {"folder", "FIFO", "link to a device", "link to a file of another", "file of another",
+              "link to a file of one's own", "missing in a folder of another"})
+            QTest::newRow(kind) << kind;
+    }
+    void pathsNotOwnAreLeftAlone() {
+        QFETCH(QString, kind);
+        const QByteArray path = QFile::encodeName(path_);
+        const QByteArray target = QFile::encodeName(QFileInfo(path_).path() + "/target.conf");
+        const QByteArray theirs = kind.startsWith("link") ? target : path;
+        const QByteArray text = "[Settings]\nPie1Color=77\n";
+        if (kind == "folder")
+            QCOMPARE(::mkdir(path, 0700), 0);
+        if (kind == "FIFO")
+            QCOMPARE(::mkfifo(path, 0600), 0);
+        if (kind.startsWith("link"))
+            QCOMPARE(::symlink(kind.endsWith("device") ? "/dev/zero" : target.constData(), path),
+                     0);
+        if (kind.contains("file"))
+            put(QFile::decodeName(theirs), text);
+        if (kind.contains("another") &&
+            ::chown(kind.startsWith("missing") ? QFile::encodeName(QFileInfo(path_).path())
+                                               : theirs,
+                    kOtherUser, kOtherUser) != 0)
+            QSKIP("only root may give a file to a second user");
+        const QByteArray before = stateOf(path_);
         std::atomic<bool> done{false};
         std::optional<QString> value = QString("unread");
         bool saved = true;
@@ -210,21 +252,56 @@ private slots:
         while (!done && clock.elapsed() < 5000)
             QThread::msleep(10);
         const bool blocked = !done;
-        if (blocked) // let the reader go, so that the test can end
-            ::close(::open(QFile::encodeName(path_).constData(), O_WRONLY | O_NONBLOCK));
+        if (blocked) // let a reader of the FIFO go, so that the test can end
+            ::close(::open(path, O_WRONLY | O_NONBLOCK));
         start.join();
-        QVERIFY2(!blocked, "the settings file that is a FIFO blocked");
+        QVERIFY2(!blocked, "the settings path blocked");
         QCOMPARE(value, std::nullopt);
         QVERIFY(!saved); // left alone, and the failure told
-        struct stat st;
-        QCOMPARE(::lstat(QFile::encodeName(path_).constData(), &st), 0);
-        QVERIFY(S_ISFIFO(st.st_mode));
+        QCOMPARE(stateOf(path_), before);
+    }
 
-        QVERIFY(QFile::remove(path_));
-        QVERIFY(QFile::link("/dev/zero", path_));
-        LinuxSettingsFile zero(path_);
-        QCOMPARE(zero.read("Settings", "Pie1Color"), std::nullopt);
-        QVERIFY(QFileInfo(path_).isSymLink());
+    // Two copies closing at once, round after round, on a real disk: neither loses a value.
+    void copiesSavingAtOnceKeepEachOthersChanges() {
+        constexpr int kRounds = 100;
+        auto* meet = static_cast<pthread_barrier_t*>(::mmap(nullptr, sizeof(pthread_barrier_t),
+                                                            PROT_READ | PROT_WRITE,
+                                                            MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+        QVERIFY(meet != MAP_FAILED);
+        pthread_barrierattr_t shared;
+        pthread_barrierattr_init(&shared);
+        pthread_barrierattr_setpshared(&shared, PTHREAD_PROCESS_SHARED);
+        pthread_barrier_init(meet, &shared, 2);
+        const QStringList copies{"A", "B"};
+        QList<pid_t> pids;
+        for (const QString& copy : copies) {
+            const pid_t pid = ::fork();
+            if (pid == 0) {
+                bool saved = true;
+                for (int round = 0; round < kRounds; ++round) {
+                    pthread_barrier_wait(meet); // both read what the last round left
+                    LinuxSettingsFile file(path_);
+                    file.write(copy, "Round" + QString::number(round), "1");
+                    pthread_barrier_wait(meet);
+                    saved = file.save() && saved;
+                }
+                ::_exit(saved ? 0 : 1);
+            }
+            pids << pid;
+        }
+        for (const pid_t pid : pids) {
+            int status = -1;
+            QCOMPARE(::waitpid(pid, &status, 0), pid);
+            QCOMPARE(status, 0); // each saved every round
+        }
+        ::munmap(meet, sizeof(pthread_barrier_t));
+        LinuxSettingsFile file(path_);
+        QStringList lost;
+        for (const QString& copy : copies)
+            for (int round = 0; round < kRounds; ++round)
+                if (!file.read(copy, "Round" + QString::number(round)))
+                    lost << copy + QString::number(round);
+        QVERIFY2(lost.isEmpty(), qPrintable("lost: " + lost.join(' ')));
     }
 
     void foreignSectionsAreWrittenBackAsRead() {
