@@ -1,17 +1,14 @@
 #include "platform/IniText.h"
 #include "platform/linux/LinuxSettingsFile.h"
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 #include <atomic>
+#include <barrier>
 #include <fcntl.h>
-#include <pthread.h>
-#include <sys/mman.h>
+#include <future>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -36,8 +33,8 @@ void put(const QString& path, const QByteArray& text) {
 
 constexpr uid_t kOtherUser = 4242; // no account needed: the kernel knows users by number
 
-// A path as a save could change it: what it is, through a link what that leads to, the bytes of
-// a regular file, and what else is in its folder.
+// A path as a save could change it: what it is, through a link what that leads to, and the
+// bytes of a regular file.
 QByteArray stateOf(const QString& path) {
     QByteArray state;
     for (auto look : {::lstat, ::stat}) {
@@ -47,11 +44,7 @@ QByteArray stateOf(const QString& path) {
                      QByteArray::number(qulonglong(st.st_ino)) + ' ' +
                      (S_ISREG(st.st_mode) ? contents(path) : QByteArray()) + '\n';
     }
-    const QDir folder = QFileInfo(path).dir();
-    return state +
-           folder.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)
-               .join(' ')
-               .toUtf8();
+    return state;
 }
 
 } // namespace
@@ -158,20 +151,22 @@ private slots:
         QCOMPARE(LinuxSettingsFile(path_).read("files", "fontsize"), QString("12"));
     }
 
+    // Other programs' lines go back byte for byte; only what Vok writes changes.
     void savingKeepsWhatItDoesNotWrite() {
-        put(path_, "[Other]\nx=1\n[Settings]\nUnknown=abc\nPie1Color=5\n[disk1]\nFontsize=9\n");
+        const QByteArray theirs =
+            "[Foo/Bar]\nx=1\n\n; note\n[foo]\nBar/x = 2\n[Settings]\nUnknown=abc\n";
+        put(path_, theirs + "Pie1Color=5\n[disk1]\nFontsize=9\n");
         LinuxSettingsFile file(path_);
         file.write("Settings", "Pie1Color", "6");
         file.write("Bet", "Total", "600");
         file.deleteSection("Disk1");
         QCOMPARE(file.read("Disk1", "Fontsize"), std::nullopt);
         QVERIFY(file.save());
+        QCOMPARE(contents(path_), theirs + "Pie1Color=6\n\n[Bet]\nTotal=600\n");
         LinuxSettingsFile again(path_);
-        QCOMPARE(again.read("Other", "x"), QString("1"));
-        QCOMPARE(again.read("Settings", "Unknown"), QString("abc"));
+        QCOMPARE(again.read("Foo/Bar", "x"), QString("1"));
+        QCOMPARE(again.read("foo", "bar/x"), QString("2"));
         QCOMPARE(again.read("Settings", "Pie1Color"), QString("6"));
-        QCOMPARE(again.read("Bet", "Total"), QString("600"));
-        QVERIFY(!contents(path_).toLower().contains("disk1"));
     }
 
     void garbageFileStillSavesAndSaysSo() {
@@ -193,9 +188,8 @@ private slots:
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
         QFile probe(dir + "/probe");
         const bool writable = probe.open(QIODevice::WriteOnly);
-        if (writable)
-            probe.remove();
         if (writable) {
+            probe.remove();
             QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             QSKIP("permissions do not bind root; settings_store_test fills the disk instead");
         }
@@ -221,7 +215,6 @@ private slots:
         const QByteArray path = QFile::encodeName(path_);
         const QByteArray target = QFile::encodeName(QFileInfo(path_).path() + "/target.conf");
         const QByteArray theirs = kind.startsWith("link") ? target : path;
-        const QByteArray text = "[Settings]\nPie1Color=77\n";
         if (kind == "folder")
             QCOMPARE(::mkdir(path, 0700), 0);
         if (kind == "FIFO")
@@ -230,31 +223,25 @@ private slots:
             QCOMPARE(::symlink(kind.endsWith("device") ? "/dev/zero" : target.constData(), path),
                      0);
         if (kind.contains("file"))
-            put(QFile::decodeName(theirs), text);
+            put(QFile::decodeName(theirs), "[Settings]\nPie1Color=77\n");
         if (kind.contains("another") &&
             ::chown(kind.startsWith("missing") ? QFile::encodeName(QFileInfo(path_).path())
                                                : theirs,
                     kOtherUser, kOtherUser) != 0)
             QSKIP("only root may give a file to a second user");
         const QByteArray before = stateOf(path_);
-        std::atomic<bool> done{false};
         std::optional<QString> value = QString("unread");
         bool saved = true;
-        std::thread start([&] {
+        auto start = std::async(std::launch::async, [&] {
             LinuxSettingsFile file(path_);
             value = file.read("Settings", "Pie1Color");
             file.write("Settings", "Pie1Color", "255");
             saved = file.save();
-            done = true;
         });
-        QElapsedTimer clock;
-        clock.start();
-        while (!done && clock.elapsed() < 5000)
-            QThread::msleep(10);
-        const bool blocked = !done;
+        const bool blocked = start.wait_for(std::chrono::seconds(5)) != std::future_status::ready;
         if (blocked) // let a reader of the FIFO go, so that the test can end
             ::close(::open(path, O_WRONLY | O_NONBLOCK));
-        start.join();
+        start.wait();
         QVERIFY2(!blocked, "the settings path blocked");
         QCOMPARE(stateOf(path_), before);
         QVERIFY(!saved); // and the failure told
@@ -262,56 +249,31 @@ private slots:
     }
 
     // Two copies closing at once, round after round, on a real disk: neither loses a value.
+    // Threads with a store each race as processes do, and would show a lock held per process.
     void copiesSavingAtOnceKeepEachOthersChanges() {
         constexpr int kRounds = 100;
-        auto* meet = static_cast<pthread_barrier_t*>(::mmap(nullptr, sizeof(pthread_barrier_t),
-                                                            PROT_READ | PROT_WRITE,
-                                                            MAP_SHARED | MAP_ANONYMOUS, -1, 0));
-        QVERIFY(meet != MAP_FAILED);
-        pthread_barrierattr_t shared;
-        pthread_barrierattr_init(&shared);
-        pthread_barrierattr_setpshared(&shared, PTHREAD_PROCESS_SHARED);
-        pthread_barrier_init(meet, &shared, 2);
-        const QStringList copies{"A", "B"};
-        QList<pid_t> pids;
-        for (const QString& copy : copies) {
-            const pid_t pid = ::fork();
-            if (pid == 0) {
-                bool saved = true;
-                for (int round = 0; round < kRounds; ++round) {
-                    pthread_barrier_wait(meet); // both read what the last round left
-                    LinuxSettingsFile file(path_);
-                    file.write(copy, "Round" + QString::number(round), "1");
-                    pthread_barrier_wait(meet);
-                    saved = file.save() && saved;
-                }
-                ::_exit(saved ? 0 : 1);
+        std::barrier meet(2);
+        std::atomic<int> failures{0};
+        auto copy = [&](const QString& name) {
+            for (int round = 0; round < kRounds; ++round) {
+                meet.arrive_and_wait(); // both read what the last round left
+                LinuxSettingsFile file(path_);
+                file.write(name, "Round" + QString::number(round), "1");
+                meet.arrive_and_wait();
+                failures += file.save() ? 0 : 1;
             }
-            pids << pid;
-        }
-        for (const pid_t pid : pids) {
-            int status = -1;
-            QCOMPARE(::waitpid(pid, &status, 0), pid);
-            QCOMPARE(status, 0); // each saved every round
-        }
-        ::munmap(meet, sizeof(pthread_barrier_t));
+        };
+        std::thread a(copy, "A"), b(copy, "B");
+        a.join();
+        b.join();
+        QCOMPARE(failures, 0);
         LinuxSettingsFile file(path_);
         QStringList lost;
-        for (const QString& copy : copies)
+        for (const QString name : {"A", "B"})
             for (int round = 0; round < kRounds; ++round)
-                if (!file.read(copy, "Round" + QString::number(round)))
-                    lost << copy + QString::number(round);
+                if (!file.read(name, "Round" + QString::number(round)))
+                    lost << name + QString::number(round);
         QVERIFY2(lost.isEmpty(), qPrintable("lost: " + lost.join(' ')));
-    }
-
-    void foreignSectionsAreWrittenBackAsRead() {
-        const QByteArray theirs = "[Foo/Bar]\nx=1\n\n; note\n[foo]\nBar/x = 2\n";
-        put(path_, theirs + "[Settings]\nPie1Color=5\n");
-        LinuxSettingsFile file(path_);
-        file.write("Settings", "Pie1Color", "6");
-        QVERIFY(file.save());
-        QCOMPARE(contents(path_), theirs + "[Settings]\nPie1Color=6\n");
-        QCOMPARE(LinuxSettingsFile(path_).read("Foo/Bar", "x"), QString("1"));
     }
 
     // Each read once scanned every key: 20 reads of a 40 MB file took 16 s. Generous bound.
