@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <unistd.h>
 #include <utility>
 
@@ -32,5 +33,12 @@ public:
 private:
     int fd_ = -1;
 };
+
+// Writes all of data, going on after interruptions; false when the disk takes less (full, over
+// the file size limit) or refuses.
+bool writeAll(int fd, const QByteArray& data);
+
+// Appends what fd gives up to its end; false on a read error, with *out holding what came.
+bool readAll(int fd, QByteArray* out);
 
 } // namespace vok::linuxfs

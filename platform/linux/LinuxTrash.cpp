@@ -13,8 +13,8 @@
 
 namespace vok {
 
-using linuxfs::TrashDirectory;
 using linuxfs::FileDescriptor;
+using linuxfs::TrashDirectory;
 
 namespace {
 
@@ -62,19 +62,6 @@ bool stillAsked(const Located& at, const TrashSubject& asked) {
     return identityOf(at.folderStat) == asked.folder &&
            ::fstatat(at.folder.get(), at.name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
            identityOf(now) == asked.file;
-}
-
-bool writeAll(int fd, const QByteArray& data) {
-    qsizetype done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
 }
 
 // Renames without ever replacing an entry of the trash.
@@ -141,14 +128,14 @@ bool LinuxTrash::move(const QString& path, const TrashSubject& asked) {
         const QByteArray name = linuxfs::trashedName(at.name, attempt, nameMax);
         const QByteArray infoName = name + ".trashinfo";
         FileDescriptor info(::openat(trash.info.get(), infoName.constData(),
-                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+                                     O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
         if (!info.isOpen()) {
             if (errno == EEXIST)
                 continue;
             return false; // no room, no inodes, no permission: nothing has moved
         }
         auto dropInfo = [&] { ::unlinkat(trash.info.get(), infoName.constData(), 0); };
-        const bool written = writeAll(info.get(), record) && ::fdatasync(info.get()) == 0;
+        const bool written = linuxfs::writeAll(info.get(), record) && ::fdatasync(info.get()) == 0;
         const bool closed = ::close(info.release()) == 0;
         if (!written || !closed || !stillAsked(at, asked)) {
             dropInfo();
