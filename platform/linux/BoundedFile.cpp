@@ -58,11 +58,11 @@ std::optional<QByteArray> readRegularFile(const QByteArray& path, qsizetype limi
 
 bool forEachLine(int fd, qsizetype limit, const std::function<void(QByteArrayView)>& onLine) {
     static constexpr qsizetype chunk = 65536;
-    QByteArray buffer(chunk, Qt::Uninitialized);
-    qsizetype kept = 0; // the start of a line that the last chunk cut
+    QByteArray buffer;
+    qsizetype kept = 0; // the start of a line that the last chunk cut, at the buffer's start
     qsizetype left = limit;
     while (left > 0) {
-        if (buffer.size() - kept < chunk)
+        if (buffer.size() < kept + chunk)
             buffer.resize(kept + chunk);
         const ssize_t n = readSome(fd, buffer.data() + kept, size_t(std::min(chunk, left)));
         if (n < 0)
@@ -72,10 +72,14 @@ bool forEachLine(int fd, qsizetype limit, const std::function<void(QByteArrayVie
         left -= n;
         const QByteArrayView text(buffer.constData(), kept + n);
         qsizetype from = 0;
-        for (qsizetype nl; (nl = text.indexOf('\n', from)) >= 0; from = nl + 1)
+        // The kept part holds no newline: search only what was read.
+        for (qsizetype nl = text.indexOf('\n', kept); nl >= 0; nl = text.indexOf('\n', from)) {
             onLine(text.sliced(from, nl - from));
+            from = nl + 1;
+        }
         kept = text.size() - from;
-        std::memmove(buffer.data(), buffer.constData() + from, size_t(kept));
+        if (from > 0 && kept > 0)
+            std::memmove(buffer.data(), buffer.constData() + from, size_t(kept));
     }
     // The last line of a file without a final newline; one that the limit cut is not whole.
     if (kept > 0 && left > 0)
