@@ -52,7 +52,7 @@ struct FakeRoot {
         QFile f(QFile::decodeName(path));
         QVERIFY(f.open(QIODevice::WriteOnly));
         if (kind == Kind::Huge)
-            QVERIFY(f.resize(qint64(64) << 20) && f.seek(f.size()));
+            QVERIFY(f.resize(qint64(64) << 20) && f.seek(f.size()) && f.write("\n") == 1);
         f.write(text);
     }
     void proc(int pid, const QByteArray& name, int threads, const QByteArray& maps,
