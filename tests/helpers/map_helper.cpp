@@ -12,19 +12,6 @@
 #include <unistd.h>
 #include <vector>
 
-namespace {
-
-int waitForEof() {
-    std::puts("ready");
-    std::fflush(stdout);
-    char c;
-    while (read(0, &c, 1) > 0) {
-    }
-    return 0;
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     if (argc != 4)
         return 2;
@@ -37,29 +24,32 @@ int main(int argc, char* argv[]) {
     for (int i = 0; many && i < std::atoi(argv[3]); ++i)
         if (mmap(nullptr, size_t(page), PROT_READ, MAP_PRIVATE, fd, 0) == MAP_FAILED)
             return 4;
-    if (many)
-        return waitForEof();
     // Page 0 at the start of a reserved area and page 2 eight pages further on.
     char* area = static_cast<char*>(
         mmap(nullptr, size_t(page) * 9, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
-    if (area == MAP_FAILED ||
-        mmap(area, size_t(page), PROT_READ, MAP_PRIVATE | MAP_FIXED, fd, 0) == MAP_FAILED ||
-        mmap(area + page * 8, size_t(page), PROT_READ, MAP_PRIVATE | MAP_FIXED, fd, page * 2) ==
-            MAP_FAILED)
+    if (!many &&
+        (area == MAP_FAILED ||
+         mmap(area, size_t(page), PROT_READ, MAP_PRIVATE | MAP_FIXED, fd, 0) == MAP_FAILED ||
+         mmap(area + page * 8, size_t(page), PROT_READ, MAP_PRIVATE | MAP_FIXED, fd, page * 2) ==
+             MAP_FAILED))
         return 4;
-    if (!dlopen(argv[2], RTLD_NOW))
+    if (!many && !dlopen(argv[2], RTLD_NOW))
         return 5;
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
         return 6;
     std::vector<std::thread> threads;
-    for (int i = 1; i < std::atoi(argv[3]); ++i)
+    for (int i = 1; !many && i < std::atoi(argv[3]); ++i)
         threads.emplace_back([&] {
             char c;
             while (read(pipeFds[0], &c, 1) < 0) {
             }
         });
-    waitForEof();
+    std::puts("ready");
+    std::fflush(stdout);
+    char c;
+    while (read(0, &c, 1) > 0) {
+    }
     close(pipeFds[1]);
     for (auto& t : threads)
         t.join();

@@ -3,9 +3,8 @@
 
 namespace vok {
 
-// A maps text of n one-page mappings, each of its own file /fN on device 0:N. Colliding
-// chooses the inodes so that (device * 0x9E3779B97F4A7C15) ^ inode is the same for every
-// line: one bucket for a fixed hash of that form, as another user could choose them.
+// A maps text of n one-page mappings of files /fN on device 0:N; colliding chooses inodes that
+// make (device * 0x9E3779B97F4A7C15) ^ inode one value, as another user could for such a hash.
 inline QByteArray mapsOfManyFiles(int n, bool colliding) {
     QByteArray text;
     for (quint64 i = 1; i <= quint64(n); ++i) {
