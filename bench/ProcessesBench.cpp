@@ -4,10 +4,13 @@
 #include "platform/Services.h"
 #include "platform/fake/FakeProcessSnapshots.h"
 #include "platform/linux/LinuxProcessSnapshots.h"
+#include "support/ProcMapsText.h"
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <cstdio>
 #include <cstring>
@@ -79,15 +82,28 @@ void timeScreen(ProcessSnapshots& source) {
 
 int processes(int argc, char* argv[]) {
     int made = 0;
+    int colliding = 0;
     if (argc == 4 && std::strcmp(argv[2], "--lines") == 0)
         made = std::atoi(argv[3]);
+    else if (argc == 4 && std::strcmp(argv[2], "--colliding") == 0)
+        colliding = std::atoi(argv[3]);
     else if (argc != 2)
         return 2;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     installPlatformServices();
-    LinuxProcessSnapshots live;
+    // --colliding: a proc root of its own, one process whose maps has keys chosen to collide.
+    QTemporaryDir crafted;
+    if (colliding > 0) {
+        QDir(crafted.path()).mkdir("1");
+        QFile stat(crafted.filePath("1/stat")), maps(crafted.filePath("1/maps"));
+        if (!stat.open(QIODevice::WriteOnly) || !maps.open(QIODevice::WriteOnly))
+            return 1;
+        stat.write("1 (crafted) S 0 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 1\n");
+        maps.write(mapsOfManyFiles(colliding, true));
+    }
+    LinuxProcessSnapshots live(colliding > 0 ? QFile::encodeName(crafted.path()) : "/proc");
     FakeProcessSnapshots fake;
     if (made > 0)
         fake.snapshot = madeUp(made);
@@ -102,7 +118,7 @@ int processes(int argc, char* argv[]) {
     const ProcessTreeLines tree = processTreeLines(snapshot);
     const double total = seconds(clock);
     const double totalCpu = cpuSeconds() - cpu;
-    std::printf("processes%s\n", made > 0 ? " (made up)" : "");
+    std::printf("processes%s\n", made > 0 ? " (made up)" : colliding > 0 ? " (crafted maps)" : "");
     std::printf("processes        %lld\n", static_cast<long long>(tree.totals.processes));
     std::printf("modules          %lld\n", static_cast<long long>(tree.totals.modules));
     std::printf("lines            %zu\n", tree.lines.size());

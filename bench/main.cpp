@@ -43,7 +43,7 @@ int usage() {
                          "       vok-bench list DIR\n"
                          "       vok-bench sort N\n"
                          "       vok-bench settings KEYS\n"
-                         "       vok-bench processes [--lines N]\n"
+                         "       vok-bench processes [--lines N | --colliding N]\n"
                          "       vok-bench version FILE [LANGID CODEPAGE]\n"
                          "       vok-bench fileinfo FILE... [--shot PNG]\n");
     return 2;

@@ -12,6 +12,7 @@ struct MemoryStatus {
     quint64 availPageFile = 0;
     quint64 totalVirtual = 0;
     quint64 availVirtual = 0;
+    bool operator==(const MemoryStatus&) const = default;
 };
 
 class MemoryInfo {

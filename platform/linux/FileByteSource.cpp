@@ -1,24 +1,19 @@
 #include "platform/linux/FileByteSource.h"
 #include "platform/FileNames.h"
+#include "platform/linux/BoundedFile.h"
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace vok {
 
 FileByteSource::FileByteSource(const QString& path) {
-    // O_NONBLOCK: opening a FIFO must not wait for a writer.
-    const int fd =
-        ::open(encodeFileName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
-        return;
+    linuxfs::FileDescriptor fd =
+        linuxfs::openRegularFile(encodeFileName(path).constData(), linuxfs::FinalLink::Follow);
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+    if (!fd.isOpen() || ::fstat(fd.get(), &st) != 0)
         return;
-    }
-    fd_ = fd;
+    fd_ = fd.release();
     size_ = quint64(st.st_size);
 }
 

@@ -1,5 +1,5 @@
 #include "platform/linux/LinuxMemoryInfo.h"
-#include <QFile>
+#include "platform/linux/BoundedFile.h"
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -7,11 +7,8 @@
 
 namespace vok {
 
-static QByteArray readProcFile(const char* path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+static QByteArray readProcFile(const QByteArray& path) {
+    return linuxfs::readRegularFile(path, linuxfs::kSmallFileLimit).value_or(QByteArray());
 }
 
 QHash<QByteArray, quint64> parseKbFields(const QByteArray& text) {
@@ -67,8 +64,8 @@ MemoryStatus memoryStatusFrom(const QByteArray& meminfo, const QByteArray& proce
     return s;
 }
 
-static quint64 platformAddressSpace() {
-    if (const auto fromCpu = userAddressSpace(readProcFile("/proc/cpuinfo")))
+static quint64 platformAddressSpace(const QByteArray& root) {
+    if (const auto fromCpu = userAddressSpace(readProcFile(root + "/cpuinfo")))
         return *fromCpu;
 #if defined(__x86_64__)
     return quint64(1) << 47; // 4-level paging
@@ -80,9 +77,10 @@ static quint64 platformAddressSpace() {
 }
 
 MemoryStatus LinuxMemoryInfo::status() {
-    static const quint64 addressSpace = platformAddressSpace();
-    return memoryStatusFrom(readProcFile("/proc/meminfo"), readProcFile("/proc/self/status"),
-                            addressSpace);
+    if (!addressSpace_)
+        addressSpace_ = platformAddressSpace(root_);
+    return memoryStatusFrom(readProcFile(root_ + "/meminfo"), readProcFile(root_ + "/self/status"),
+                            *addressSpace_);
 }
 
 } // namespace vok

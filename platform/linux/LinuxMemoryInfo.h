@@ -21,7 +21,13 @@ MemoryStatus memoryStatusFrom(const QByteArray& meminfo, const QByteArray& proce
 
 class LinuxMemoryInfo : public MemoryInfo {
 public:
+    // procRoot: where proc is mounted; tests may point it elsewhere.
+    explicit LinuxMemoryInfo(QByteArray procRoot = "/proc") : root_(std::move(procRoot)) {}
     MemoryStatus status() override;
+
+private:
+    QByteArray root_;
+    std::optional<quint64> addressSpace_; // read once: it does not change while Vok runs
 };
 
 } // namespace vok

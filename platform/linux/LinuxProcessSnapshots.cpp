@@ -1,45 +1,17 @@
 #include "platform/linux/LinuxProcessSnapshots.h"
 #include "platform/FileNames.h"
+#include "platform/linux/BoundedFile.h"
 #include "platform/linux/ProcFiles.h"
-#include <QHash>
-#include <QPair>
 #include <algorithm>
-#include <cerrno>
 #include <dirent.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace vok {
 
 namespace {
 
-// The whole of a /proc file into buffer, which is kept between reads; false when it cannot be
-// read. Proc files report no size.
-bool readWhole(const QByteArray& path, QByteArray& buffer) {
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    if (buffer.size() < 65536)
-        buffer.resize(65536);
-    qsizetype used = 0;
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer.data() + used, size_t(buffer.size() - used));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            ::close(fd);
-            return false; // maps of a process that may not be inspected fail here
-        }
-        if (n == 0)
-            break;
-        used += n;
-        if (used == buffer.size())
-            buffer.resize(buffer.size() * 2);
-    }
-    ::close(fd);
-    buffer.truncate(used);
-    return true;
-}
+using linuxfs::FileDescriptor;
+using linuxfs::openRegularFile;
 
 std::optional<QByteArray> readLink(const QByteArray& path) {
     QByteArray target(4096, Qt::Uninitialized);
@@ -51,26 +23,27 @@ std::optional<QByteArray> readLink(const QByteArray& path) {
             target.truncate(n);
             return target;
         }
+        if (target.size() >= 65536) // longer than any path the kernel gives
+            return std::nullopt;
         target.resize(target.size() * 2);
     }
 }
 
-std::vector<qint64> listPids(const QByteArray& root, bool& ok) {
-    std::vector<qint64> pids;
+std::vector<pid_t> listPids(const QByteArray& root, bool& ok) {
+    std::vector<pid_t> pids;
     DIR* dir = ::opendir(root.constData());
     ok = dir != nullptr;
     if (!dir)
         return pids;
-    while (const dirent* e = ::readdir(dir)) {
-        char* end = nullptr;
-        const long long pid = std::strtoll(e->d_name, &end, 10);
-        if (e->d_name[0] >= '1' && e->d_name[0] <= '9' && *end == '\0' && pid > 0)
-            pids.push_back(pid);
-    }
+    while (const dirent* e = ::readdir(dir))
+        if (const auto pid = parsePid(e->d_name))
+            pids.push_back(*pid);
     ::closedir(dir);
     std::sort(pids.begin(), pids.end());
     return pids;
 }
+
+using FileKey = std::pair<quint64, quint64>; // device, inode
 
 struct Read {
     ProcessRecord record;
@@ -81,17 +54,21 @@ struct Read {
 
 ProcessSnapshot LinuxProcessSnapshots::take(const std::function<void()>& pace) {
     ProcessSnapshot snapshot;
-    const std::vector<qint64> pids = listPids(root_, snapshot.taken);
+    const std::vector<pid_t> pids = listPids(root_, snapshot.taken);
     QByteArray buffer;
     std::vector<Read> reads;
     reads.reserve(pids.size());
-    QHash<QPair<quint64, quint64>, int> users; // by device and inode
-    for (const qint64 pid : pids) {
+    std::vector<FileKey> keys; // one per process that maps the file, sorted below
+    MappedFileSet set;
+    for (const pid_t pid : pids) {
         if (pace)
             pace();
         const QByteArray dir = root_ + '/' + QByteArray::number(pid) + '/';
+        const FileDescriptor stat = openRegularFile((dir + "stat").constData());
         const auto fields =
-            readWhole(dir + "stat", buffer) ? parseStat(buffer) : std::optional<StatFields>();
+            stat.isOpen() && linuxfs::readBounded(stat.get(), linuxfs::kSmallFileLimit, buffer)
+                ? parseStat(buffer)
+                : std::optional<StatFields>();
         if (!fields)
             continue; // ended meanwhile
         Read r;
@@ -100,18 +77,27 @@ ProcessSnapshot LinuxProcessSnapshots::take(const std::function<void()>& pace) {
         const auto exe = readLink(dir + "exe");
         r.record.exePath = exe ? decodeFileName(*exe)
                                : QLatin1Char('[') + decodeFileName(fields->name) + QLatin1Char(']');
-        if (readWhole(dir + "maps", buffer))
-            r.files = mappedFiles(parseMaps(buffer), exe ? QByteArrayView(*exe) : QByteArrayView());
+        // Maps of a process that may not be inspected fail to read.
+        const FileDescriptor maps = openRegularFile((dir + "maps").constData());
+        if (maps.isOpen() &&
+            linuxfs::forEachLine(maps.get(), mapsLimit_, [&](QByteArrayView l) { set.add(l); }))
+            r.files = set.take(exe ? QByteArrayView(*exe) : QByteArrayView());
+        else
+            set.take({});
         for (const MappedFile& f : r.files)
-            ++users[qMakePair(f.device, f.inode)];
+            keys.emplace_back(f.device, f.inode);
         reads.push_back(std::move(r));
     }
+    std::sort(keys.begin(), keys.end());
+    const auto users = [&](const MappedFile& f) {
+        const auto range = std::equal_range(keys.begin(), keys.end(), FileKey{f.device, f.inode});
+        return int(range.second - range.first);
+    };
     snapshot.processes.reserve(reads.size());
     for (Read& r : reads) {
         r.record.modules.reserve(r.files.size());
         for (const MappedFile& f : r.files)
-            r.record.modules.push_back(
-                {decodeFileName(f.path), f.span(), users.value(qMakePair(f.device, f.inode))});
+            r.record.modules.push_back({decodeFileName(f.path), f.span(), users(f)});
         snapshot.processes.push_back(std::move(r.record));
     }
     return snapshot;

@@ -1,8 +1,8 @@
 #include "platform/linux/LinuxResourceInfo.h"
 #include "platform/VokError.h"
-#include <QFile>
+#include "platform/linux/BoundedFile.h"
+#include "platform/linux/ProcFiles.h"
 #include <QList>
-#include <algorithm>
 #include <dirent.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -34,19 +34,20 @@ static std::optional<quint64> softLimit(int resource) {
     return quint64(r.rlim_cur);
 }
 
-static std::optional<quint64> readNumber(const char* path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+static std::optional<quint64> readNumber(const QByteArray& path) {
+    const auto text = linuxfs::readRegularFile(path, linuxfs::kSmallFileLimit);
+    if (!text)
         return std::nullopt;
     bool ok = false;
-    const quint64 value = file.readAll().trimmed().toULongLong(&ok);
+    const quint64 value = text->trimmed().toULongLong(&ok);
     return ok ? std::optional<quint64>(value) : std::nullopt;
 }
 
 // The names in a /proc directory; in /proc/self/fd, leaving out the descriptor the listing
 // itself holds.
-static std::optional<QList<QByteArray>> listDirectory(const char* path, bool skipOwn = false) {
-    DIR* dir = ::opendir(path);
+static std::optional<QList<QByteArray>> listDirectory(const QByteArray& path,
+                                                      bool skipOwn = false) {
+    DIR* dir = ::opendir(path.constData());
     if (!dir)
         return std::nullopt;
     const QByteArray own = QByteArray::number(::dirfd(dir));
@@ -60,33 +61,36 @@ static std::optional<QList<QByteArray>> listDirectory(const char* path, bool ski
     return names;
 }
 
-ResourceUse openFileUse() {
+ResourceUse openFileUse(const QByteArray& procRoot) {
     ResourceUse use;
     use.limit = softLimit(RLIMIT_NOFILE);
     if (!use.limit)
-        use.limit = readNumber("/proc/sys/fs/nr_open");
-    if (const auto fds = listDirectory("/proc/self/fd", true))
+        use.limit = readNumber(procRoot + "/sys/fs/nr_open");
+    if (const auto fds = listDirectory(procRoot + "/self/fd", true))
         use.used = quint64(fds->size());
     return use;
 }
 
-ResourceUse userTaskUse() {
+ResourceUse userTaskUse(const QByteArray& procRoot) {
     ResourceUse use;
     use.limit = softLimit(RLIMIT_NPROC);
     if (!use.limit)
-        use.limit = readNumber("/proc/sys/kernel/threads-max");
-    const auto entries = listDirectory("/proc");
+        use.limit = readNumber(procRoot + "/sys/kernel/threads-max");
+    const auto entries = listDirectory(procRoot);
     if (!entries)
         return use;
     const uint uid = ::getuid();
     quint64 tasks = 0;
+    QByteArray text;
     for (const QByteArray& name : *entries) {
-        if (name.isEmpty() ||
-            !std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        const auto pid = parsePid(name);
+        if (!pid)
             continue;
-        QFile status("/proc/" + QString::fromLatin1(name) + "/status");
-        if (status.open(QIODevice::ReadOnly)) // a process may end while we look
-            tasks += tasksOfUser(status.readAll(), uid);
+        const linuxfs::FileDescriptor status = linuxfs::openRegularFile(
+            (procRoot + '/' + QByteArray::number(*pid) + "/status").constData());
+        // A process may end while we look.
+        if (status.isOpen() && linuxfs::readBounded(status.get(), linuxfs::kSmallFileLimit, text))
+            tasks += tasksOfUser(text, uid);
     }
     use.used = tasks;
     return use;
@@ -95,13 +99,13 @@ ResourceUse userTaskUse() {
 int LinuxResourceInfo::freeResourcePercent(ResourceKind kind) {
     switch (kind) {
     case ResourceKind::GDI:
-        return vok::freeResourcePercent(kind, openFileUse(), {});
+        return vok::freeResourcePercent(kind, openFileUse(root_), {});
     case ResourceKind::User:
-        return vok::freeResourcePercent(kind, {}, userTaskUse());
+        return vok::freeResourcePercent(kind, {}, userTaskUse(root_));
     case ResourceKind::System:
         break;
     }
-    return vok::freeResourcePercent(kind, openFileUse(), userTaskUse());
+    return vok::freeResourcePercent(kind, openFileUse(root_), userTaskUse(root_));
 }
 
 } // namespace vok

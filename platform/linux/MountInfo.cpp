@@ -1,6 +1,6 @@
 #include "platform/linux/MountInfo.h"
 #include "platform/FileNames.h"
-#include <QFile>
+#include "platform/linux/BoundedFile.h"
 
 namespace vok {
 
@@ -77,10 +77,12 @@ QList<MountEntry> parseMountInfo(const QByteArray& text) {
 }
 
 QByteArray readMountInfo() {
-    QFile file("/proc/self/mountinfo");
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return readMountInfoUnder("/proc");
+}
+
+QByteArray readMountInfoUnder(const QByteArray& procRoot) {
+    return linuxfs::readRegularFile(procRoot + "/self/mountinfo", linuxfs::kTableFileLimit)
+        .value_or(QByteArray());
 }
 
 } // namespace vok

@@ -15,5 +15,7 @@ QByteArray decodeMountEscapes(const QByteArray& field);
 
 // The text of this process's mountinfo; empty when it cannot be read.
 QByteArray readMountInfo();
+// The same under another proc root, for tests.
+QByteArray readMountInfoUnder(const QByteArray& procRoot);
 
 } // namespace vok

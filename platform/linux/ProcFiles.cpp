@@ -1,7 +1,7 @@
 #include "platform/linux/ProcFiles.h"
 #include <algorithm>
 #include <charconv>
-#include <unordered_map>
+#include <map>
 
 namespace vok {
 
@@ -36,7 +36,13 @@ QByteArrayView nextField(QByteArrayView& rest) {
     return field;
 }
 
-std::optional<FileMapping> parseMapsLine(QByteArrayView line) {
+// The numbers and path of one file-backed maps line.
+struct MapsLine {
+    quint64 start = 0, end = 0, device = 0, inode = 0;
+    QByteArrayView path;
+};
+
+std::optional<MapsLine> parseMapsLine(QByteArrayView line) {
     QByteArrayView rest = line;
     const QByteArrayView range = nextField(rest);
     nextField(rest); // permissions
@@ -51,7 +57,7 @@ std::optional<FileMapping> parseMapsLine(QByteArrayView line) {
     static constexpr QByteArrayView deleted(" (deleted)");
     if (rest.endsWith(deleted))
         return std::nullopt;
-    FileMapping m;
+    MapsLine m;
     const qsizetype dash = range.indexOf('-');
     const qsizetype colon = dev.indexOf(':');
     quint64 major = 0, minor = 0;
@@ -61,50 +67,32 @@ std::optional<FileMapping> parseMapsLine(QByteArrayView line) {
         major > 0xFFFFFFFFu || minor > 0xFFFFFFFFu || !parseDec(inode, m.inode) || m.inode == 0)
         return std::nullopt;
     m.device = major << 32 | minor;
-    m.path = rest.toByteArray();
-    m.path.replace("\\012", "\n");
+    m.path = rest;
     return m;
 }
 
-struct FileKey {
-    quint64 device, inode;
-    bool operator==(const FileKey&) const = default;
-};
-struct FileKeyHash {
-    size_t operator()(const FileKey& k) const noexcept {
-        return std::hash<quint64>()(k.device * 0x9E3779B97F4A7C15ull ^ k.inode);
-    }
-};
-
 } // namespace
 
-std::vector<FileMapping> parseMaps(QByteArrayView text) {
-    std::vector<FileMapping> out;
-    while (!text.isEmpty()) {
-        qsizetype nl = text.indexOf('\n');
-        if (nl < 0)
-            nl = text.size();
-        if (auto m = parseMapsLine(text.first(nl)))
-            out.push_back(std::move(*m));
-        text = text.sliced(std::min(nl + 1, text.size()));
+void MappedFileSet::add(QByteArrayView line) {
+    const auto m = parseMapsLine(line);
+    if (!m)
+        return;
+    const auto [it, fresh] = index_.try_emplace({m->device, m->inode}, files_.size());
+    if (fresh) {
+        QByteArray path = m->path.toByteArray();
+        path.replace("\\012", "\n");
+        files_.push_back({m->device, m->inode, std::move(path), m->start, m->end});
+        return;
     }
-    return out;
+    MappedFile& f = files_[it->second];
+    f.low = std::min(f.low, m->start);
+    f.high = std::max(f.high, m->end);
 }
 
-std::vector<MappedFile> mappedFiles(const std::vector<FileMapping>& mappings,
-                                    QByteArrayView exePath) {
-    std::vector<MappedFile> files;
-    std::unordered_map<FileKey, size_t, FileKeyHash> index;
-    for (const FileMapping& m : mappings) {
-        const auto [it, fresh] = index.try_emplace(FileKey{m.device, m.inode}, files.size());
-        if (fresh) {
-            files.push_back({m.device, m.inode, m.path, m.start, m.end});
-            continue;
-        }
-        MappedFile& f = files[it->second];
-        f.low = std::min(f.low, m.start);
-        f.high = std::max(f.high, m.end);
-    }
+std::vector<MappedFile> MappedFileSet::take(QByteArrayView exePath) {
+    std::vector<MappedFile> files = std::move(files_);
+    files_.clear();
+    index_.clear();
     std::stable_sort(files.begin(), files.end(),
                      [](const MappedFile& a, const MappedFile& b) { return a.low < b.low; });
     const auto exe = std::find_if(files.begin(), files.end(),
@@ -112,6 +100,29 @@ std::vector<MappedFile> mappedFiles(const std::vector<FileMapping>& mappings,
     if (exe != files.end())
         std::rotate(files.begin(), exe, exe + 1);
     return files;
+}
+
+std::vector<MappedFile> mappedFiles(QByteArrayView mapsText, QByteArrayView exePath) {
+    MappedFileSet set;
+    while (!mapsText.isEmpty()) {
+        qsizetype nl = mapsText.indexOf('\n');
+        if (nl < 0)
+            nl = mapsText.size();
+        set.add(mapsText.first(nl));
+        mapsText = mapsText.sliced(std::min(nl + 1, mapsText.size()));
+    }
+    return set.take(exePath);
+}
+
+std::optional<pid_t> parsePid(QByteArrayView name) {
+    pid_t pid = 0;
+    if (name.isEmpty() || name.front() < '1' || name.front() > '9')
+        return std::nullopt;
+    const char* end = name.data() + name.size();
+    const auto [ptr, ec] = std::from_chars(name.data(), end, pid, 10);
+    if (ec != std::errc() || ptr != end || pid <= 0)
+        return std::nullopt;
+    return pid;
 }
 
 std::optional<StatFields> parseStat(QByteArrayView text) {

@@ -1,21 +1,22 @@
 #include "platform/linux/SysfsDeviceProbe.h"
-#include <QDir>
+#include "platform/linux/BoundedFile.h"
 #include <QFile>
 #include <QFileInfo>
 
 namespace vok {
 
 static QString readFirstLine(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(file.readLine()).trimmed();
+    const QByteArray text =
+        linuxfs::readRegularFile(QFile::encodeName(path), linuxfs::kSmallFileLimit)
+            .value_or(QByteArray());
+    const qsizetype nl = text.indexOf('\n');
+    return QString::fromLatin1(nl < 0 ? text : text.first(nl)).trimmed();
 }
 
 // The sysfs directory of the device, e.g. /sys/devices/pci0000:00/.../block/sda/sda1.
-static QString deviceDirectory(const MountEntry& entry) {
+QString SysfsDeviceProbe::deviceDirectory(const MountEntry& entry) const {
     const QString byNumber =
-        QFileInfo(QString("/sys/dev/block/%1:%2").arg(entry.major).arg(entry.minor))
+        QFileInfo(root_ + QString("/dev/block/%1:%2").arg(entry.major).arg(entry.minor))
             .canonicalFilePath();
     if (!byNumber.isEmpty())
         return byNumber;
@@ -23,7 +24,7 @@ static QString deviceDirectory(const MountEntry& entry) {
     const QString device = QFileInfo(entry.source).canonicalFilePath();
     if (device.isEmpty())
         return {};
-    return QFileInfo("/sys/class/block/" + QFileInfo(device).fileName()).canonicalFilePath();
+    return QFileInfo(root_ + "/class/block/" + QFileInfo(device).fileName()).canonicalFilePath();
 }
 
 bool SysfsDeviceProbe::isRemovable(const MountEntry& entry) {

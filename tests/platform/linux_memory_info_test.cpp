@@ -70,13 +70,7 @@ private slots:
         for (const QByteArray& text :
              {QByteArray(), QByteArray("\x01\x02\xff garbage"), QByteArray("MemTotal: lots kB\n"),
               QByteArray("MemFree: 100 kB\n"), QByteArray("MemTotal: 0 kB\nMemFree: 0 kB\n")}) {
-            const MemoryStatus s = memoryStatusFrom(text, "VmSize: 10 kB\n", space47);
-            QCOMPARE(s.totalPhys, quint64(0));
-            QCOMPARE(s.availPhys, quint64(0));
-            QCOMPARE(s.memoryLoad, 0u);
-            QCOMPARE(s.totalPageFile, quint64(0));
-            QCOMPARE(s.totalVirtual, quint64(0));
-            QCOMPARE(s.availVirtual, quint64(0));
+            QVERIFY(memoryStatusFrom(text, "VmSize: 10 kB\n", space47) == MemoryStatus{});
         }
         // Available above total, or swap free above swap total, is capped.
         const MemoryStatus capped = memoryStatusFrom(

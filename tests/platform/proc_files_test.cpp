@@ -1,9 +1,17 @@
+#include "platform/linux/LinuxMemoryInfo.h"
 #include "platform/linux/LinuxProcessSnapshots.h"
+#include "platform/linux/LinuxResourceInfo.h"
+#include "platform/linux/MountInfo.h"
 #include "platform/linux/ProcFiles.h"
+#include "platform/linux/SysfsDeviceProbe.h"
+#include "support/ProcMapsText.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <climits>
+#include <ctime>
+#include <sys/stat.h>
 
 using namespace vok;
 
@@ -24,46 +32,86 @@ const QByteArray kMaps =
     "garbage line\n"
     "7ffc0000-7ffc1000 r-xp 00000000 00:00 0                          [vdso]";
 
-void write(const QString& path, const QByteArray& text) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
+// How a file that a reader expects is replaced: by a FIFO without a writer, a link to
+// /dev/zero, or the text on a line of its own behind a hole larger than any limit.
+enum class Kind { Plain, Fifo, ZeroLink, Huge };
+
+// A proc root made of plain files, for the readers to be pointed at.
+struct FakeRoot {
+    QTemporaryDir dir;
+    QByteArray root() const { return QFile::encodeName(dir.path()); }
+    void put(const QString& name, const QByteArray& text, Kind kind = Kind::Plain) {
+        const QString path = dir.filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
+        if (kind == Kind::Fifo || kind == Kind::ZeroLink) {
+            QVERIFY(kind == Kind::Fifo ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                                       : QFile::link("/dev/zero", path));
+            return;
+        }
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        if (kind == Kind::Huge)
+            QVERIFY(f.resize(qint64(64) << 20) && f.seek(f.size()) && f.write("\n") == 1);
+        f.write(text);
+    }
+    void proc(int pid, const QByteArray& name, int threads, const QByteArray& maps,
+              const QByteArray& exe = {}, Kind mapsKind = Kind::Plain) {
+        const QString sub = QString::number(pid) + '/';
+        put(sub + "stat", QByteArray::number(pid) + " (" + name +
+                              ") S 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 " +
+                              QByteArray::number(threads) + " 0 1\n");
+        if (maps.isNull())
+            QDir(dir.filePath(sub)).mkdir("maps"); // reading it fails
+        else
+            put(sub + "maps", maps, mapsKind);
+        if (!exe.isEmpty())
+            QFile::link(QString::fromUtf8(exe), dir.filePath(sub + "exe"));
+    }
+};
 
 } // namespace
 
 class ProcFilesTest : public QObject {
     Q_OBJECT
 private slots:
-    void mapsKeepsFilesWithTheirBlanksAndDropsTheRest() {
-        const std::vector<FileMapping> m = parseMaps(kMaps);
-        QCOMPARE(m.size(), size_t(6));
-        QCOMPARE(m[0].path, QByteArray("/usr/bin/cat"));
-        QCOMPARE(m[0].start, 0x55d0c0a00000ull);
-        QCOMPARE(m[2].path, QByteArray("/tmp/my file ")); // the trailing blank is the name's
-        QCOMPARE(m[2].inode, 555ull);
-        QCOMPARE(m[4].path, QByteArray("/a\nb"));
-        QCOMPARE(m[4].device, (0x103ull << 32) | 0xa);
-        QCOMPARE(m[5].path, QByteArray("/lib/libc.so.6"));
-        QVERIFY(parseMaps("").empty());
-        QVERIFY(parseMaps("1-0 r--p 0 fe:00 5 /x\n").empty()); // end before start
-    }
-
-    void filesSpanTheirMappingsExecutableFirst() {
-        const std::vector<MappedFile> f = mappedFiles(parseMaps(kMaps), "/lib/libc.so.6");
+    void filesOfAMapsTextExecutableFirst() {
+        const std::vector<MappedFile> f = mappedFiles(kMaps, "/lib/libc.so.6");
         QCOMPARE(f.size(), size_t(4));
         QCOMPARE(f[0].path, QByteArray("/lib/libc.so.6"));
         QCOMPARE(f[1].path, QByteArray("/usr/bin/cat"));
+        QCOMPARE(f[1].low, 0x55d0c0a00000ull);
         QCOMPARE(f[1].span(), quint64(0x7000));
-        // Two mappings with a gap between: the span covers the gap.
+        // Two mappings with a gap between: the span covers the gap; the trailing blank is the
+        // name's.
         QCOMPARE(f[2].path, QByteArray("/tmp/my file "));
+        QCOMPARE(f[2].inode, 555ull);
         QCOMPARE(f[2].span(), quint64(0x6000));
         QCOMPARE(f[3].path, QByteArray("/a\nb"));
+        QCOMPARE(f[3].device, (0x103ull << 32) | 0xa);
+        QVERIFY(mappedFiles("", "").empty());
+        QVERIFY(mappedFiles("1-0 r--p 0 fe:00 5 /x\n", "").empty()); // end before start
         // The same path on another inode is another file.
-        const auto twice = mappedFiles(parseMaps("1000-2000 r--p 0 fe:00 5 /x\n"
-                                                 "3000-4000 r--p 0 fe:00 6 /x\n"),
-                                       "");
-        QCOMPARE(twice.size(), size_t(2));
+        QCOMPARE(
+            mappedFiles("1000-2000 r--p 0 fe:00 5 /x\n3000-4000 r--p 0 fe:00 6 /x\n", "").size(),
+            size_t(2));
+    }
+
+    // Keys chosen to share one hash value cost what as many ordinary keys cost; processor time,
+    // best of three, so that other work on the machine does not count.
+    void chosenKeysCostNoMoreThanOthers() {
+        const int n = 20000;
+        double cost[2];
+        for (const bool colliding : {false, true}) {
+            const QByteArray text = mapsOfManyFiles(n, colliding);
+            cost[colliding] = 1e9;
+            for (int round = 0; round < 3; ++round) {
+                const double start = double(std::clock());
+                QCOMPARE(mappedFiles(text, "").size(), size_t(n));
+                cost[colliding] = std::min(cost[colliding], double(std::clock()) - start);
+            }
+        }
+        QVERIFY2(cost[1] < 3 * cost[0],
+                 qPrintable(QString("%1 against %2 clock ticks").arg(cost[1]).arg(cost[0])));
     }
 
     void statNameMayHoldParentheses() {
@@ -77,37 +125,33 @@ private slots:
         QVERIFY(!parseStat(""));
     }
 
-    // The reader over a proc tree made of plain files: ended and unreadable processes, names
-    // for unreadable executables, and global usage by device and inode, not by path text.
-    void snapshotFromAProcTree() {
-        QTemporaryDir root;
-        const QString r = root.path();
-        auto proc = [&](int pid, const QByteArray& name, int threads, const QByteArray& maps,
-                        const QByteArray& exe) {
-            QDir(r).mkpath(QString::number(pid));
-            const QString dir = r + "/" + QString::number(pid) + "/";
-            write(dir + "stat", QByteArray::number(pid) + " (" + name +
-                                    ") S 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 " +
-                                    QByteArray::number(threads) + " 0 1\n");
-            if (!maps.isNull())
-                write(dir + "maps", maps);
-            else
-                QDir(dir).mkdir("maps"); // reading it fails
-            if (!exe.isEmpty())
-                QFile::link(QString::fromUtf8(exe), dir + "exe");
-        };
-        proc(300, "three", 1,
-             "1000-3000 r--p 0 fe:00 10 /bin/three\n5000-6000 r--p 0 fe:00 20 /lib/a.so\n",
-             "/bin/three");
-        proc(20, "two", 2,
-             "1000-2000 r--p 0 fe:00 20 /lib/renamed.so\n"
-             "7000-8000 r--p 0 fe:01 20 /lib/a.so\n",
-             "/bin/two");
-        proc(7, "kworker/0:1", 1, {}, "");
-        QDir(r).mkpath("9"); // ended: no stat any more
-        QDir(r).mkpath("self");
+    void pidNamesInRangeOnly() {
+        for (const pid_t pid : {1, 4194304, INT_MAX})
+            QCOMPARE(parsePid(QByteArray::number(pid)), std::optional<pid_t>(pid));
+        for (const char* name :
+             {"2147483648", "99999999999999999999", "-1", "0", "007", "12abc", "+5", "", "self"})
+            QVERIFY2(!parsePid(name), name);
+    }
 
-        LinuxProcessSnapshots reader(QFile::encodeName(r));
+    // The reader over a proc tree made of plain files: ended and unreadable processes, names
+    // for unreadable executables, global usage by device and inode, not by path text, and
+    // entries whose names are no pid.
+    void snapshotFromAProcTree() {
+        FakeRoot r;
+        r.proc(300, "three", 1,
+               "1000-3000 r--p 0 fe:00 10 /bin/three\n5000-6000 r--p 0 fe:00 20 /lib/a.so\n",
+               "/bin/three");
+        r.proc(20, "two", 2,
+               "1000-2000 r--p 0 fe:00 20 /lib/renamed.so\n"
+               "7000-8000 r--p 0 fe:01 20 /lib/a.so\n",
+               "/bin/two");
+        r.proc(7, "kworker/0:1", 1, {});
+        QDir(r.dir.path()).mkpath("9"); // ended: no stat any more
+        QDir(r.dir.path()).mkpath("self");
+        for (const QString name : {"99999999999999999999", "2147483648", "-1", "0", "12abc"})
+            r.put(name + "/stat", "1 (odd) S 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 1\n");
+
+        LinuxProcessSnapshots reader(r.root());
         int paced = 0;
         const ProcessSnapshot s = reader.take([&] { ++paced; });
         QVERIFY(s.taken);
@@ -128,8 +172,39 @@ private slots:
         QCOMPARE(three.modules[0].size, quint64(0x2000));
         QCOMPARE(three.modules[1].globalUsage, 2);
 
-        LinuxProcessSnapshots missing(QFile::encodeName(r + "/none"));
+        // Past the limit maps are passed over, a line the limit cuts included.
+        const qsizetype firstLine = QByteArray("1000-3000 r--p 0 fe:00 10 /bin/three\n").size();
+        const ProcessSnapshot cut = LinuxProcessSnapshots(r.root(), firstLine + 10).take();
+        QCOMPARE(cut.processes[2].modules.size(), size_t(1));
+        QCOMPARE(cut.processes[1].modules.size(), size_t(1));
+
+        LinuxProcessSnapshots missing(r.root() + "/none");
         QVERIFY(!missing.take().taken);
+    }
+
+    // Every reader of proc and sys files, given a FIFO, a link to /dev/zero or a file larger
+    // than its limit where it expects a small file, reads nothing, neither blocking nor
+    // growing without bound; the same tree with plain files gives the figures.
+    void hostileFilesReadAsNothing() {
+        for (const Kind kind : {Kind::Plain, Kind::Fifo, Kind::ZeroLink, Kind::Huge}) {
+            FakeRoot r;
+            r.put("meminfo", "MemTotal: 1000 kB\n", kind);
+            r.put("self/mountinfo", "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n", kind);
+            r.proc(5, "five", 1, "1000-2000 r--p 0 fe:00 5 /x\n", {}, kind);
+            r.put("5/status", "Uid:\t" + QByteArray::number(::getuid()) + "\nThreads:\t3\n", kind);
+            r.put("dev/block/8:1/removable", "1\n", kind);
+
+            const bool plain = kind == Kind::Plain;
+            const QByteArray what = QByteArray::number(int(kind));
+            QVERIFY2((LinuxMemoryInfo(r.root()).status().totalPhys == 1024000) == plain, what);
+            QVERIFY2(parseMountInfo(readMountInfoUnder(r.root())).isEmpty() != plain, what);
+            QVERIFY2((userTaskUse(r.root()).used == 3u) == plain, what);
+            const ProcessSnapshot s = LinuxProcessSnapshots(r.root()).take();
+            QCOMPARE(s.processes.size(), size_t(1));
+            QVERIFY2(s.processes[0].modules.empty() != plain, what);
+            MountEntry sda1{0, 0, 8, 1, {}, {}, {}, {}, "/dev/sda1"};
+            QVERIFY2(SysfsDeviceProbe(r.dir.path()).isRemovable(sda1) == plain, what);
+        }
     }
 };
 

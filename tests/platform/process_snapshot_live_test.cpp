@@ -1,6 +1,7 @@
 #include "memscreens/ProcessTreeLines.h"
 #include "platform/linux/LinuxProcessSnapshots.h"
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <map>
+#include <sys/resource.h>
 
 using namespace vok;
 
@@ -66,6 +68,12 @@ const ModuleRecord* module(const ProcessRecord& p, const QString& path) {
     return nullptr;
 }
 
+long peakKb() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
 struct Child {
     ~Child() {
         process.closeWriteChannel(); // a helper ends on it; sleep does not
@@ -82,6 +90,34 @@ struct Child {
 class ProcessSnapshotLiveTest : public QObject {
     Q_OBJECT
 private slots:
+    // Tens of thousands of mappings of a long path make maps hundreds of megabytes: the
+    // snapshot lists the file once and reads a bounded part of that text, so its memory does
+    // not grow by what the whole text would take.
+    void manyMappingsOfALongPathCostLittle() {
+        QTemporaryDir dir;
+        QString file = dir.path();
+        while (file.size() < 3800)
+            file += '/' + QString(250, 'd');
+        QVERIFY(QDir().mkpath(file));
+        file += "/f";
+        QVERIFY(QFile::copy(VOK_MAP_HELPER, file));
+        Child many;
+        many.process.start(VOK_MAP_HELPER, {"--many", file, "60000"});
+        QVERIFY(many.process.waitForReadyRead(30000));
+        QCOMPARE(many.process.readLine(), QByteArray("ready\n"));
+
+        const long before = peakKb();
+        const ProcessSnapshot s = LinuxProcessSnapshots().take();
+        const long grown = peakKb() - before;
+        const ProcessRecord* p = find(s, many.process.processId());
+        QVERIFY(p);
+        QCOMPARE(p->modules.front().path, QFileInfo(VOK_MAP_HELPER).canonicalFilePath());
+        QCOMPARE(std::count_if(p->modules.begin(), p->modules.end(),
+                               [&](const ModuleRecord& m) { return m.path == file; }),
+                 1);
+        QVERIFY2(grown < 64 * 1024, qPrintable(QString("%1 kB more").arg(grown)));
+    }
+
     void childrenAsProcSeesThem() {
         QTemporaryDir dir;
         // A blank and " * " in the name: the tree line must still give the path back.
