@@ -22,6 +22,8 @@ QPalette darkPalette() {
         p.setColor(group, QPalette::HighlightedText, Qt::white);
         p.setColor(group, QPalette::ToolTipBase, window);
         p.setColor(group, QPalette::ToolTipText, text);
+        p.setColor(group, QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
+        p.setColor(group, QPalette::LinkVisited, QColor(0xc5, 0x8a, 0xf9));
     }
     return p;
 }
