@@ -8,23 +8,12 @@
 namespace vok::test {
 
 QPalette darkPalette() {
-    const QColor window(0x35, 0x35, 0x35), base(0x3c, 0x3c, 0x3c), text(0xe6, 0xe6, 0xe6);
-    QPalette p(window);
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        p.setColor(group, QPalette::Window, window);
-        p.setColor(group, QPalette::WindowText, text);
-        p.setColor(group, QPalette::Base, base);
-        p.setColor(group, QPalette::AlternateBase, window);
-        p.setColor(group, QPalette::Text, text);
-        p.setColor(group, QPalette::Button, window);
-        p.setColor(group, QPalette::ButtonText, text);
-        p.setColor(group, QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
-        p.setColor(group, QPalette::HighlightedText, Qt::white);
-        p.setColor(group, QPalette::ToolTipBase, window);
-        p.setColor(group, QPalette::ToolTipText, text);
-        p.setColor(group, QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
-        p.setColor(group, QPalette::LinkVisited, QColor(0xc5, 0x8a, 0xf9));
-    }
+    const QColor window(0x35, 0x35, 0x35), text(0xe6, 0xe6, 0xe6);
+    QPalette p(text, window, window.lighter(150), window.darker(150), window.darker(120), text,
+               Qt::white, QColor(0x3c, 0x3c, 0x3c), window);
+    p.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
     return p;
 }
 
