@@ -2,6 +2,7 @@
 #include "bench/FileInfoBench.h"
 #include "bench/FloorWalk.h"
 #include "bench/ProcessesBench.h"
+#include "bench/ScreenShots.h"
 #include "bench/SearchScreenBench.h"
 #include "bench/TreeBench.h"
 #include "controls/GridRows.h"
@@ -15,6 +16,7 @@
 #include "platform/linux/LinuxSettingsFile.h"
 #include "platform/linux/LinuxVersionFiles.h"
 #include "support/RandomGrid.h"
+#include "support/ShownColours.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -34,18 +36,21 @@ using vok::bench::treeScreen;
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: vok-bench search DIR MASK [--print FILE]\n"
-                         "       vok-bench floor DIR\n"
-                         "       vok-bench screen DIR MASK\n"
-                         "       vok-bench tree DIR [--print FILE] [--shot PNG]\n"
-                         "       vok-bench nodes N\n"
-                         "       vok-bench disks [--shot PNG]\n"
-                         "       vok-bench list DIR\n"
-                         "       vok-bench sort N\n"
-                         "       vok-bench settings KEYS\n"
-                         "       vok-bench processes [--lines N | --colliding N]\n"
-                         "       vok-bench version FILE [LANGID CODEPAGE]\n"
-                         "       vok-bench fileinfo FILE... [--shot PNG]\n");
+    std::fprintf(stderr,
+                 "usage: vok-bench search DIR MASK [--print FILE]\n"
+                 "       vok-bench floor DIR\n"
+                 "       vok-bench screen DIR MASK\n"
+                 "       vok-bench tree DIR [--print FILE] [--shot PNG]\n"
+                 "       vok-bench nodes N\n"
+                 "       vok-bench disks [--shot PNG]\n"
+                 "       vok-bench list DIR\n"
+                 "       vok-bench sort N\n"
+                 "       vok-bench settings KEYS\n"
+                 "       vok-bench processes [--lines N | --colliding N]\n"
+                 "       vok-bench version FILE [LANGID CODEPAGE]\n"
+                 "       vok-bench fileinfo FILE... [--shot PNG]\n"
+                 "       vok-bench shot dirspace|search|processes|windows PNG [DIR [MASK]]\n"
+                 "  --dark (first) shows every screen in Fusion with a dark palette\n");
     return 2;
 }
 
@@ -214,7 +219,12 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     installPlatformServices();
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
+    if (args.value(0) == QLatin1String("--dark")) {
+        args.removeFirst();
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(vok::test::darkPalette());
+    }
     const QString cmd = args.value(0);
     if (cmd == QLatin1String("search") && (args.size() == 3 || args.size() == 5)) {
         QString printTo;
@@ -262,6 +272,9 @@ int main(int argc, char* argv[]) {
         }
         return vok::bench::fileInfoScreen(files, shot);
     }
+    if (cmd == QLatin1String("shot") && args.size() >= 3 && args.size() <= 5)
+        return vok::bench::screenShot(services(), args[1], args[2], args.value(3, "/"),
+                                      args.value(4, "*.*"));
     if (cmd == QLatin1String("screen") && args.size() == 3)
         return vok::bench::searchScreen(args[1], args[2]);
     if (cmd == QLatin1String("floor") && args.size() == 2)

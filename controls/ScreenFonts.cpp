@@ -1,7 +1,9 @@
 #include "controls/ScreenFonts.h"
+#include "controls/Legibility.h"
 #include "platform/Colors.h"
 #include "platform/DialogService.h"
 #include "platform/Services.h"
+#include <QApplication>
 #include <QWidget>
 
 namespace vok {
@@ -15,9 +17,13 @@ quint32 textColour(const QWidget* w) {
 } // namespace
 
 void setTextColour(QWidget* w, quint32 bgr) {
+    const QColor text = toQColor(bgr);
     QPalette pal = w->palette();
-    pal.setColor(QPalette::Text, toQColor(bgr));
-    pal.setColor(QPalette::WindowText, toQColor(bgr));
+    pal.setColor(QPalette::Text, text);
+    pal.setColor(QPalette::WindowText, text);
+    // The desktop's base, not the one set with an earlier colour, is kept where it reads well.
+    pal.setColor(QPalette::Base,
+                 legibleBackground(text, QApplication::palette(w).color(QPalette::Base)));
     w->setPalette(pal);
 }
 

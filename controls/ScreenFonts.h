@@ -5,7 +5,8 @@ class QWidget;
 
 namespace vok {
 
-// The colour of a control's text ($00BBGGRR), for views and labels alike.
+// The colour of a control's text ($00BBGGRR), for views and labels alike, with the background
+// it is shown on: the desktop's base where the pair is legible, else white or black.
 void setTextColour(QWidget* w, quint32 bgr);
 
 // Gives a screen's control the stored font: colour, size and name.

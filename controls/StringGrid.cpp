@@ -7,10 +7,15 @@
 namespace vok {
 
 namespace {
-// Draws the cells of its columns right-aligned, so that sizes of different widths line up.
+// Draws the cells of its columns right-aligned, so that sizes of different widths line up. The
+// blanks a size is padded with would only be elided in a large font.
 class RightAlignedCells : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    QString displayText(const QVariant& value, const QLocale& locale) const override {
+        return QStyledItemDelegate::displayText(value, locale).trimmed();
+    }
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
@@ -18,13 +23,18 @@ protected:
         option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
     }
 };
+
+constexpr int kGridLine = 1;
 } // namespace
 
 void StringGrid::setRightAligned(int column) {
     if (isRightAligned(column))
         return;
     rightAligned_ << column;
+    if (!askedWidth_.contains(column))
+        askedWidth_.insert(column, columnWidth(column));
     setItemDelegateForColumn(column, new RightAlignedCells(this));
+    noteFigures(0, rows_->rows() - 1, column, column);
 }
 
 bool StringGrid::isRightAligned(int column) const {
@@ -40,6 +50,13 @@ StringGrid::StringGrid(int columns, QWidget* parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     setDefaultRowHeight(24);
+    connect(rows_, &GridRows::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
+        noteFigures(first, last, 0, rows_->columns() - 1);
+    });
+    connect(rows_, &GridRows::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to) {
+                noteFigures(from.row(), to.row(), from.column(), to.column());
+            });
     setEditTriggers(NoEditTriggers);
     setSelectionMode(SingleSelection);
     setSelectionBehavior(SelectItems);
@@ -55,8 +72,66 @@ int StringGrid::defaultRowHeight() const {
 }
 
 void StringGrid::setDefaultRowHeight(int px) {
+    askedRowHeight_ = px;
+    fitRowHeight();
+}
+
+void StringGrid::setColWidth(int column, int px) {
+    askedWidth_[column] = px;
+    if (isRightAligned(column))
+        fitFigureColumn(column);
+    else
+        setColumnWidth(column, px);
+}
+
+void StringGrid::fitRowHeight() {
+    // The whole line, descenders and underscores included, between the cell's margins.
+    const int needed = fontMetrics().lineSpacing() +
+                       2 * style()->pixelMetric(QStyle::PM_FocusFrameVMargin, nullptr, this) +
+                       kGridLine;
     verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(px);
+    verticalHeader()->setDefaultSectionSize(qMax(askedRowHeight_, needed));
+}
+
+// Remembers the longest texts of the figure columns among the changed cells; a change of every
+// row (a new listing, a sort) starts afresh, so the column shrinks back with its figures.
+void StringGrid::noteFigures(int firstRow, int lastRow, int firstColumn, int lastColumn) {
+    const bool everyRow = firstRow <= 0 && lastRow >= rows_->rows() - 1;
+    for (int column : std::as_const(rightAligned_)) {
+        if (column < firstColumn || column > lastColumn)
+            continue;
+        QByteArray& widest = widestFigure_[column];
+        if (everyRow)
+            widest.clear();
+        for (int r = qMax(firstRow, 0); r <= lastRow; ++r) {
+            const QByteArrayView text = rows_->cellUtf8(column, r).trimmed();
+            if (text.size() > widest.size())
+                widest = text.toByteArray();
+        }
+        fitFigureColumn(column);
+    }
+}
+
+void StringGrid::fitFigureColumn(int column) {
+    const QFontMetrics fm = fontMetrics();
+    const QString widest = QString::fromUtf8(widestFigure_.value(column));
+    // Digits of some faces differ in width: room for the widest digit in every place.
+    int digit = 0;
+    for (char c = '0'; c <= '9'; ++c)
+        digit = qMax(digit, fm.horizontalAdvance(QLatin1Char(c)));
+    const int text = qMax(fm.horizontalAdvance(widest), digit * int(widest.size()));
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int needed = text + 2 * margin + kGridLine;
+    setColumnWidth(column, qMax(askedWidth_.value(column, columnWidth(column)), needed));
+}
+
+void StringGrid::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() != QEvent::FontChange && event->type() != QEvent::StyleChange)
+        return;
+    fitRowHeight();
+    for (int column : std::as_const(rightAligned_))
+        fitFigureColumn(column);
 }
 
 void StringGrid::mousePressEvent(QMouseEvent* event) {

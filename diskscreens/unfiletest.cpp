@@ -75,6 +75,7 @@ TfmTree::TfmTree(Services& services, QWidget* parent) : QDialog(parent), service
     StringGrid1 = new StringGrid(2, client);
     StringGrid1->setAccessibleName("Files");
     StringGrid1->setGeometry(16, 160, 441, 145);
+    StringGrid1->setRightAligned(1); // the sizes
     StringGrid1->hide();
     connect(StringGrid1, &StringGrid::selectCell, this,
             [this](int col, int row) { StringGrid1SelectCell(col, row); });

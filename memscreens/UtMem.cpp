@@ -2,6 +2,7 @@
 #include "controls/ActivationWatcher.h"
 #include "controls/Fonts.h"
 #include "controls/Panel.h"
+#include "controls/ScreenFonts.h"
 #include "controls/WindowsListUnit.h"
 #include "platform/Colors.h"
 #include "platform/DialogService.h"
@@ -17,12 +18,6 @@ namespace {
 constexpr quint32 kBlack = 0x000000;
 constexpr quint32 kYellow = 0x00FFFF;
 constexpr quint32 kDarkBlue = 0xA00000;
-
-void setTextColour(QWidget* w, quint32 bgr) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Text, toQColor(bgr));
-    w->setPalette(pal);
-}
 
 } // namespace
 

@@ -9,6 +9,12 @@ namespace {
 QPoint centreOf(StringGrid& g, int col, int row) {
     return g.visualRect(g.cells().index(row, col)).center();
 }
+bool shown(StringGrid& g, int rows) {
+    g.setRowCount(rows);
+    g.resize(400, 300);
+    g.show();
+    return QTest::qWaitForWindowExposed(&g);
+}
 } // namespace
 
 class StringGridTest : public QObject {
@@ -27,10 +33,10 @@ private slots:
         g.setColWidth(1, 100);
         QCOMPARE(g.colWidth(0), 160);
         QCOMPARE(g.columnWidth(1), 100);
-        g.setDefaultRowHeight(18);
+        g.setDefaultRowHeight(30); // above what the font needs
         g.setRowCount(3);
-        QCOMPARE(g.defaultRowHeight(), 18);
-        QCOMPARE(g.rowHeight(2), 18);
+        QCOMPARE(g.defaultRowHeight(), 30);
+        QCOMPARE(g.rowHeight(2), 30);
     }
 
     void rightAlignedColumnLinesFiguresUp() {
@@ -68,10 +74,7 @@ private slots:
     // The click handler reads the row the selection event stored, so the order is the contract.
     void cellIsReportedBeforeTheClick() {
         StringGrid g(2);
-        g.setRowCount(5);
-        g.resize(400, 300);
-        g.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        QVERIFY(shown(g, 5));
         QStringList events;
         connect(&g, &StringGrid::selectCell, this,
                 [&](int col, int row) { events << QString("select %1 %2").arg(col).arg(row); });
@@ -89,10 +92,7 @@ private slots:
 
     void noCellOrDisabledGridReportsNothing() {
         StringGrid g(2);
-        g.setRowCount(3);
-        g.resize(400, 300);
-        g.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        QVERIFY(shown(g, 3));
         QSignalSpy selected(&g, &StringGrid::selectCell);
         QSignalSpy clicked(&g, &StringGrid::clicked);
         QSignalSpy keys(&g, &StringGrid::keyPressed);
@@ -107,10 +107,7 @@ private slots:
 
     void arrowsMoveTheCurrentCellAndKeysAreReported() {
         StringGrid g(3);
-        g.setRowCount(4);
-        g.resize(400, 300);
-        g.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        QVERIFY(shown(g, 4));
         g.setCurrentIndex(g.cells().index(1, 1));
         QSignalSpy selected(&g, &StringGrid::selectCell);
         QSignalSpy keys(&g, &StringGrid::keyPressed);

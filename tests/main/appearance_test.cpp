@@ -1,10 +1,93 @@
+#include "controls/DirectoryListBox.h"
 #include "controls/DriveComboBox.h"
+#include "controls/HelpViewer.h"
+#include "controls/Legibility.h"
 #include "controls/PieGraf.h"
+#include "controls/StringGrid.h"
+#include "diskscreens/UnFilever.h"
+#include "diskscreens/Unit2.h"
+#include "diskscreens/Unit4.h"
+#include "diskscreens/unfiletest.h"
 #include "main/Unit1.h"
+#include "memscreens/Unit5.h"
+#include "memscreens/UtMem.h"
+#include "support/ShownColours.h"
+#include "support/TestScreenContext.h"
 #include "support/TestServices.h"
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+#include <QTreeWidget>
 #include <QtTest>
 
 using namespace vok;
+
+namespace {
+
+// Every screen over the fake services, with a directory holding a file of a million bytes. A
+// chosen colour and font reach each screen as its user gives them: through the shared fonts
+// where the screen reads them, else through the screen's font command.
+struct Screens {
+    Screens() {
+        t.directories.addFile("/d/big_file.dat", 1000000);
+        t.drives.changeDirectory("/d");
+        context.picker = &picker;
+    }
+    std::unique_ptr<QWidget> make(const QString& name, std::optional<FontChoice> chosen) {
+        if (chosen) {
+            const FontSetting stored{chosen->color, chosen->font.pointSize(),
+                                     chosen->font.family()};
+            context.settings.DirFont = context.settings.FilesFont = stored;
+            t.dialogs.fonts << *chosen;
+        }
+        if (name == "main window")
+            return std::make_unique<TfmVok>(QSize(640, 480));
+        if (name == "directory space") {
+            auto s = std::make_unique<TFmDir>(context);
+            s->FormActivate();
+            return s;
+        }
+        if (name == "file search") {
+            auto s = std::make_unique<TfmFiles>(context);
+            s->DirectoryListBox1->setDirectory("/d");
+            s->Edit1->setText("*.dat");
+            s->Button1Click();
+            return s;
+        }
+        if (name == "directory tree") {
+            auto s = std::make_unique<TfmTree>(services());
+            if (chosen)
+                s->Button3Click();
+            s->DirectoryListBox1->setDirectory("/d");
+            s->Button1Click();
+            s->TreeView1Change(s->TreeView1->topLevelItem(0)); // lists the grid
+            return s;
+        }
+        if (name == "running windows") {
+            auto s = std::make_unique<TfmMem>(
+                t.windows, TSysInfo::Sources{t.system, t.memory, t.drives}, t.dialogs);
+            if (chosen)
+                s->ListBox1Click();
+            return s;
+        }
+        if (name == "process tree")
+            return std::make_unique<TFmMemTree>(t.processes, t.directories,
+                                                context.settings.DirFont, [](const QString&) {});
+        if (name == "file information")
+            return std::make_unique<TFileInfo>(t.versions, t.packages);
+        return std::make_unique<HelpViewer>();
+    }
+    TestServices t;
+    TDriveComboBox picker;
+    TestScreenContext context;
+};
+
+FontChoice fontOf(quint32 colour, int points = 8) {
+    QFont f("DejaVu Sans");
+    f.setPointSize(points);
+    return FontChoice{f, colour};
+}
+
+} // namespace
 
 class AppearanceTest : public QObject {
     Q_OBJECT
@@ -118,6 +201,83 @@ private slots:
             any = any || yellowInColumn(x);
         QVERIFY(any);
         QCOMPARE(fm.Panel1->fontSize(), 11); // the size the read-out asked for is kept
+    }
+
+    void contrastOfColourPairs() {
+        QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(contrastRatio(Qt::red, Qt::red), 1.0);
+        QCOMPARE(qRound(contrastRatio(QColor(0x76, 0x76, 0x76), Qt::white) * 100), 454);
+    }
+
+    // Where a screen gives its texts a colour, the pair with their background stays legible
+    // under any desktop scheme; elsewhere both come from the palette.
+    void textsReadOnTheirBackgrounds_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<int>("colour"); // chosen on the screen; -1 for the screen's own
+        for (const char* screen :
+             {"main window", "directory space", "file search", "directory tree", "running windows",
+              "process tree", "file information", "help"})
+            QTest::newRow(screen) << QString(screen) << true << -1;
+        QTest::newRow("black chosen, dark") << "directory tree" << true << 0;
+        QTest::newRow("black stored, dark") << "process tree" << true << 0;
+        QTest::newRow("yellow, dark") << "file search" << true << 0x00FFFF;
+        QTest::newRow("white, light") << "directory space" << false << 0xFFFFFF;
+        QTest::newRow("grey, light") << "running windows" << false << 0xB0B0B0;
+    }
+    void textsReadOnTheirBackgrounds() {
+        QFETCH(QString, screen);
+        QFETCH(bool, dark);
+        QFETCH(int, colour);
+        const QPalette desktop = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+        QApplication::setPalette(dark ? test::darkPalette()
+                                      : QApplication::style()->standardPalette());
+        Screens s;
+        const std::unique_ptr<QWidget> w =
+            s.make(screen, colour < 0 ? std::nullopt : std::optional(fontOf(quint32(colour))));
+        const QList<test::ShownText> texts = test::shownTexts(*w);
+        QVERIFY(!texts.isEmpty());
+        for (const test::ShownText& t : texts)
+            QVERIFY2(contrastRatio(t.text, t.background) >= 4.5,
+                     qPrintable(QStringLiteral("%1: %2 on %3, %4:1")
+                                    .arg(t.where, t.text.name(), t.background.name())
+                                    .arg(contrastRatio(t.text, t.background), 0, 'f', 2)));
+    }
+
+    // In a large font the grids' rows grow and the sizes keep every digit.
+    void gridsFitALargeFont_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<bool>("afterListing"); // chosen with the Font command once listed
+        QTest::newRow("directory tree") << "directory tree" << false;
+        QTest::newRow("directory space") << "directory space" << false;
+        QTest::newRow("directory space, chosen") << "directory space" << true;
+        QTest::newRow("file search") << "file search" << false;
+    }
+    void gridsFitALargeFont() {
+        QFETCH(QString, screen);
+        QFETCH(bool, afterListing);
+        Screens s;
+        const std::unique_ptr<QWidget> w =
+            s.make(screen, afterListing ? std::nullopt : std::optional(fontOf(0, 18)));
+        if (afterListing) {
+            s.t.dialogs.fonts << fontOf(0, 18);
+            static_cast<TFmDir*>(w.get())->Files3Click();
+        }
+        const StringGrid* grid = w->findChild<StringGrid*>();
+        QCOMPARE(grid->font().pointSize(), 18);
+        const QFontMetrics fm(grid->font());
+        QVERIFY(grid->rowHeight(0) >= fm.lineSpacing());
+        QVERIFY(grid->cell(0, 0).endsWith("big_file.dat"));
+        const QModelIndex size = grid->model()->index(0, 1);
+        const auto* cells = qobject_cast<QStyledItemDelegate*>(grid->itemDelegateForIndex(size));
+        const QString shown = cells->displayText(size.data(), QLocale());
+        QCOMPARE(shown.trimmed(), QString("1000000"));
+        const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid);
+        const int room = grid->columnWidth(1) - 2 * (margin + 1) - 1; // text margins, grid line
+        QVERIFY2(
+            fm.horizontalAdvance(shown) <= room,
+            qPrintable(QStringLiteral("%1 px in %2").arg(fm.horizontalAdvance(shown)).arg(room)));
     }
 
     void setToDefaultAndColourCommands() {

@@ -1,0 +1,74 @@
+#include "bench/ScreenShots.h"
+#include "bench/BenchReport.h"
+#include "controls/DirectoryListBox.h"
+#include "diskscreens/Unit2.h"
+#include "diskscreens/Unit4.h"
+#include "memscreens/Unit5.h"
+#include "memscreens/UtMem.h"
+#include "platform/Services.h"
+#include "support/TestScreenContext.h"
+#include <QApplication>
+#include <QLineEdit>
+#include <QPixmap>
+#include <cstdio>
+#include <memory>
+
+namespace vok::bench {
+
+namespace {
+
+std::unique_ptr<QWidget> screenAtWork(Services& s, const QString& screen, const QString& dir,
+                                      const QString& mask, TestScreenContext& context) {
+    if (screen == QLatin1String("dirspace")) {
+        auto w = std::make_unique<TFmDir>(context);
+        if (!showScreenOn(*w, *w->DirectoryListBox1, dir))
+            return nullptr;
+        w->FormActivate();
+        w->Files1Click();
+        return w;
+    }
+    if (screen == QLatin1String("search")) {
+        auto w = std::make_unique<TfmFiles>(context);
+        if (!showScreenOn(*w, *w->DirectoryListBox1, dir))
+            return nullptr;
+        w->Edit1->setText(mask);
+        w->Button1Click();
+        return w;
+    }
+    if (screen == QLatin1String("processes")) {
+        auto w = std::make_unique<TFmMemTree>(*s.processes, *s.directories, FontSetting{},
+                                              [](const QString&) {});
+        w->setWindowState(Qt::WindowNoState);
+        w->resize(640, 460);
+        w->show();
+        w->Button1Click();
+        w->Button2Click();
+        return w;
+    }
+    if (screen == QLatin1String("windows")) {
+        auto w = std::make_unique<TfmMem>(
+            *s.windows, TSysInfo::Sources{*s.system, *s.memory, *s.drives}, *s.dialogs);
+        w->bringForward();
+        return w;
+    }
+    std::fprintf(stderr, "vok-bench: no screen %s\n", qPrintable(screen));
+    return nullptr;
+}
+
+} // namespace
+
+int screenShot(Services& services, const QString& screen, const QString& png, const QString& dir,
+               const QString& mask) {
+    TestScreenContext context;
+    const std::unique_ptr<QWidget> w = screenAtWork(services, screen, dir, mask, context);
+    if (!w)
+        return 1;
+    QCoreApplication::processEvents();
+    if (!w->grab().save(png)) {
+        std::fprintf(stderr, "vok-bench: cannot write %s\n", qPrintable(png));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace vok::bench
