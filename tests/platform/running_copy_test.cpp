@@ -185,8 +185,8 @@ private slots:
     }
     void anotherUsersThingsDecideNothing() {
         QFETCH(Theirs, theirs);
-        if (!other_.failure().isEmpty())
-            QSKIP(qPrintable(other_.failure()));
+        if (!other_.failure.isEmpty())
+            QSKIP(qPrintable(other_.failure));
         QTemporaryDir tmp; // stands for /tmp
         QVERIFY(::chmod(QFile::encodeName(tmp.path()).constData(), 01777) == 0);
         const QString name = "OnlyOneTest", mine = tmp.filePath("mine"), b = tmp.filePath("b");
@@ -238,8 +238,8 @@ private slots:
 
     // A holder can be reached by root, who is not the holder's user: it must not come forward.
     void theHolderAnswersOnlyItsUser() {
-        if (!other_.failure().isEmpty())
-            QSKIP(qPrintable(other_.failure()));
+        if (!other_.failure.isEmpty())
+            QSKIP(qPrintable(other_.failure));
         QTemporaryDir tmp;
         QVERIFY(::chmod(QFile::encodeName(tmp.path()).constData(), 0755) == 0);
         const QString folder = tmp.filePath("run");

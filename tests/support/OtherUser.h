@@ -1,26 +1,43 @@
 #pragma once
+#include <QFile>
 #include <QProcess>
-#include <QString>
-#include <sys/types.h>
+#include <grp.h>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace vok {
 
-// An account besides the tests' own, for what another user of the machine can do. Made with
-// useradd when missing, which needs root; kept for later runs.
-class OtherUser {
-public:
-    OtherUser();
-    // Why there is no such account; empty when there is.
-    QString failure() const { return failure_; }
-    // Makes the path (never a link's target) this user's.
-    bool give(const QString& path) const;
-    // The process runs as this user, with no groups of the caller's.
-    void runAs(QProcess& process) const;
+// An account besides the tests' own, for what another user of the machine can do: made with
+// useradd when missing (which needs root) and kept for later runs. failure says why there is none.
+struct OtherUser {
+    uid_t uid = 0;
+    gid_t gid = 0;
+    QString failure;
 
-private:
-    uid_t uid_ = 0;
-    gid_t gid_ = 0;
-    QString failure_;
+    OtherUser() {
+        const char name[] = "vok-test-other";
+        // Another test may make it at the same moment: only the lookup after counts.
+        if (!::getpwnam(name) && ::geteuid() == 0)
+            QProcess::execute("useradd", {"--system", "--no-create-home", "--home-dir",
+                                          "/nonexistent", "--shell", "/usr/sbin/nologin", name});
+        const passwd* pw = ::getpwnam(name);
+        if (!pw || pw->pw_uid == ::geteuid())
+            failure = QString("no second user %1: making one needs root and useradd").arg(name);
+        else
+            uid = pw->pw_uid, gid = pw->pw_gid;
+    }
+    // Makes the path (never a link's target) this user's.
+    bool give(const QString& path) const {
+        return ::lchown(QFile::encodeName(path).constData(), uid, gid) == 0;
+    }
+    // The process runs as this user, with no groups of the caller's.
+    void runAs(QProcess& process) const {
+        process.setChildProcessModifier([uid = uid, gid = gid] {
+            if (::setgroups(0, nullptr) != 0 || ::setresgid(gid, gid, gid) != 0 ||
+                ::setresuid(uid, uid, uid) != 0)
+                ::_exit(127);
+        });
+    }
 };
 
 } // namespace vok
