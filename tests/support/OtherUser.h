@@ -7,8 +7,8 @@
 
 namespace vok {
 
-// An account besides the tests' own, for what another user of the machine can do: made with
-// useradd when missing (which needs root) and kept for later runs. failure says why there is none.
+// An account besides the tests' own (root's), for what another user of the machine can do: made
+// with useradd when missing and kept for later runs. failure says why there is none.
 struct OtherUser {
     uid_t uid = 0;
     gid_t gid = 0;
@@ -16,13 +16,17 @@ struct OtherUser {
 
     OtherUser() {
         const char name[] = "vok-test-other";
+        if (::geteuid() != 0) {
+            failure = "acting as another user needs root";
+            return;
+        }
         // Another test may make it at the same moment: only the lookup after counts.
-        if (!::getpwnam(name) && ::geteuid() == 0)
+        if (!::getpwnam(name))
             QProcess::execute("useradd", {"--system", "--no-create-home", "--home-dir",
                                           "/nonexistent", "--shell", "/usr/sbin/nologin", name});
         const passwd* pw = ::getpwnam(name);
-        if (!pw || pw->pw_uid == ::geteuid())
-            failure = QString("no second user %1: making one needs root and useradd").arg(name);
+        if (!pw)
+            failure = QString("useradd could not make the user %1").arg(name);
         else
             uid = pw->pw_uid, gid = pw->pw_gid;
     }
