@@ -1,19 +1,21 @@
 // The program entry: the main window, then the hidden file information window.
 #include "app/CommandLine.h"
 #include "app/DesktopIdentity.h"
+#include "app/DisplayCheck.h"
 #include "controls/OnlyOne.h"
 #include "diskscreens/UnFilever.h"
 #include "main/Unit1.h"
 #include "platform/RunningCopy.h"
 #include "platform/Services.h"
-#include <QApplication>
 #include <memory>
 #include <optional>
 
 int main(int argc, char* argv[]) {
     if (const std::optional<int> status = vok::answerCommandLine(argc, argv))
         return *status;
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = vok::openDisplay(argc, argv);
+    if (!app)
+        return vok::kNoDisplayStatus;
     vok::installDesktopIdentity();
     vok::installPlatformServices();
     const auto copy = vok::thisPlatformsRunningCopy();
@@ -22,7 +24,7 @@ int main(int argc, char* argv[]) {
         return 0;
     // Created hidden after the main window and kept for the run; the process tree opens it.
     std::unique_ptr<vok::TFileInfo> FileInfo;
-    return vok::runVok(app, [&](vok::TfmVok& fm) {
+    return vok::runVok(*app, [&](vok::TfmVok& fm) {
         FileInfo =
             std::make_unique<vok::TFileInfo>(*vok::services().versions, *vok::services().packages);
         fm.setFileInfoOpener([&FileInfo](const QString& path) {

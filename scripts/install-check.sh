@@ -39,6 +39,16 @@ appstreamcli validate --no-net build-package/desktop/*.metainfo.xml
 step "lintian"
 lintian --fail-on error --info "$deb" && echo "lintian: no errors"
 
+step "Fortification"
+# Every object of the program (not the tests' C fixtures), the generated ones included, got the
+# optimisation that fortifying needs.
+grep '"command"' build-package/compile_commands.json | grep -v -- '-c [^ ]*/tests/' > "$tmp/commands"
+total=$(wc -l < "$tmp/commands")
+fortified=$(grep -- ' -O2 ' "$tmp/commands" | grep -c -- ' -D_FORTIFY_SOURCE=3 ' || true)
+[ "$total" -gt 0 ] && [ "$fortified" -eq "$total" ] ||
+  { echo "only $fortified of $total objects built with -O2 -D_FORTIFY_SOURCE=3"; exit 1; }
+echo "all $total objects built with -O2 -D_FORTIFY_SOURCE=3"
+
 step "Installing"
 # The package's dependencies first, so that the snapshot below holds them and every later
 # difference is the package's own.
@@ -59,6 +69,11 @@ installed=1
 apt-get install -y -q "./$deb" | tail -n 3
 dpkg -L vok
 [ "$(command -v vok)" = /usr/bin/vok ] || { echo "vok is not on the PATH"; exit 1; }
+nm -D --undefined-only /usr/bin/vok > "$tmp/imports"
+# __stack_chk_fail is the stack protector's, not a fortified call.
+grep -oE ' __[a-z0-9_]+_chk(@|$)' "$tmp/imports" | tr -d ' @' | sort -u > "$tmp/checked" || true
+[ -s "$tmp/checked" ] || { echo "the installed program holds no fortified call"; exit 1; }
+echo "fortified calls:$(tr '\n' ' ' < "$tmp/checked")"
 
 step "vok --version and vok --help, without a display"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM vok --version

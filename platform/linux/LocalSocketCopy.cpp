@@ -1,10 +1,13 @@
 #include "platform/linux/LocalSocketCopy.h"
-#include "platform/linux/FileDescriptor.h"
+#include "platform/linux/PathDescriptors.h"
 #include <QDir>
 #include <QLocalSocket>
-#include <QStandardPaths>
+#include <cerrno>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 
 namespace vok {
 
@@ -13,20 +16,58 @@ namespace {
 constexpr int kWaitMs = 2000;
 const QByteArray kRequest = "forward\n";
 
-// Serialises the check and the take-over between copies started at the same moment. The lock
-// goes with its descriptor, so a copy killed while holding it holds nothing.
+// Serialises the check and the take-over between copies started at the same moment, and the
+// holder's removal of both at its end. The lock goes with its descriptor, so a copy killed
+// while holding it holds nothing.
 class ClaimLock {
 public:
-    explicit ClaimLock(const QString& path)
-        : fd_(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-        if (fd_.isOpen())
+    ClaimLock(int folder, const QByteArray& name) {
+        // A copy that waited while the holder removed the file has locked a file nobody else
+        // will open: it tries again on the file of that name now.
+        for (int tries = 0; tries < 8; ++tries) {
+            fd_.reset(::openat(folder, name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
+                               0600));
+            if (!fd_.isOpen())
+                return;
             while (::flock(fd_.get(), LOCK_EX) != 0 && errno == EINTR) {
             }
+            struct stat locked, named;
+            if (::fstat(fd_.get(), &locked) == 0 &&
+                ::fstatat(folder, name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+                locked.st_dev == named.st_dev && locked.st_ino == named.st_ino)
+                return;
+        }
     }
 
 private:
     linuxfs::FileDescriptor fd_;
 };
+
+bool peerIsThisUser(qintptr socket) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(int(socket), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == ::geteuid();
+}
+
+// $XDG_RUNTIME_DIR when it is an absolute path, else where Qt falls back to.
+QByteArray runtimeFolder() {
+    const QByteArray xdg = qgetenv("XDG_RUNTIME_DIR");
+    if (xdg.startsWith('/'))
+        return xdg;
+    const passwd* pw = ::getpwuid(::geteuid());
+    const QByteArray user = pw && pw->pw_name && *pw->pw_name
+                                ? QByteArray(pw->pw_name)
+                                : QByteArray::number(quint64(::geteuid()));
+    return QFile::encodeName(QDir::tempPath()) + "/runtime-" + user;
+}
+
+linuxfs::FileDescriptor privateFolder(const QByteArray& path) {
+    QByteArray name;
+    const linuxfs::FileDescriptor parent = linuxfs::openParent(path, &name);
+    return parent.isOpen() ? linuxfs::userDirectory(parent.get(), name, true)
+                           : linuxfs::FileDescriptor();
+}
 
 } // namespace
 
@@ -34,36 +75,52 @@ std::unique_ptr<RunningCopy> thisPlatformsRunningCopy() {
     return std::make_unique<LocalSocketCopy>();
 }
 
-LocalSocketCopy::LocalSocketCopy(QString dir) : dir_(std::move(dir)) {
-    if (dir_.isEmpty())
-        dir_ = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+LocalSocketCopy::LocalSocketCopy(QString folder) : folderPath_(std::move(folder)) {
+    if (folderPath_.isEmpty())
+        folderPath_ = QFile::decodeName(runtimeFolder());
+    folder_ = privateFolder(QFile::encodeName(folderPath_));
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] { serve(); });
 }
 
 LocalSocketCopy::~LocalSocketCopy() {
+    if (!holds_)
+        return;
+    const ClaimLock lock(folder_.get(), lockName_);
     server_.close();
+    ::unlinkat(folder_.get(), lockName_.constData(), 0);
 }
 
 bool LocalSocketCopy::claim(const QString& name) {
+    if (!folder_.isOpen()) {
+        // Shared places are never used: another user could keep this copy from starting.
+        qWarning("vok: %s is not a folder of this user's alone; more than one copy may run",
+                 qPrintable(folderPath_));
+        return true;
+    }
     QString file = name;
     file.replace(QLatin1Char('/'), QLatin1Char('_'));
-    path_ = QDir(dir_).filePath(file);
-    const ClaimLock lock(path_ + ".lock");
+    path_ = folderPath_ + QLatin1Char('/') + file;
+    lockName_ = QFile::encodeName(file + ".lock");
+    const ClaimLock lock(folder_.get(), lockName_);
 
     QLocalSocket holder;
     holder.connectToServer(path_);
     if (holder.waitForConnected(kWaitMs)) {
-        holder.write(kRequest);
-        holder.waitForBytesWritten(kWaitMs);
-        holder.disconnectFromServer();
+        if (peerIsThisUser(holder.socketDescriptor())) {
+            holder.write(kRequest);
+            holder.waitForBytesWritten(kWaitMs);
+            holder.disconnectFromServer();
+            return false;
+        }
+        holder.abort(); // another user's listener is no copy of this user's
+    } else if (holder.error() != QLocalSocket::ServerNotFoundError &&
+               holder.error() != QLocalSocket::ConnectionRefusedError) {
+        // Only a missing socket or one nobody listens on is free; a holder too busy to accept
+        // in time is still alive.
         return false;
     }
-    // Only a missing socket or one nobody listens on is free; a holder too busy to accept in
-    // time is still alive.
-    if (holder.error() != QLocalSocket::ServerNotFoundError &&
-        holder.error() != QLocalSocket::ConnectionRefusedError)
-        return false;
+    holds_ = true;
     QLocalServer::removeServer(path_);
     // Without a socket this copy still runs; it just cannot be found by later ones.
     server_.listen(path_);
@@ -73,6 +130,11 @@ bool LocalSocketCopy::claim(const QString& name) {
 void LocalSocketCopy::serve() {
     while (QLocalSocket* peer = server_.nextPendingConnection()) {
         QObject::connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
+        if (!peerIsThisUser(peer->socketDescriptor())) {
+            peer->abort();
+            peer->deleteLater();
+            continue;
+        }
         auto read = [this, peer] {
             if (!peer->canReadLine())
                 return;

@@ -1,6 +1,8 @@
 #include "platform/linux/PathDescriptors.h"
+#include <cerrno>
 #include <climits>
 #include <fcntl.h>
+#include <sys/stat.h>
 
 namespace vok::linuxfs {
 
@@ -33,6 +35,22 @@ FileDescriptor openParent(const QByteArray& path, QByteArray* baseName) {
     if (slash < 0)
         return FileDescriptor(::open(".", directoryOpenFlags()));
     return openDirectory(slash == 0 ? QByteArray("/") : p.left(slash));
+}
+
+FileDescriptor userDirectory(int at, const QByteArray& name, bool privateMode) {
+    const bool made = ::mkdirat(at, name.constData(), 0700) == 0;
+    if (!made && errno != EEXIST)
+        return {};
+    FileDescriptor fd(::openat(at, name.constData(), directoryOpenFlags() | O_NOFOLLOW));
+    if (!fd.isOpen())
+        return {};
+    if (made)
+        ::fchmod(fd.get(), 0700); // whatever the umask took away
+    struct stat st;
+    if (::fstat(fd.get(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid() ||
+        (privateMode && (st.st_mode & 07777) != 0700))
+        return {};
+    return fd;
 }
 
 } // namespace vok::linuxfs

@@ -17,4 +17,8 @@ FileDescriptor openDirectory(const QByteArray& path);
 // Holds nothing when path has no last component or its directory cannot be opened.
 FileDescriptor openParent(const QByteArray& path, QByteArray* baseName);
 
+// The folder name inside at, made with mode 0700 when missing. Accepted only as a real
+// directory (never a link) owned by the user, and with mode 0700 exactly when privateMode is set.
+FileDescriptor userDirectory(int at, const QByteArray& name, bool privateMode);
+
 } // namespace vok::linuxfs

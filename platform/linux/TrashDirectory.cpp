@@ -10,10 +10,6 @@ namespace vok::linuxfs {
 
 namespace {
 
-int noFollowDirectory() {
-    return directoryOpenFlags() | O_NOFOLLOW;
-}
-
 QByteArray withoutTrailingSlashes(QByteArray p) {
     while (p.size() > 1 && p.endsWith('/'))
         p.chop(1);
@@ -23,24 +19,6 @@ QByteArray withoutTrailingSlashes(QByteArray p) {
 QByteArray parentOf(const QByteArray& path) {
     const qsizetype slash = path.lastIndexOf('/');
     return slash <= 0 ? QByteArray("/") : path.left(slash);
-}
-
-// The folder name inside at, made with mode 0700 when missing. Accepted only as a real
-// directory owned by the user, and with mode 0700 exactly when privateMode is set.
-FileDescriptor userDirectory(int at, const QByteArray& name, bool privateMode) {
-    const bool made = ::mkdirat(at, name.constData(), 0700) == 0;
-    if (!made && errno != EEXIST)
-        return {};
-    FileDescriptor fd(::openat(at, name.constData(), noFollowDirectory()));
-    if (!fd.isOpen())
-        return {};
-    if (made)
-        ::fchmod(fd.get(), 0700); // whatever the umask took away
-    struct stat st;
-    if (::fstat(fd.get(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid() ||
-        (privateMode && (st.st_mode & 07777) != 0700))
-        return {};
-    return fd;
 }
 
 bool openFilesAndInfo(const FileDescriptor& trashDir, TrashDirectory* trash) {
@@ -106,7 +84,7 @@ bool openTopDirectoryTrash(const QByteArray& topDir, dev_t device, TrashDirector
         return false;
     trash->topDir = topDir;
     const QByteArray uid = QByteArray::number(quint64(::geteuid()));
-    const FileDescriptor shared(::openat(top.get(), ".Trash", noFollowDirectory()));
+    const FileDescriptor shared(::openat(top.get(), ".Trash", directoryOpenFlags() | O_NOFOLLOW));
     if (shared.isOpen() && ::fstat(shared.get(), &st) == 0 && S_ISDIR(st.st_mode) &&
         (st.st_mode & S_ISVTX) && openFilesAndInfo(userDirectory(shared.get(), uid, true), trash))
         return true;

@@ -2,6 +2,7 @@
 # The program's answers to its arguments, where no display exists.
 vok="$1"
 version="$2"
+manual="$3"
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*"; cat "$out/stdout" "$out/stderr"; exit 1; }
@@ -38,6 +39,17 @@ for args in "--bogus" "-x" "file.txt" "--version=3" "--help --bogus" "-platform 
   [ ! -s "$out/stdout" ] || fail "'$args': wrote to stdout"
   grep -q "^vok: " "$out/stderr" || fail "'$args': no message"
   grep -q -- "--help" "$out/stderr" || fail "'$args': the message does not name --help"
+done
+
+# Without a display, or with one that cannot be opened, a message and the manual's status 3,
+# never Qt's abort and its advice to reinstall.
+grep -A1 -x '\.B 3' "$manual" | grep -q display || fail "the manual page names no status 3"
+for platform in "" xcb; do
+  env ${platform:+QT_QPA_PLATFORM=$platform} timeout 20 "$vok" >"$out/stdout" 2>"$out/stderr"
+  status=$?
+  [ "$status" -eq 3 ] || fail "no display ($platform): exit status $status, not 3"
+  grep -q "^vok: Vok needs a graphical display" "$out/stderr" || fail "no display ($platform): no message"
+  ! grep -q "Reinstalling" "$out/stderr" || fail "no display ($platform): Qt's abort"
 done
 
 # An answer that cannot be written is a failure, not a success.

@@ -1,0 +1,40 @@
+#include "app/DisplayCheck.h"
+#include <cstdio>
+#include <cstdlib>
+
+namespace vok {
+
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+void sayNoDisplay() {
+    std::fputs("vok: Vok needs a graphical display, and none could be opened "
+               "(DISPLAY or WAYLAND_DISPLAY names it).\n",
+               stderr);
+    std::fflush(stderr);
+}
+
+// Qt's fatal text while it opens the display suggests reinstalling, which never helps.
+void endWithoutDisplay(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg)
+        return qtHandler(type, context, text);
+    sayNoDisplay();
+    std::_Exit(kNoDisplayStatus);
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> openDisplay(int& argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        sayNoDisplay();
+        return nullptr;
+    }
+    qtHandler = qInstallMessageHandler(endWithoutDisplay);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(qtHandler);
+    return app;
+}
+
+} // namespace vok
