@@ -109,7 +109,7 @@ QString versionInSoName(const QString& fileName) {
 }
 
 TVersionInfo describeElfFile(const ElfFacts& elf, const std::optional<PackageFacts>& package,
-                             const QString& path, const QString& realPath) {
+                             const QString& realPath) {
     const PackageFacts p = package.value_or(PackageFacts{});
     TVersionInfo info;
     info.CompanyName = p.maintainer;
@@ -119,7 +119,7 @@ TVersionInfo describeElfFile(const ElfFacts& elf, const std::optional<PackageFac
     info.FileVersion = versionInSoName(fileNameOf(realPath));
     if (info.FileVersion.isEmpty())
         info.FileVersion = p.version;
-    info.InternalName = elf.soname.isEmpty() ? fileNameOf(path) : decodeFileName(elf.soname);
+    info.InternalName = elf.soname.isEmpty() ? fileNameOf(realPath) : decodeFileName(elf.soname);
     info.LegalCopyright = p.copyright;
     info.ProductName = p.name;
     info.ProductVersion = p.version;

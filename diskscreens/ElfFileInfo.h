@@ -16,9 +16,9 @@ QString elfFileTypeText(const ElfFacts& elf);
 QString versionInSoName(const QString& fileName);
 
 // The file information of an ELF file that has no version resource: the texts the screen shows,
-// from the file itself and from the package that installed it. `realPath` is `path` with its
-// links resolved.
+// from the file itself and from the package that installed it, both of the real file: its path
+// with every link resolved.
 TVersionInfo describeElfFile(const ElfFacts& elf, const std::optional<PackageFacts>& package,
-                             const QString& path, const QString& realPath);
+                             const QString& realPath);
 
 } // namespace vok

@@ -70,10 +70,13 @@ void TFileInfo::FormActivate() {
         VersionResource1->setFileName(InfoFileName);
         shown_ = VersionResource1->VersionInfo();
         // Without a fixed block there is no version resource: an ELF file speaks for itself.
+        // The values describe the file whose bytes were read, not a link to it, which may
+        // belong to another package (/usr/bin/elfedit to binutils, the file it names not).
         if (shown_.FileType.isEmpty())
-            if (const std::optional<ElfFacts> elf = files_.elfFacts(InfoFileName))
-                shown_ = describeElfFile(*elf, packages_.ownerOf(InfoFileName), InfoFileName,
-                                         files_.realPath(InfoFileName));
+            if (const std::optional<ElfFacts> elf = files_.elfFacts(InfoFileName)) {
+                const QString real = files_.realPath(InfoFileName);
+                shown_ = describeElfFile(*elf, packages_.ownerOf(real), real);
+            }
     }
     const TVersionInfo& v = shown_;
     Company->setText(v.CompanyName);

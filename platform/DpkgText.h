@@ -15,9 +15,10 @@ struct DpkgPackage {
 // The packages of a dpkg status file; the description is its first line only.
 std::vector<DpkgPackage> parseDpkgStatus(QByteArrayView text);
 
-// The first line of a copyright file that states a copyright ("Copyright ...", "(C) ...",
-// "© ..."), trimmed; a machine-readable "Copyright:" field becomes "Copyright " and its first
-// value. Empty when there is none.
-QByteArray firstCopyrightLine(QByteArrayView text);
+// The first copyright statement of a package's copyright file, on one line: the value of a
+// machine-readable "Copyright:" field ("Copyright " and its first holder, with the lines it goes
+// on over), else the first statement that begins with "Copyright", "(C)" or "©" and names a
+// year or a holder, where a sentence or a line begins. Empty when there is none.
+QByteArray firstCopyrightStatement(QByteArrayView text);
 
 } // namespace vok

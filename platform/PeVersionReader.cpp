@@ -47,6 +47,8 @@ public:
     bool readRva(quint64 rva, char* out, quint32 len);
     // How many bytes of section data follow `rva` in the file.
     quint64 bytesAfter(quint64 rva) const;
+    // How many bytes of the file follow `rva`, its section's data and whatever lies after it.
+    quint64 fileBytesAfter(quint64 rva) const;
     std::optional<std::vector<DirEntry>> directory(quint64 rva);
 
 private:
@@ -118,6 +120,11 @@ const Section* PeImage::sectionOf(quint64 rva) const {
 quint64 PeImage::bytesAfter(quint64 rva) const {
     const Section* s = sectionOf(rva);
     return s ? s->rawSize - (rva - s->va) : 0;
+}
+
+quint64 PeImage::fileBytesAfter(quint64 rva) const {
+    const Section* s = sectionOf(rva);
+    return s ? file_.size() - (s->rawPtr + (rva - s->va)) : 0;
 }
 
 bool PeImage::readRva(quint64 rva, char* out, quint32 len) {
@@ -205,10 +212,14 @@ QByteArray readPeVersionBlock(ByteSource& file) {
     if (!image.readRva(quint64(*root) + chosen->target(), dataEntry, sizeof dataEntry))
         return {};
     const quint32 dataRva = u32(dataEntry);
-    // The data entry's size, the section and the block's own length may disagree: the smallest
-    // wins.
+    const quint32 dataSize = u32(dataEntry + 4);
+    // Data that runs past the end of the file is no resource at all, as the platform's loader
+    // sees it; within the file, the data entry's size, the section and the block's own length
+    // may disagree, and the smallest wins.
+    if (dataSize > image.fileBytesAfter(dataRva))
+        return {};
     const quint32 len =
-        quint32(std::min<quint64>({u32(dataEntry + 4), image.bytesAfter(dataRva), kMaxBlock}));
+        quint32(std::min<quint64>({dataSize, image.bytesAfter(dataRva), kMaxBlock}));
     QByteArray block(qsizetype(len), Qt::Uninitialized);
     if (len < 6 || !image.readRva(dataRva, block.data(), len))
         return {};

@@ -46,9 +46,8 @@ QByteArray directoryOf(QByteArrayView path) {
 DpkgPackageIndex::DpkgPackageIndex(const QString& root)
     : root_(rootPrefix(root)), directories_(root_) {}
 
-void DpkgPackageIndex::addList(int package) {
-    const QByteArray& list = lists_.back();
-    const quint32 listIndex = quint32(lists_.size() - 1);
+void DpkgPackageIndex::addList(quint32 listIndex, int package) {
+    const QByteArray& list = lists_[listIndex];
     qsizetype at = 0;
     while (at < list.size()) {
         qsizetype end = list.indexOf('\n', at);
@@ -85,7 +84,7 @@ void DpkgPackageIndex::build() {
     DIR* dir = ::opendir(info.constData());
     if (!dir)
         return;
-    paths_.reserve(packages_.size() * 160);
+    std::vector<int> owners; // of each list
     while (const dirent* e = ::readdir(dir)) {
         const QByteArrayView name(e->d_name);
         if (!name.endsWith(".list"))
@@ -94,9 +93,16 @@ void DpkgPackageIndex::build() {
         if (it == byListName.constEnd())
             continue;
         lists_.push_back(readHead(info + name.toByteArray(), kMaxDatabaseFile));
-        addList(*it);
+        owners.push_back(*it);
     }
     ::closedir(dir);
+    // One path a line at most: what the lists hold, never what their number suggests.
+    size_t lines = 0;
+    for (const QByteArray& list : lists_)
+        lines += size_t(list.count('\n')) + 1;
+    paths_.reserve(lines);
+    for (size_t i = 0; i < lists_.size(); ++i)
+        addList(quint32(i), owners[i]);
     std::sort(paths_.begin(), paths_.end(),
               [](const ListedPath& a, const ListedPath& b) { return a.nameHash < b.nameHash; });
 }
@@ -126,7 +132,7 @@ const PackageFacts& DpkgPackageIndex::factsOf(int index) {
     Package& package = packages_[size_t(index)];
     if (!package.copyrightRead) {
         package.copyrightRead = true;
-        package.facts.copyright = QString::fromUtf8(firstCopyrightLine(
+        package.facts.copyright = QString::fromUtf8(firstCopyrightStatement(
             readHead(root_ + "/usr/share/doc/" + encodeFileName(package.facts.name) + "/copyright",
                      kCopyrightHead)));
     }

@@ -32,7 +32,7 @@ private:
         int package;
     };
     void build();
-    void addList(int package);
+    void addList(quint32 list, int package);
     QByteArrayView pathOf(const ListedPath& p) const {
         return QByteArrayView(lists_[p.list]).sliced(p.offset, p.length);
     }

@@ -120,7 +120,9 @@ private slots:
         QCOMPARE(values(s), QStringList(9, QString()));
     }
 
-    // A PE file keeps the version reader's values; the package database is not asked.
+    // A PE file keeps the version reader's values; the package database is not asked. An ELF
+    // file is described as the file its path names, its links resolved: the package of a link
+    // (binutils' /usr/bin/elfedit) need not be the file's.
     void anElfFileShowsWhatItAndItsPackageSay() {
         FakeVersionFiles files;
         FakePackageIndex packages;
@@ -130,7 +132,8 @@ private slots:
         lib.interpreter = true;
         files.files["/usr/lib/libz.so.1"] = lib.build();
         files.links["/usr/lib/libz.so.1"] = "/usr/lib/libz.so.1.2.13";
-        packages.owners["/usr/lib/libz.so.1"] = {
+        packages.owners["/usr/lib/libz.so.1"] = {"zlib-links", "9", "", "", ""};
+        packages.owners["/usr/lib/libz.so.1.2.13"] = {
             "zlib1g", "1:1.2.13.dfsg-1", "Mark <m@example.org>", "compression library - runtime",
             "Copyright 1995-2013 Jean and Mark"};
         TFileInfo s(files, packages);
@@ -157,12 +160,14 @@ private slots:
         tool.machine = 183;
         tool.osAbi = 9;
         files.files["/opt/tool"] = tool.build();
+        files.links["/opt/tool"] = "/opt/aarch64-tool";
         s.InfoFileName = "/opt/tool";
         s.FormActivate();
-        QCOMPARE(values(s),
-                 (QStringList{"", "", "FreeBSD AArch64", "Application", "", "tool", "", "", ""}));
+        QCOMPARE(values(s), (QStringList{"", "", "FreeBSD AArch64", "Application", "",
+                                         "aarch64-tool", "", "", ""}));
         // An ELF file of a package whose name carries no version: the package's version.
-        packages.owners["/opt/tool"] = {"tool", "2.0-1", "", "", ""};
+        packages.owners["/opt/tool"] = {"tool-links", "9", "", "", ""};
+        packages.owners["/opt/aarch64-tool"] = {"tool", "2.0-1", "", "", ""};
         s.FormActivate();
         QCOMPARE(s.FileVersion->text(), QString("2.0-1"));
     }

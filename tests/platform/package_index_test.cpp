@@ -1,5 +1,6 @@
 #include "platform/DpkgText.h"
 #include "platform/linux/DpkgPackageIndex.h"
+#include "support/ChildProcess.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,27 +17,14 @@ void write(const QString& path, const QByteArray& text) {
     f.write(text);
 }
 
-const QByteArray kStatus = "Package: zlib1g\n"
-                           "Status: install ok installed\n"
-                           "Architecture: amd64\n"
-                           "Multi-Arch: same\n"
-                           "Maintainer: Zed Maintainer <zed@example.org>\n"
-                           "Version: 1:1.2.13.dfsg-1\n"
-                           "Description: compression library - runtime\n"
-                           " zlib is a library implementing the deflate method.\n"
-                           " .\n"
-                           " Description: not a field\n"
-                           "\n"
-                           "Package: tool\n"
-                           "Status: install ok installed\n"
-                           "Architecture: amd64\n"
-                           "Version: 2.0-1\n"
-                           "Maintainer: Tool Team <tool@example.org>\n"
-                           "Description: a tool\n"
-                           "\n"
-                           "Package: gone\n"
-                           "Status: purge ok not-installed\n"
-                           "Architecture: amd64\n";
+const QByteArray kStatus = "Package: zlib1g\nStatus: install ok installed\nArchitecture: amd64\n"
+                           "Multi-Arch: same\nMaintainer: Zed Maintainer <zed@example.org>\n"
+                           "Version: 1:1.2.13.dfsg-1\nDescription: compression library - runtime\n"
+                           " zlib is a library implementing the deflate method.\n .\n"
+                           " Description: not a field\n\nPackage: tool\n"
+                           "Status: install ok installed\nArchitecture: amd64\nVersion: 2.0-1\n"
+                           "Maintainer: Tool Team <tool@example.org>\nDescription: a tool\n\n"
+                           "Package: gone\nStatus: purge ok not-installed\nArchitecture: amd64\n";
 
 } // namespace
 
@@ -60,25 +48,64 @@ private slots:
         QCOMPARE(q[1].name, QByteArray("b"));
     }
 
-    void copyrightLines() {
-        // Free text: a line that merely mentions copyright is no copyright line.
-        QCOMPARE(firstCopyrightLine("This is the packaged library.\n"
-                                    "* It is under the following copyright:\n\n"
-                                    "    Copyright (C) 1991-2015 Free Software Foundation, Inc.\n"),
-                 QByteArray("Copyright (C) 1991-2015 Free Software Foundation, Inc."));
-        QCOMPARE(firstCopyrightLine("Upstream: x\n  (C) 1987-2022 Someone\n"),
-                 QByteArray("(C) 1987-2022 Someone"));
-        // Machine-readable: the field's first value, on its line or the next.
-        QCOMPARE(firstCopyrightLine("Format: https://example.org/dep5\n\nFiles: *\n"
-                                    "Copyright: 1995-2013 Jean and Mark\n"),
-                 QByteArray("Copyright 1995-2013 Jean and Mark"));
-        QCOMPARE(firstCopyrightLine("Files: *\nCopyright:\n 2016-2022 The Company Ltd.\n"
-                                    " 2001 Others\n"),
-                 QByteArray("Copyright 2016-2022 The Company Ltd."));
-        QCOMPARE(firstCopyrightLine("Copyright: Copyright 2000 A\n"),
-                 QByteArray("Copyright 2000 A"));
-        QCOMPARE(firstCopyrightLine("no such line\n"), QByteArray());
-        QCOMPARE(firstCopyrightLine(""), QByteArray());
+    // Openings of real copyright files (libxcb1, python3.11, binutils, librtmp1, avahi, gcc,
+    // libedit2) cut short, and made-up ones.
+    void copyrightStatements_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("statement");
+        const auto row = [](const char* name, const char* text, const char* statement) {
+            QTest::newRow(name) << QByteArray(text) << QByteArray(statement);
+        };
+        row("heading over free text",
+            "Authors: J. Sharp\n\nCopyright:\n\nCopyright \xc2\xa9 2001 "
+            "Bart Massey, and Jamey Sharp.\nAll Rights Reserved.\n",
+            "Copyright \xc2\xa9 2001 Bart Massey, and Jamey Sharp.");
+        row("heading, author, licence",
+            "Copyright:\n\nUpstream Author: Guido\n\nLicense:\n"
+            "provided that PSF's License\nnotice, i.e., \"Copyright (c) 2001,\n2002 Python "
+            "Software Foundation\" are\n\nCopyright (c) 1991 - 1995, Stichting Mathematisch,\n"
+            "The Netherlands.\n",
+            "Copyright (c) 1991 - 1995, Stichting Mathematisch, The Netherlands.");
+        row("inside a sentence",
+            "GNU Binutils is Copyright (C) 1990-2023 Free Software Foundation, Inc.\n",
+            "Copyright (C) 1990-2023 Free Software Foundation, Inc.");
+        row("cut by a line end",
+            "The manuals are also Copyright\n(C) Free Software Foundation, Inc.  They\n", "");
+        row("under a title, with a year", "Copyright:\n\nRTMP Dump\n(C) 2009 Andrej Stepanchuk\n",
+            "(C) 2009 Andrej Stepanchuk");
+        row("after a heading inside a sentence",
+            "doxygen.m4 is copyright:\n# Copyright (C) 2004 Oren Ben-Kiki\n",
+            "Copyright (C) 2004 Oren Ben-Kiki");
+        row("years over three lines",
+            "COPYRIGHT STATEMENTS AND TERMS\n\nGCC is Copyright (C) "
+            "1986,\n1995,\n2019\nFree Software Foundation.\n\nGCC is free\n",
+            "Copyright (C) 1986, 1995, 2019 Free Software Foundation.");
+        row("mentions and items",
+            "It is under the following copyright:\n\nCopyright and "
+            "license:\n\n(c) You must retain copyright notices\n\nCopyright {yyyy} {name of "
+            "owner}\n\n    Copyright (C) 1991 FSF\n",
+            "Copyright (C) 1991 FSF");
+        row("indented under a field", "Upstream: x\n  (C) 1987-2022 Someone\n",
+            "(C) 1987-2022 Someone");
+        row("indented like a field", "Copyright:\n\n  Copyright: 1985 The Open Group\n",
+            "Copyright 1985 The Open Group");
+        row("field value on its line", "Files: *\nCopyright: 1995-2013 Jean and Mark\n",
+            "Copyright 1995-2013 Jean and Mark");
+        row("field value on continuation lines",
+            "Files: *\nCopyright:\n 2016 The Company.\n 2001 Others\n",
+            "Copyright 2016 The Company.");
+        row("field holder on the next line",
+            "Copyright:\n Copyright (c) 1992, 1993\n     The "
+            "Regents.  All rights reserved.\n .\n This code is derived\n",
+            "Copyright (c) 1992, 1993 The Regents. All rights reserved.");
+        row("field value with its own mark", "Copyright: Copyright 2000 A\n", "Copyright 2000 A");
+        row("none", "no such line\n", "");
+        row("empty", "", "");
+    }
+    void copyrightStatements() {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, statement);
+        QCOMPARE(firstCopyrightStatement(text), statement);
     }
 
     // A made-up root: usr/lib and usr/bin hold the files, lib and bin link to them as after
@@ -99,6 +126,8 @@ private slots:
               "Files: *\nCopyright: 1995-2013 Jean and Mark\n");
         QVERIFY(QFile::link("usr/lib", r + "/lib"));
         QVERIFY(QFile::link("usr/bin", r + "/bin"));
+        QVERIFY(QFile::link("/usr/bin", r + "/sbin")); // absolute: inside the root
+        QVERIFY(QFile::link("../usr/lib", r + "/usr/lib64"));
 
         DpkgPackageIndex index(r);
         QVERIFY(!index.isBuilt());
@@ -119,11 +148,47 @@ private slots:
         QCOMPARE(p->name, QString("tool"));
         QCOMPARE(p->copyright, QString());
         QVERIFY(index.ownerOf("/usr/bin/../bin/tool"));
+        QCOMPARE(index.ownerOf("/sbin/tool").value_or(PackageFacts{}).name, QString("tool"));
+        QCOMPARE(
+            index.ownerOf("/usr/lib64/x86_64-linux-gnu/libz.so.1").value_or(PackageFacts{}).name,
+            QString("zlib1g"));
         // Unlisted, in a package that is not installed, not absolute.
         QVERIFY(!index.ownerOf("/usr/lib/x86_64-linux-gnu/libother.so.1"));
         QVERIFY(!index.ownerOf("/usr/bin/gone"));
         QVERIFY(!index.ownerOf("usr/bin/tool"));
         QVERIFY(!index.ownerOf("/"));
+    }
+
+    // Hostile databases, each read in a child under a memory limit: the index needs memory for
+    // what its files hold, not for what their number suggests, and no stack for a path's depth.
+    void hostileDatabasesStayBounded_data() {
+        QTest::addColumn<int>("stanzas");
+        QTest::addColumn<int>("depth");
+        QTest::newRow("100,000 stanzas") << 100000 << 1;
+        QTest::newRow("a list line of 20,000 components") << 1 << 20000;
+    }
+    void hostileDatabasesStayBounded() {
+        QFETCH(int, stanzas);
+        QFETCH(int, depth);
+        QTemporaryDir root;
+        const QString r = root.path();
+        QByteArray status;
+        for (int i = 0; i < stanzas; ++i)
+            status += "Package: p" + QByteArray::number(i) + "\nStatus: install ok installed\n\n";
+        write(r + "/var/lib/dpkg/status", status);
+        write(r + "/var/lib/dpkg/info/p0.list",
+              "/usr/bin/tool\n" + QByteArray("/d").repeated(depth) + "/other\n");
+        write(r + "/usr/bin/tool", "");
+        QVERIFY(QFile::link("usr/bin", r + "/bin"));
+        // Asked through the link, so that every listed path of the name is resolved.
+        QCOMPARE(runInChild([&] {
+                     DpkgPackageIndex index(r);
+                     if (!limitAddressSpaceGrowth(256u << 20))
+                         return false;
+                     const std::optional<PackageFacts> tool = index.ownerOf("/bin/tool");
+                     return !index.ownerOf("/bin/other") && tool && tool->name == "p0";
+                 }),
+                 0);
     }
 
     void noDatabase() {

@@ -1,5 +1,6 @@
 #include "platform/linux/LinuxDirectoryReader.h"
 #include "platform/linux/LinuxTrash.h"
+#include "support/ChildProcess.h"
 #include "support/RemoveTree.h"
 #include "support/ScopedEnv.h"
 #include "support/TestServices.h"
@@ -14,7 +15,6 @@
 #include <sys/mount.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace vok;
@@ -65,17 +65,11 @@ QList<QByteArray> namesIn(const QByteArray& dir) {
 
 // Runs step in a child process under uid (group the same); its exit status.
 int runAs(uid_t uid, const std::function<bool()>& step) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
+    return runInChild([&] {
         // Dumpable again after the change of user, so /proc/self stays readable.
-        const bool ok = ::setgroups(0, nullptr) == 0 && ::setresgid(uid, uid, uid) == 0 &&
-                        ::setresuid(uid, uid, uid) == 0 && ::prctl(PR_SET_DUMPABLE, 1) == 0 &&
-                        step();
-        ::_exit(ok ? 0 : 1);
-    }
-    int status = -1;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return ::setgroups(0, nullptr) == 0 && ::setresgid(uid, uid, uid) == 0 &&
+               ::setresuid(uid, uid, uid) == 0 && ::prctl(PR_SET_DUMPABLE, 1) == 0 && step();
+    });
 }
 
 } // namespace
