@@ -147,7 +147,8 @@ void TfmFiles::DriveComboBox1Change() {
 
 bool TfmFiles::isDriveRoot(const QString& dir) const {
     const QString clean = QDir::cleanPath(dir);
-    for (const Drive& d : services().drives->drives())
+    const QList<Drive> drives = services().drives->drives(); // const: no copy to iterate
+    for (const Drive& d : drives)
         if (QDir::cleanPath(d.mountPoint) == clean)
             return true;
     return false;
