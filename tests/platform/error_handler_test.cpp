@@ -65,8 +65,14 @@ void commandOnly(QAction* a) {
         QObject::disconnect(a, SIGNAL(triggered()), menu, SLOT(_q_actionTriggered()));
 }
 
-TfmVok& mainWindow(Fixture& f) {
-    return f.make<TfmVok>(QSize(640, 480));
+// A command of the main window; prepare runs before the failure is armed.
+Command onMain(std::function<void(TfmVok&)> start, std::function<void(TfmVok&)> prepare = {}) {
+    return [=](Fixture& f) {
+        auto& fm = f.make<TfmVok>(QSize(640, 480));
+        if (prepare)
+            prepare(fm);
+        f.strike([&] { start(fm); });
+    };
 }
 
 constexpr unsigned long kRowsWorth = 4096; // a sort's keys, past the toolkit's bookkeeping
@@ -98,32 +104,12 @@ TFmMemTree& processTree(Fixture& f) {
 
 const QList<std::pair<const char*, Command>>& commands() {
     static const QList<std::pair<const char*, Command>> table{
-        {"click on the disk pie",
-         [](Fixture& f) {
-             auto& fm = mainWindow(f);
-             f.strike([&] { emit fm.PieGraf1->clicked(); });
-         }},
-        {"click on the memory pie",
-         [](Fixture& f) {
-             auto& fm = mainWindow(f);
-             f.strike([&] { emit fm.PieGraf2->clicked(); });
-         }},
-        {"main menu item",
-         [](Fixture& f) {
-             auto& fm = mainWindow(f);
-             commandOnly(fm.Virtual1);
-             f.strike([&] { emit fm.Virtual1->triggered(); });
-         }},
-        {"main drive picker",
-         [](Fixture& f) {
-             auto& fm = mainWindow(f);
-             f.strike([&] { emit fm.DriveComboBox1->changed(); });
-         }},
-        {"click on a die",
-         [](Fixture& f) {
-             auto& fm = mainWindow(f);
-             f.strike([&] { emit fm.Dice1->clicked(); });
-         }},
+        {"click on the disk pie", onMain([](TfmVok& fm) { emit fm.PieGraf1->clicked(); })},
+        {"click on the memory pie", onMain([](TfmVok& fm) { emit fm.PieGraf2->clicked(); })},
+        {"main menu item", onMain([](TfmVok& fm) { emit fm.Virtual1->triggered(); },
+                                  [](TfmVok& fm) { commandOnly(fm.Virtual1); })},
+        {"main drive picker", onMain([](TfmVok& fm) { emit fm.DriveComboBox1->changed(); })},
+        {"click on a die", onMain([](TfmVok& fm) { emit fm.Dice1->clicked(); })},
         {"all disks menu item",
          [](Fixture& f) {
              auto& s = f.make<TfmAlldisk>(services(), f.context.settings);
