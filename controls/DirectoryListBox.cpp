@@ -1,6 +1,7 @@
 #include "controls/DirectoryListBox.h"
 #include "platform/DirectoryReader.h"
 #include "platform/Drive.h"
+#include "platform/ErrorHandler.h"
 #include "platform/FileNames.h"
 #include "platform/Services.h"
 #include <QDir>
@@ -27,7 +28,8 @@ QString parentOf(const QString& dir) {
 
 TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent) {
     setAccessibleName("Directories");
-    connect(this, &QListWidget::itemDoubleClicked, this, &TDirectoryListBox::open);
+    connect(this, &QListWidget::itemDoubleClicked, this,
+            guardedSlot(this, &TDirectoryListBox::open));
     // Starts where the working directory's drive is, without moving anything.
     const QChar letter = services().drives->driveOfPath(services().drives->currentPath());
     drive_ = letter.toLower();
@@ -103,7 +105,7 @@ void TDirectoryListBox::open(QListWidgetItem* item) {
 
 void TDirectoryListBox::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        open(currentItem());
+        runGuarded([this] { open(currentItem()); });
         return;
     }
     QListWidget::keyPressEvent(e);

@@ -34,7 +34,8 @@ bool TDriveComboBox::setDrive(QChar letter) {
 void TDriveComboBox::refresh() {
     const QSignalBlocker quiet(this);
     clear();
-    for (const Drive& d : services().drives->drives())
+    const QList<Drive> drives = services().drives->drives(); // const: no copy to iterate
+    for (const Drive& d : drives)
         addItem(QString(d.letter.toLower()) + ": " + d.mountPoint, QVariant(d.letter.toLower()));
     const int index = findData(drive_);
     if (index >= 0)

@@ -1,6 +1,8 @@
 #include "controls/GridRows.h"
+#include "platform/MemoryReserve.h"
 #include <QVarLengthArray>
 #include <algorithm>
+#include <exception>
 #include <new>
 #include <utility>
 
@@ -38,6 +40,7 @@ void GridRows::setRows(int count) {
     if (count > old) {
         // Grown before the views hear of it, so that running out of memory half way changes
         // nothing they know.
+        makeRoomForViews(count);
         std::size_t grown = 0;
         try {
             for (; grown < cells_.size(); ++grown)
@@ -164,10 +167,22 @@ void GridRows::appendRow(Head head, std::initializer_list<QByteArrayView> utf8) 
     });
 }
 
+// Views keep a record per row of their own, grown by copying, and cannot fail cleanly when that
+// allocation does (a null pointer in the toolkit): room for it is made sure of first, so that
+// running out of memory stays an exception the command ends with.
+void GridRows::makeRoomForViews(int rows) const {
+    constexpr std::size_t ViewBytesPerRow = 48;
+    // Address space of its own: given back at once, it is there for whatever way they grow.
+    MemoryReserve room(std::size_t(rows) * ViewBytesPerRow);
+    if (!room.take())
+        throw std::bad_alloc();
+}
+
 void GridRows::flush() {
     const int all = rows();
     if (shown_ == all)
         return;
+    makeRoomForViews(all);
     beginInsertRows({}, shown_, all - 1);
     shown_ = all;
     endInsertRows();
@@ -188,6 +203,18 @@ bool GridRows::reorderRows(std::initializer_list<int> columns, const std::vector
         seen[std::size_t(f)] = true;
     }
     constexpr std::size_t TickEvery = 1 << 16;
+    // A tick that fails (input handled meanwhile ran out of memory, say) ends the ticks, not the
+    // rearrangement: a column left half way would hold some rows twice and lose others.
+    std::exception_ptr failed;
+    const auto tickAt = [&](std::size_t i) {
+        if (!tick || failed || i % TickEvery != TickEvery - 1)
+            return;
+        try {
+            tick();
+        } catch (...) {
+            failed = std::current_exception();
+        }
+    };
     std::vector<TextArena::Handle> moved;
     moved.reserve(n);
     for (int c : columns) {
@@ -195,13 +222,11 @@ bool GridRows::reorderRows(std::initializer_list<int> columns, const std::vector
         moved.clear();
         for (std::size_t i = 0; i < n; ++i) {
             moved.push_back(column.at(std::size_t(from[i])));
-            if (tick && i % TickEvery == TickEvery - 1)
-                tick();
+            tickAt(i);
         }
         for (std::size_t i = 0; i < n; ++i) {
             column.set(i, moved[i]); // never widens: the handles were in this column already
-            if (tick && i % TickEvery == TickEvery - 1)
-                tick();
+            tickAt(i);
         }
     }
     const int last = std::min(int(n), shown_) - 1;
@@ -209,6 +234,8 @@ bool GridRows::reorderRows(std::initializer_list<int> columns, const std::vector
         const auto [lo, hi] = std::minmax_element(columns.begin(), columns.end());
         emit dataChanged(index(0, *lo), index(last, *hi), {Qt::DisplayRole});
     }
+    if (failed)
+        std::rethrow_exception(failed);
     return true;
 }
 

@@ -53,7 +53,8 @@ public:
     // row from[i] held. from must be a permutation of 0..from.size()-1; anything else is refused
     // and false returned. Views hear of it as one change.
     // tick, when given, runs every few thousand rows; the rows of a column being rearranged may
-    // show out of place meanwhile, and the views hear of the whole change at the end.
+    // show out of place meanwhile, and the views hear of the whole change at the end. Should a
+    // tick throw, the rows are still rearranged whole, and then the exception passes on.
     bool reorderRows(std::initializer_list<int> columns, const std::vector<int>& from,
                      const std::function<void()>& tick = {});
 
@@ -79,6 +80,7 @@ public:
 
 private:
     bool inside(int column, int row) const;
+    void makeRoomForViews(int rows) const;
     void changed(int column, int row);
     void compactIfWasteful() noexcept;
     void put(HandleColumn& column, std::size_t row, TextArena::Handle h);

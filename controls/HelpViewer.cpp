@@ -1,5 +1,6 @@
 #include "controls/HelpViewer.h"
 #include "controls/Application.h"
+#include "platform/ErrorHandler.h"
 #include <QAccessibleWidget>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -61,9 +62,11 @@ HelpViewer::HelpViewer(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(list_);
     layout->addWidget(browser_, 1);
-    connect(list_, &QListWidget::currentRowChanged, this, &HelpViewer::showTopic);
+    connect(list_, &QListWidget::currentRowChanged, this,
+            guardedSlot(this, &HelpViewer::showTopic));
     // The browser tells its new page before source() returns it.
-    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::followPage);
+    connect(browser_, &QTextBrowser::sourceChanged, this,
+            guardedSlot(this, &HelpViewer::followPage));
 }
 
 void HelpViewer::showTopic(int index) {

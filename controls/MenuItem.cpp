@@ -1,4 +1,5 @@
 #include "controls/MenuItem.h"
+#include "platform/ErrorHandler.h"
 #include <QMenu>
 
 namespace vok {
@@ -10,9 +11,11 @@ QAction* addMenuItem(QMenu* menu, const QString& caption, const char* name,
     a->setCheckable(checkable);
     a->setChecked(checked);
     QObject::connect(a, &QAction::triggered, menu, [a, handler = std::move(handler)] {
-        if (a->isCheckable())
-            a->setChecked(!a->isChecked());
-        handler();
+        runGuarded([&] {
+            if (a->isCheckable())
+                a->setChecked(!a->isChecked());
+            handler();
+        });
     });
     return a;
 }

@@ -1,5 +1,4 @@
 #pragma once
-#include "platform/ErrorHandler.h"
 #include <QString>
 #include <functional>
 
@@ -8,16 +7,17 @@ class QMenu;
 
 namespace vok {
 
-// Adds a menu command that runs the handler. Check items do not toggle themselves: their
-// handlers set the marks, as the commands' rules say.
+// Adds a menu command that runs the handler guarded (an error ends it and is shown). Check items
+// do not toggle themselves: their handlers set the marks, as the commands' rules say.
 QAction* addMenuItem(QMenu* menu, const QString& caption, const char* name,
                      std::function<void()> handler, bool checkable = false, bool checked = false);
 
-// The same for a window's handler, run guarded (an error ends it and is shown).
+// The same for a window's handler.
 template <typename T>
 QAction* addMenuItem(QMenu* menu, const QString& caption, const char* name, T* window,
                      void (T::*handler)(), bool checkable = false, bool checked = false) {
-    return addMenuItem(menu, caption, name, guardedSlot(window, handler), checkable, checked);
+    return addMenuItem(
+        menu, caption, name, [window, handler] { (window->*handler)(); }, checkable, checked);
 }
 
 // Checks `chosen` and clears the other items of its group.

@@ -56,7 +56,7 @@ TFmDir::TFmDir(ScreenContext& context, QWidget* parent) : QDialog(parent), conte
     StringGrid1->setCursor(Qt::CrossCursor);
     StringGrid1->hide();
     connect(StringGrid1, &StringGrid::selectCell, this,
-            [this](int col, int row) { StringGrid1SelectCell(col, row); });
+            guardedSlot(this, &TFmDir::StringGrid1SelectCell));
     connect(StringGrid1, &StringGrid::clicked, this, guardedSlot(this, &TFmDir::StringGrid1Click));
 
     Label1 = new QLabel("Note: Clicking files will permit you to send to the recycle bin", client);

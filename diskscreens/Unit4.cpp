@@ -86,11 +86,11 @@ TfmFiles::TfmFiles(ScreenContext& context, QWidget* parent) : QDialog(parent), c
     StringGrid1->setRightAligned(1); // the sizes
     StringGrid1->setDefaultRowHeight(24);
     connect(StringGrid1, &StringGrid::selectCell, this,
-            [this](int col, int row) { StringGrid1SelectCell(col, row); });
+            guardedSlot(this, &TfmFiles::StringGrid1SelectCell));
     connect(StringGrid1, &StringGrid::clicked, this,
             guardedSlot(this, &TfmFiles::StringGrid1Click));
     connect(StringGrid1, &StringGrid::keyPressed, this,
-            [this](int key) { StringGrid1KeyDown(key); });
+            guardedSlot(this, &TfmFiles::StringGrid1KeyDown));
 
     buildMenu();
     QDialog::layout()->setMenuBar(menuBar_);
@@ -147,7 +147,8 @@ void TfmFiles::DriveComboBox1Change() {
 
 bool TfmFiles::isDriveRoot(const QString& dir) const {
     const QString clean = QDir::cleanPath(dir);
-    for (const Drive& d : services().drives->drives())
+    const QList<Drive> drives = services().drives->drives(); // const: no copy to iterate
+    for (const Drive& d : drives)
         if (QDir::cleanPath(d.mountPoint) == clean)
             return true;
     return false;
@@ -170,25 +171,38 @@ void TfmFiles::Button1Click() {
     Panel1->setText(QStringLiteral("Scanning for files. "));
     StringGrid1->setFocus();
     rows.setCell(2, 0, QStringLiteral("0"));
-    // One clock from the walk through the sort: no phase starts its own interval.
-    WorkPacer pacer([this] { showWalkProgress(); });
-    JobOutcome walked;
-    {
-        FoundFileRows found(rows, SearchTotalBytes);
-        walked = FindFiles(
-            job_, dir, mask,
-            [&found](const QString& in, const DirEntry& rec) { return found.add(in, rec); }, pacer);
+    try {
+        // One clock from the walk through the sort: no phase starts its own interval.
+        WorkPacer pacer([this] { showWalkProgress(); });
+        JobOutcome walked;
+        {
+            FoundFileRows found(rows, SearchTotalBytes);
+            walked = FindFiles(
+                job_, dir, mask,
+                [&found](const QString& in, const DirEntry& rec) { return found.add(in, rec); },
+                pacer);
+        }
+        if (walked == JobOutcome::Cancelled) {
+            // The rows found so far are still sorted and counted.
+            services().dialogs->message(QStringLiteral("Vok File Seach Cancelled"));
+            job_.clearCancel();
+            pacer.resume();
+        }
+        rows.flush();
+        Panel1->setText(QStringLiteral("File list built sorting by size descending"));
+        pacer.setHook(letInputThrough);
+        sortGrid(SortByColumn1, true, pacer);
+    } catch (const std::bad_alloc&) {
+        // As when the search is cancelled, what was found stays listed and is counted; the
+        // guard then says why the search stopped (also should the views find no room for them).
+        showTotal();
+        rows.flush();
+        throw;
     }
-    if (walked == JobOutcome::Cancelled) {
-        // The rows found so far are still sorted and counted.
-        services().dialogs->message(QStringLiteral("Vok File Seach Cancelled"));
-        job_.clearCancel();
-        pacer.resume();
-    }
-    rows.flush();
-    Panel1->setText(QStringLiteral("File list built sorting by size descending"));
-    pacer.setHook(letInputThrough);
-    sortGrid(SortByColumn1, true, pacer);
+    showTotal();
+}
+
+void TfmFiles::showTotal() {
     Panel1->setText(QStringLiteral(" Total space ") +
                     QString::number(roundedMegabytes(SearchTotalBytes)) + QStringLiteral(" Mb"));
 }

@@ -83,6 +83,7 @@ private:
     void sortByKey(QAction* item);
     void sortInOrder(QAction* item, bool descending);
     void showWalkProgress();
+    void showTotal();
 
     ScreenContext& context_;
     Job job_{[this](bool on) { setWorking(on); }};

@@ -70,7 +70,7 @@ TfmTree::TfmTree(Services& services, QWidget* parent) : QDialog(parent), service
     TreeView1->setIndentation(19);
     TreeView1->setUniformRowHeights(true); // thousands of nodes scroll smoothly
     connect(TreeView1, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* node) { runGuarded([this, node] { TreeView1Change(node); }); });
+            guardedSlot(this, &TfmTree::TreeView1Change));
 
     StringGrid1 = new StringGrid(2, client);
     StringGrid1->setAccessibleName("Files");
@@ -78,7 +78,7 @@ TfmTree::TfmTree(Services& services, QWidget* parent) : QDialog(parent), service
     StringGrid1->setRightAligned(1); // the sizes
     StringGrid1->hide();
     connect(StringGrid1, &StringGrid::selectCell, this,
-            [this](int col, int row) { StringGrid1SelectCell(col, row); });
+            guardedSlot(this, &TfmTree::StringGrid1SelectCell));
     connect(StringGrid1, &StringGrid::clicked, this, guardedSlot(this, &TfmTree::StringGrid1Click));
 }
 

@@ -62,8 +62,8 @@ void TfmVok::buildControls() {
     PieGraf2 =
         makePie(client, "PieGraf2", {8, 0, 100, 100}, "Memory", 65535, 16711680, 4194304, -8);
     PieGraf1 = makePie(client, "PieGraf1", {112, 0, 100, 100}, "Disk", 8454016, 255, 0, 11);
-    connect(PieGraf2, &TPanel::clicked, this, [this] { PieGraf2Click(); });
-    connect(PieGraf1, &TPanel::clicked, this, [this] { DirectorySearch1Click(); });
+    connect(PieGraf2, &TPanel::clicked, this, guardedSlot(this, &TfmVok::PieGraf2Click));
+    connect(PieGraf1, &TPanel::clicked, this, guardedSlot(this, &TfmVok::DirectorySearch1Click));
 
     DriveComboBox1 = new TDriveComboBox(client);
     DriveComboBox1->setObjectName("DriveComboBox1");

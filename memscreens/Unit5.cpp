@@ -82,7 +82,7 @@ TFmMemTree::TFmMemTree(ProcessSnapshots& processes, DirectoryReader& files,
     TreeView1->setUniformRowHeights(true);
     TreeView1->setFont(designFont("MS Sans Serif", -11));
     connect(TreeView1, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* item) { runGuarded([this, item] { TreeView1Change(item); }); });
+            guardedSlot(this, &TFmMemTree::TreeView1Change));
 
     connect(new ActivationWatcher(this, ActivationWatcher::OtherPrograms::Ignore),
             &ActivationWatcher::activated, this, guardedSlot(this, &TFmMemTree::FormActivate));

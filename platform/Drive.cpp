@@ -5,7 +5,8 @@ namespace vok {
 
 bool DriveTable::find(QChar letter, Drive* out) {
     const QChar upper = letter.toUpper();
-    for (const Drive& d : drives()) {
+    const QList<Drive> all = drives(); // const: iterating makes no copy, which could fail
+    for (const Drive& d : all) {
         if (d.letter == upper) {
             if (out)
                 *out = d;
@@ -23,7 +24,8 @@ QChar DriveTable::driveOfPath(const QString& path) {
     const QString clean = QDir::cleanPath(path);
     QChar best;
     qsizetype bestLength = -1;
-    for (const Drive& d : drives()) {
+    const QList<Drive> all = drives(); // const: iterating makes no copy, which could fail
+    for (const Drive& d : all) {
         if (isAtOrBelow(clean, d.mountPoint) && d.mountPoint.size() > bestLength) {
             best = d.letter;
             bestLength = d.mountPoint.size();

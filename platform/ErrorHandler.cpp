@@ -1,14 +1,11 @@
 #include "platform/ErrorHandler.h"
 #include "platform/DialogService.h"
+#include "platform/MemoryReserve.h"
 #include "platform/Services.h"
-#include "platform/VokError.h"
-#include <new>
 
 namespace vok {
 
-namespace {
-
-void show(const QString& text) {
+void showHandlerError(const QString& text) noexcept {
     if (!services().dialogs)
         return;
     try {
@@ -18,17 +15,16 @@ void show(const QString& text) {
     }
 }
 
-} // namespace
+void showOutOfMemory() noexcept {
+    // Unwinding has given back what the handler held; what it kept (rows found, say) may still
+    // fill the memory, so the reserve makes the room the box and its readers need.
+    outOfMemoryReserve().release();
+    showHandlerError(QStringLiteral("Out of memory"));
+    outOfMemoryReserve().take();
+}
 
-void runGuarded(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const VokError& e) {
-        show(e.text());
-    } catch (const std::bad_alloc&) {
-        // Unwinding has given back what the handler held, so there is room to say so.
-        show(QStringLiteral("Out of memory"));
-    }
+void keepMemoryReserve() noexcept {
+    outOfMemoryReserve().take();
 }
 
 } // namespace vok

@@ -113,6 +113,33 @@ private slots:
         }
         QVERIFY(k >= 4); // the text block and each column's growth have failed once
     }
+
+    // Input let through while rows move can run out of memory; the rows still move whole.
+    void failingTickMidReorderLeavesTheRowsWhole() {
+        GridRows g(2);
+        const int n = 1 << 17; // a tick half way and one at the end
+        for (int r = 1; r < n; ++r)
+            g.appendRow({QString::number(r), QString::number(r)});
+        std::vector<int> reversed(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i)
+            reversed[std::size_t(i)] = n - 1 - i;
+        int ticks = 0;
+        bool failed = false;
+        try {
+            g.reorderRows({0, 1}, reversed, [&] {
+                ++ticks;
+                throw std::bad_alloc();
+            });
+        } catch (const std::bad_alloc&) {
+            failed = true;
+        }
+        QVERIFY(failed);
+        QCOMPARE(ticks, 1);
+        for (int r = 0; r < n - 1; ++r) {
+            QCOMPARE(g.cell(0, r), QString::number(n - 1 - r));
+            QCOMPARE(g.cell(1, r), g.cell(0, r));
+        }
+    }
 };
 
 QTEST_MAIN(GridMemoryTest)

@@ -4,9 +4,11 @@
 #include "diskscreens/ScanCells.h"
 #include "diskscreens/Unit4.h"
 #include "platform/linux/LinuxDirectoryReader.h"
+#include "support/AddressSpaceLimit.h"
 #include "support/RemoveTree.h"
 #include "support/TestScreenContext.h"
 #include "support/TestServices.h"
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -340,18 +342,85 @@ private slots:
     void searchThatRunsOutOfMemoryEndsWithAMessage() {
         TestServices t;
         for (int i = 0; i < 10; ++i)
-            t.directories.addFile(QString("/m/f%1").arg(i), i + 1);
+            t.directories.addFile(QString("/m/f%1").arg(i), (i + 1) * kMb);
         TestScreenContext context;
         TfmFiles f(context);
         f.DirectoryListBox1->setDirectory("/m");
         t.directories.entriesUntilOutOfMemory = 5;
         f.Button1->click();
         QCOMPARE(t.dialogs.errors, QStringList{"Out of memory"});
+        // What was found before the walk stopped is listed and counted, as after a cancel.
+        QCOMPARE(f.StringGrid1->rowCount(), 6);
+        QCOMPARE(f.Panel1->text(), QString(" Total space 15 Mb"));
         QVERIFY(!f.working() && f.Button1->isEnabled() && f.Sort1->menuAction()->isEnabled());
         QVERIFY(!QApplication::overrideCursor());
         f.Button1->click(); // the screen and its grid are whole: the next search runs as usual
         QCOMPARE(f.StringGrid1->rowCount(), 11);
         QVERIFY(sizesDescend(f));
+    }
+
+    // Real allocations failing under a limit on the address space, in a child process: the walk
+    // that fills the memory, then a sort that finds no room. Each ends with the message through
+    // the dialog service, which finds room to run and to read the grid, and the screen goes on.
+    void searchAndSortUnderAnAddressSpaceLimit() {
+        TestServices t;
+        addManyFiles(t.directories);
+        TestScreenContext context;
+        TfmFiles f(context);
+        f.DirectoryListBox1->setDirectory("/big");
+        struct ReadingDialogs : FakeDialogService {
+            void error(const QString& text) override {
+                FakeDialogService::error(text);
+                // What a screen reader does meanwhile: it reads the grid's cells.
+                QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(screen);
+                QAccessibleTableInterface* table = grid ? grid->tableInterface() : nullptr;
+                cellsToRead = table ? std::min(20, screen->model()->rowCount()) : -1;
+                for (int r = 0; r < cellsToRead; ++r) {
+                    QAccessibleInterface* cell = table->cellAt(r, 0);
+                    cellsRead += cell && cell->text(QAccessible::Name) == screen->cell(0, r);
+                }
+                roomForTheMessage =
+                    std::unique_ptr<char[]>(new (std::nothrow) char[4 << 20]) != nullptr;
+            }
+            StringGrid* screen = nullptr;
+            int cellsToRead = 0, cellsRead = 0;
+            bool roomForTheMessage = false;
+        } dialogs;
+        dialogs.screen = f.StringGrid1;
+        Services s = services();
+        s.dialogs = &dialogs;
+        ScopedServices scope(s);
+        const int status = inChildProcess([&] {
+            limitAddressSpace(48 << 20); // the grid's first room for rows, and some more
+            f.Button1->click();
+            const int found = f.StringGrid1->rowCount() - 1;
+            qint64 bytes = 0;
+            for (int r = 0; r < f.StringGrid1->rowCount(); ++r)
+                bytes += f.StringGrid1->cell(1, r).trimmed().toLongLong();
+            if (dialogs.errors != QStringList{"Out of memory"} || found <= 0 || found >= kManyFiles)
+                return 1;
+            if (!dialogs.roomForTheMessage || dialogs.cellsToRead < 1 ||
+                dialogs.cellsRead != dialogs.cellsToRead)
+                return 2;
+            if (f.Panel1->text() !=
+                " Total space " + QString::number(qRound(bytes / double(kMb))) + " Mb")
+                return 3;
+            liftAddressSpaceLimit();
+            f.Button1->click();
+            if (f.StringGrid1->rowCount() != kManyFiles + 1)
+                return 4;
+            const QStringList before = column(f, 0);
+            limitAddressSpace(1 << 20);
+            f.FileName1->trigger(); // the keys of 300000 rows do not fit
+            liftAddressSpaceLimit();
+            if (dialogs.errors.size() != 2 || dialogs.errors.last() != "Out of memory")
+                return 5;
+            if (column(f, 0) != before || !sizesDescend(f) || f.working())
+                return 6; // the grid as it was, whole
+            f.FileName1->trigger();
+            return f.StringGrid1->cell(0, 1) < f.StringGrid1->cell(0, 0) ? 0 : 7;
+        });
+        QCOMPARE(status, 0);
     }
 
     void clickOnAnyCellOfARowDeletesItsFile() {
