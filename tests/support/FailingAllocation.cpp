@@ -4,7 +4,14 @@
 #include <cstddef>
 #include <pthread.h>
 
+// Under AddressSanitizer the allocation must come from its allocator, which frees it again.
+#ifdef __SANITIZE_ADDRESS__
+extern "C" void* __interceptor_malloc(std::size_t size);
+#define VOK_UNDERLYING_MALLOC __interceptor_malloc
+#else
 extern "C" void* __libc_malloc(std::size_t size);
+#define VOK_UNDERLYING_MALLOC __libc_malloc
+#endif
 
 namespace {
 std::atomic<bool> armed{false};
@@ -22,7 +29,7 @@ extern "C" void* malloc(std::size_t size) {
         errno = ENOMEM;
         return nullptr;
     }
-    return __libc_malloc(size);
+    return VOK_UNDERLYING_MALLOC(size);
 }
 
 namespace vok {
