@@ -98,20 +98,11 @@ private slots:
 
     // Keys chosen to share one hash value cost what as many ordinary keys cost; processor time,
     // best of three, so that other work on the machine does not count.
-    void chosenKeysCostNoMoreThanOthers() {
-        const int n = 20000;
-        double cost[2];
-        for (const bool colliding : {false, true}) {
-            const QByteArray text = mapsOfManyFiles(n, colliding);
-            cost[colliding] = 1e9;
-            for (int round = 0; round < 3; ++round) {
-                const double start = double(std::clock());
-                QCOMPARE(mappedFiles(text, "").size(), size_t(n));
-                cost[colliding] = std::min(cost[colliding], double(std::clock()) - start);
-            }
-        }
-        QVERIFY2(cost[1] < 3 * cost[0],
-                 qPrintable(QString("%1 against %2 clock ticks").arg(cost[1]).arg(cost[0])));
+    // Keys chosen to collide in a fixed hash still give each file once; what they cost is a
+    // figure of `vok-bench processes --colliding N`, not a timed test.
+    void chosenKeysKeepEachFileOnce() {
+        for (const bool colliding : {false, true})
+            QCOMPARE(mappedFiles(mapsOfManyFiles(20000, colliding), "").size(), size_t(20000));
     }
 
     void statNameMayHoldParentheses() {
