@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <climits>
-#include <ctime>
 #include <sys/stat.h>
 
 using namespace vok;
