@@ -1,16 +1,16 @@
 #include "controls/DiceAccessible.h"
 #include "controls/Dice.h"
-#include <QAccessibleWidget>
+#include "controls/ValueAccessible.h"
 
 namespace vok {
 
 namespace {
 
-// A button, since pressing it is what a die is for; no value interface, which would offer
-// "Increase" and "Decrease" actions that make no sense for a die.
-class DiceAccessible : public QAccessibleWidget {
+// A button, since pressing it is what a die is for, whose value is its pips (0 for a blank
+// face); pressing is its only command.
+class DiceAccessible : public ReadOnlyValueAccessible {
 public:
-    explicit DiceAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
+    explicit DiceAccessible(QWidget* w) : ReadOnlyValueAccessible(w, QAccessible::Button, 0, 6) {}
 
     TDice* die() const { return static_cast<TDice*>(widget()); }
 
@@ -31,6 +31,9 @@ public:
         if (action == pressAction())
             emit die()->clicked();
     }
+
+protected:
+    int value() const override { return die()->value(); }
 };
 
 QAccessibleInterface* factory(const QString& className, QObject* object) {
@@ -47,13 +50,6 @@ void installDiceAccessibility() {
         return true;
     }();
     (void)installed;
-}
-
-void notifyDiceValue(QWidget* die) {
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleValueChangeEvent ev(die, static_cast<TDice*>(die)->value());
-    QAccessible::updateAccessibility(&ev);
 }
 
 } // namespace vok

@@ -2,6 +2,7 @@
 #include "controls/ActivationWatcher.h"
 #include "controls/Fonts.h"
 #include "controls/Panel.h"
+#include "controls/WindowAccessible.h"
 #include "controls/WindowsListUnit.h"
 #include "platform/Colors.h"
 #include "platform/DialogService.h"
@@ -29,6 +30,7 @@ void setTextColour(QWidget* w, quint32 bgr) {
 TfmMem::TfmMem(TopLevelWindows& windows, const TSysInfo::Sources& machine, DialogService& dialogs,
                QWidget* parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+    installWindowAccessibility();
     setObjectName("fmMem");
     setWindowTitle("Memory Screen");
     setFont(designFont("MS Sans Serif", -11));
