@@ -1,4 +1,6 @@
 // Real copies of the program on an X server of the test's own, with a window manager.
+#include "AtSpiSession.h"
+#include "support/ScopedEnv.h"
 #include "support/XvfbSession.h"
 #include <QElapsedTimer>
 #include <QFile>
@@ -129,6 +131,80 @@ private slots:
         QCOMPARE(running.state(), QProcess::Running);
         stop(a);
         stop(b);
+    }
+
+    // What a screen reader reads of a running copy over the desktop's accessibility bus.
+    void aScreenReaderReadsWindowsAndGauges() {
+        AtSpiSession a11y;
+        if (!a11y.failure().isEmpty())
+            QSKIP(qPrintable(a11y.failure()));
+        const ScopedEnv bus("DBUS_SESSION_BUS_ADDRESS", a11y.sessionAddress());
+        Desktop d(x_);
+        Copy vok = d.start();
+        QVERIFY2(!d.windowOf(*vok).isEmpty(), "the copy showed no window");
+        const AtSpiNode app = a11y.application(vok->processId(), 20000);
+        QVERIFY2(app.valid(), "the copy is not on the accessibility bus");
+        const auto window = [&](const QString& title) {
+            for (const AtSpiNode& w : a11y.children(app))
+                if (a11y.name(w).startsWith(title))
+                    return w;
+            return AtSpiNode{};
+        };
+        QStringList windows;
+        for (const AtSpiNode& w : a11y.children(app))
+            windows << a11y.roleName(w) + " " + a11y.name(w);
+        const AtSpiNode main = window("Vok 97");
+        QVERIFY2(main.valid(), qPrintable(windows.join(", ")));
+        QCOMPARE(a11y.roleName(main), QString("frame"));
+
+        // The memory pie's value is the percentage its description names.
+        const AtSpiNode pie = a11y.find(main, [&](const AtSpiNode& n) {
+            return a11y.roleName(n) == "progress bar" && a11y.name(n) == "Memory";
+        });
+        QVERIFY2(pie.valid(), "no memory pie on the bus");
+        const QVariant value = a11y.property(pie, "org.a11y.atspi.Value", "CurrentValue");
+        QVERIFY2(value.isValid(), "the pie has no value");
+        const QString description =
+            a11y.property(pie, "org.a11y.atspi.Accessible", "Description").toString();
+        QVERIFY2(description.endsWith(QString(" %1 %").arg(value.toInt())),
+                 qPrintable(description));
+
+        const AtSpiNode command = a11y.find(
+            main, [&](const AtSpiNode& n) { return a11y.name(n).startsWith("Whats running"); });
+        QVERIFY2(a11y.doAction(command, "Press"), qPrintable(a11y.actions(command).join(',')));
+        QTRY_VERIFY_WITH_TIMEOUT(window("Memory Screen").valid(), 10000);
+        QCOMPARE(a11y.roleName(window("Memory Screen")), QString("frame"));
+
+        // Each roll that changes a die's pips is announced, and only that.
+        a11y.listenForValues();
+        const AtSpiNode game =
+            a11y.find(main, [&](const AtSpiNode& n) { return a11y.name(n) == "Craps Game"; });
+        QVERIFY(a11y.doAction(game, "Toggle") || a11y.doAction(game, "Press"));
+        const QList<AtSpiNode> dice =
+            a11y.findAll(main, [&](const AtSpiNode& n) { return a11y.name(n) == "Die"; });
+        QCOMPARE(dice.size(), 2);
+        const auto pips = [&] {
+            QList<int> shown;
+            for (const AtSpiNode& die : dice)
+                shown << a11y.property(die, "org.a11y.atspi.Value", "CurrentValue").toInt();
+            return shown;
+        };
+        const QList<int> before = pips();
+        QList<int> after = before;
+        for (int roll = 0; roll < 20 && after == before; ++roll) {
+            a11y.forgetValueChanges();
+            QVERIFY(a11y.doAction(dice[0], "Press"));
+            after = pips();
+        }
+        QVERIFY(after != before);
+        // The replies above came after any announcement the roll made.
+        QCoreApplication::processEvents();
+        QStringList expected;
+        for (int i : {0, 1})
+            if (after[i] != before[i])
+                expected << dice[i].path;
+        QCOMPARE(a11y.valueChanged(), expected);
+        stop(vok);
     }
 
 private:
