@@ -13,15 +13,13 @@ struct AtSpiNode {
     bool valid() const { return !service.isEmpty(); }
 };
 
-// A desktop session bus of the test's own with assistive technology switched on, as a screen
-// reader switches it on, and a client of the accessibility bus that it starts on demand.
+// A session bus of the test's own with assistive technology switched on, as a screen reader
+// switches it on, and a client of the accessibility bus that the session starts on demand.
 class AtSpiSession : public QObject {
     Q_OBJECT
 public:
     AtSpiSession();
-    ~AtSpiSession();
-    AtSpiSession(const AtSpiSession&) = delete;
-    AtSpiSession& operator=(const AtSpiSession&) = delete;
+    ~AtSpiSession() override;
 
     // Why the buses could not be had; empty when they run.
     QString failure() const { return failure_; }
@@ -31,24 +29,17 @@ public:
     AtSpiNode application(qint64 pid, int timeoutMs) const;
     QList<AtSpiNode> children(const AtSpiNode& n) const;
     QString roleName(const AtSpiNode& n) const;
-    QVariant property(const AtSpiNode& n, const QString& interface, const QString& name) const;
-    QString name(const AtSpiNode& n) const;
-    QStringList actions(const AtSpiNode& n) const;
+    QVariant property(const AtSpiNode& n, const QString& name,
+                      const QString& interface = "org.a11y.atspi.Accessible") const;
     bool doAction(const AtSpiNode& n, const QString& action) const;
     // The objects at or below `from`, depth first, that `match` takes.
     QList<AtSpiNode> findAll(const AtSpiNode& from,
-                             const std::function<bool(const AtSpiNode&)>& match,
-                             int depth = 12) const;
-    AtSpiNode find(const AtSpiNode& from,
-                   const std::function<bool(const AtSpiNode&)>& match) const {
-        return findAll(from, match).value(0);
-    }
+                             const std::function<bool(const AtSpiNode&)>& match) const;
 
-    // Asks applications for value changes, as a screen reader does, and notes the objects whose
-    // value they announce from now on.
+    // Asks applications for value changes, as a screen reader does; the objects whose value
+    // they announce are noted from then on.
     void listenForValues();
-    QStringList valueChanged() const { return valueChanged_; }
-    void forgetValueChanges() { valueChanged_.clear(); }
+    QStringList valueChanged;
 
 private slots:
     void propertyChanged(const QDBusMessage& m);
@@ -58,11 +49,9 @@ private:
                       const QVariantList& arguments = {}) const;
 
     QTemporaryDir runtime_;
-    std::unique_ptr<QProcess> daemon_;
+    QProcess daemon_;
     QByteArray sessionAddress_;
     QString failure_;
-    QString connection_;
-    QStringList valueChanged_;
 };
 
 } // namespace vok
