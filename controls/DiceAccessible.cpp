@@ -1,4 +1,5 @@
 #include "controls/DiceAccessible.h"
+#include "controls/AccessibleFactory.h"
 #include "controls/Dice.h"
 #include "controls/ValueAccessible.h"
 
@@ -45,11 +46,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
 } // namespace
 
 void installDiceAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(factory);
-        return true;
-    }();
-    (void)installed;
+    installAccessibleFactory(factory);
 }
 
 } // namespace vok

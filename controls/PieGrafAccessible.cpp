@@ -1,4 +1,5 @@
 #include "controls/PieGrafAccessible.h"
+#include "controls/AccessibleFactory.h"
 #include "controls/PieGraf.h"
 #include "controls/ValueAccessible.h"
 
@@ -41,11 +42,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
 } // namespace
 
 void installPieGrafAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(factory);
-        return true;
-    }();
-    (void)installed;
+    installAccessibleFactory(factory);
 }
 
 } // namespace vok

@@ -1,4 +1,5 @@
 #include "controls/WindowAccessible.h"
+#include "controls/AccessibleFactory.h"
 #include <QAccessibleWidget>
 #include <QWidget>
 
@@ -20,11 +21,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
 } // namespace
 
 void installWindowAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(factory);
-        return true;
-    }();
-    (void)installed;
+    installAccessibleFactory(factory);
 }
 
 } // namespace vok
