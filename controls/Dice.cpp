@@ -1,5 +1,6 @@
 #include "controls/Dice.h"
 #include "controls/DiceAccessible.h"
+#include "controls/ValueAccessible.h"
 #include "platform/Colors.h"
 #include <QKeyEvent>
 #include <QPainter>
@@ -40,8 +41,10 @@ TDice::TDice(QWidget* parent) : QWidget(parent) {
 }
 
 void TDice::setValue(int pips) {
+    const int before = value_;
     value_ = qBound(0, pips, 6);
-    notifyDiceValue(this);
+    if (value_ != before)
+        announceValue(this, value_);
     repaint();
 }
 

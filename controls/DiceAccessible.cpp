@@ -1,16 +1,17 @@
 #include "controls/DiceAccessible.h"
+#include "controls/AccessibleFactory.h"
 #include "controls/Dice.h"
-#include <QAccessibleWidget>
+#include "controls/ValueAccessible.h"
 
 namespace vok {
 
 namespace {
 
-// A button, since pressing it is what a die is for; no value interface, which would offer
-// "Increase" and "Decrease" actions that make no sense for a die.
-class DiceAccessible : public QAccessibleWidget {
+// A button, since pressing it is what a die is for, whose value is its pips (0 for a blank
+// face); pressing is its only command.
+class DiceAccessible : public ReadOnlyValueAccessible {
 public:
-    explicit DiceAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
+    explicit DiceAccessible(QWidget* w) : ReadOnlyValueAccessible(w, QAccessible::Button, 0, 6) {}
 
     TDice* die() const { return static_cast<TDice*>(widget()); }
 
@@ -31,6 +32,9 @@ public:
         if (action == pressAction())
             emit die()->clicked();
     }
+
+protected:
+    int value() const override { return die()->value(); }
 };
 
 QAccessibleInterface* factory(const QString& className, QObject* object) {
@@ -42,18 +46,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
 } // namespace
 
 void installDiceAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(factory);
-        return true;
-    }();
-    (void)installed;
-}
-
-void notifyDiceValue(QWidget* die) {
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleValueChangeEvent ev(die, static_cast<TDice*>(die)->value());
-    QAccessible::updateAccessibility(&ev);
+    installAccessibleFactory(factory);
 }
 
 } // namespace vok

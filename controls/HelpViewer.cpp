@@ -1,7 +1,7 @@
 #include "controls/HelpViewer.h"
 #include "controls/Application.h"
 #include "platform/ErrorHandler.h"
-#include <QAccessibleWidget>
+#include "controls/WindowAccessible.h"
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -13,16 +13,6 @@ static void initHelpResource() {
 }
 
 namespace vok {
-
-namespace {
-// Assistive technology would take a plain widget for a filler; the help is a window, named by
-// its title.
-QAccessibleInterface* helpWindowAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String("vok::HelpViewer") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    return nullptr;
-}
-} // namespace
 
 const QList<HelpTopic>& helpTopics() {
     static const QList<HelpTopic> topics{
@@ -48,11 +38,7 @@ const QList<HelpTopic>& helpTopics() {
 HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window), list_(new QListWidget), browser_(new QTextBrowser) {
     initHelpResource();
-    static const bool accessible = [] {
-        QAccessible::installFactory(helpWindowAccessible);
-        return true;
-    }();
-    (void)accessible;
+    installWindowAccessibility();
     setWindowTitle("Vok Help");
     resize(720, 480);
     list_->setAccessibleName("Help topics");

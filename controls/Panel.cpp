@@ -6,6 +6,8 @@
 namespace vok {
 
 TPanel::TPanel(QWidget* parent) : QLabel(parent) {
+    // Panels show file names and paths, which may look like markup.
+    setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignCenter);
     setColor(color_);
     setFontColor(fontColor_);

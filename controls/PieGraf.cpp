@@ -2,6 +2,7 @@
 #include "controls/GdiPie.h"
 #include "controls/PieGrafAccessible.h"
 #include "controls/Rounding.h"
+#include "controls/ValueAccessible.h"
 #include "platform/Colors.h"
 #include <QPainter>
 #include <cmath>
@@ -56,7 +57,7 @@ void TPieGraf::setPercent(int pct) {
     if (pct == percent_)
         return;
     percent_ = pct;
-    notifyAccessibleValue(this);
+    announceValue(this, percent_);
     DrawPie();
 }
 

@@ -1,16 +1,17 @@
 #include "controls/PieGrafAccessible.h"
+#include "controls/AccessibleFactory.h"
 #include "controls/PieGraf.h"
-#include <QAccessibleWidget>
+#include "controls/ValueAccessible.h"
 
 namespace vok {
 
 namespace {
 
-// A pie shows a value but takes none: no value interface, since the desktop's accessibility
-// bridge offers "Increase" and "Decrease" actions for every object that has one.
-class PieGrafAccessible : public QAccessibleWidget {
+// A pie shows its percentage and takes no value nor any command.
+class PieGrafAccessible : public ReadOnlyValueAccessible {
 public:
-    explicit PieGrafAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::ProgressBar) {}
+    explicit PieGrafAccessible(QWidget* w)
+        : ReadOnlyValueAccessible(w, QAccessible::ProgressBar, 0, 100) {}
 
     TPieGraf* pie() const { return static_cast<TPieGraf*>(widget()); }
 
@@ -27,6 +28,9 @@ public:
         }
     }
     QStringList actionNames() const override { return {}; }
+
+protected:
+    int value() const override { return pie()->percent(); }
 };
 
 QAccessibleInterface* factory(const QString& className, QObject* object) {
@@ -38,18 +42,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
 } // namespace
 
 void installPieGrafAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(factory);
-        return true;
-    }();
-    (void)installed;
-}
-
-void notifyAccessibleValue(QWidget* pie) {
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleValueChangeEvent ev(pie, static_cast<TPieGraf*>(pie)->percent());
-    QAccessible::updateAccessibility(&ev);
+    installAccessibleFactory(factory);
 }
 
 } // namespace vok

@@ -1,11 +1,8 @@
 #pragma once
 
-class QWidget;
-
 namespace vok {
 
-// Lets assistive technology read a pie as a named value with a description (its hint).
+// Lets assistive technology read a pie as a named percentage with a description (its hint).
 void installPieGrafAccessibility();
-void notifyAccessibleValue(QWidget* pie);
 
 } // namespace vok

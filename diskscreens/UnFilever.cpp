@@ -45,6 +45,7 @@ TFileInfo::TFileInfo(VersionFiles& files, PackageIndex& packages, QWidget* paren
         QLabel* caption = new QLabel(captions[i], this);
         caption->setObjectName(QString("Label%1").arg(i + 1));
         caption->setGeometry(16, 24 + kRowStep * i, 118, 16);
+        caption->setTextFormat(Qt::PlainText);
         *captionLabels[i] = caption;
         // Each value label shows its own name until the first activation.
         QLabel* value = new QLabel(values[i], Panel1);

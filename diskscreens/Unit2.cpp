@@ -62,6 +62,7 @@ TFmDir::TFmDir(ScreenContext& context, QWidget* parent) : QDialog(parent), conte
     Label1 = new QLabel("Note: Clicking files will permit you to send to the recycle bin", client);
     Label1->setGeometry(8, 216, 440, 16);
     Label1->setWordWrap(false);
+    Label1->setTextFormat(Qt::PlainText);
 
     buildMenu();
     QDialog::layout()->setMenuBar(menuBar_);

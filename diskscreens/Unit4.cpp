@@ -67,6 +67,7 @@ TfmFiles::TfmFiles(ScreenContext& context, QWidget* parent) : QDialog(parent), c
                         "config.sys and config2.sys; default is *.*",
                         client);
     Label1->setWordWrap(true);
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The designed 26 pixels hold two lines; a wider substitute font needs a third.
     Label1->setGeometry(176, 48, 295, qMax(26, Label1->heightForWidth(295)));

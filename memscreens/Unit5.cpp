@@ -66,6 +66,7 @@ TFmMemTree::TFmMemTree(ProcessSnapshots& processes, DirectoryReader& files,
         "font.",
         client);
     Label1->setObjectName("Label1");
+    Label1->setTextFormat(Qt::PlainText);
     // The design's three lines need a narrow face; with the common sans faces the caption is
     // kept whole by a slightly smaller size and the room up to the panel.
     Label1->setGeometry(16, 30, 156, 42);

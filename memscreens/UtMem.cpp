@@ -3,6 +3,7 @@
 #include "controls/Fonts.h"
 #include "controls/Panel.h"
 #include "controls/ScreenFonts.h"
+#include "controls/WindowAccessible.h"
 #include "controls/WindowsListUnit.h"
 #include "platform/Colors.h"
 #include "platform/DialogService.h"
@@ -24,6 +25,7 @@ constexpr quint32 kDarkBlue = 0xA00000;
 TfmMem::TfmMem(TopLevelWindows& windows, const TSysInfo::Sources& machine, DialogService& dialogs,
                QWidget* parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+    installWindowAccessibility();
     setObjectName("fmMem");
     setWindowTitle("Memory Screen");
     setFont(designFont("MS Sans Serif", -11));

@@ -5,7 +5,7 @@
 set -euo pipefail
 packages=(make cmake g++ qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
           fonts-liberation xvfb xauth x11-utils imagemagick libxcb1-dev pkg-config openbox wmctrl
-          desktop-file-utils appstream)
+          desktop-file-utils appstream dbus-daemon at-spi2-core xdotool)
 [ "${1:-}" = "--package" ] && packages+=(dpkg-dev file lintian)
 missing=()
 for p in "${packages[@]}"; do

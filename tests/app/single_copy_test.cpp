@@ -1,4 +1,6 @@
 // Real copies of the program on an X server of the test's own, with a window manager.
+#include "AtSpiSession.h"
+#include "support/ScopedEnv.h"
 #include "support/XvfbSession.h"
 #include <QElapsedTimer>
 #include <QFile>
@@ -129,6 +131,66 @@ private slots:
         QCOMPARE(running.state(), QProcess::Running);
         stop(a);
         stop(b);
+    }
+
+    // What a screen reader reads of a running copy over the desktop's accessibility bus.
+    void aScreenReaderReadsWindowsAndGauges() {
+        AtSpiSession a11y;
+        if (!a11y.failure().isEmpty())
+            QSKIP(qPrintable(a11y.failure()));
+        const ScopedEnv bus("DBUS_SESSION_BUS_ADDRESS", a11y.sessionAddress());
+        Desktop d(x_);
+        Copy vok = d.start();
+        QVERIFY2(!d.windowOf(*vok).isEmpty(), "the copy showed no window");
+        const AtSpiNode app = a11y.application(vok->processId(), 20000);
+        QVERIFY2(app.valid(), "the copy is not on the accessibility bus");
+        const auto named = [&](const AtSpiNode& under, const QString& name, QString role = {}) {
+            return a11y.findAll(under, [&](const AtSpiNode& n) {
+                return a11y.property(n, "Name").toString().startsWith(name) &&
+                       (role.isEmpty() || a11y.roleName(n) == role);
+            });
+        };
+        const AtSpiNode main = named(app, "Vok 97").value(0);
+        QCOMPARE(a11y.roleName(main), QString("frame"));
+        QVERIFY(a11y.doAction(named(main, "Whats running").value(0), "Press"));
+        QTRY_COMPARE_WITH_TIMEOUT(a11y.roleName(named(app, "Memory Screen").value(0)),
+                                  QString("frame"), 10000);
+
+        // The memory pie's value is the percentage its description names.
+        const AtSpiNode pie = named(main, "Memory", "progress bar").value(0);
+        const auto value = [&](const AtSpiNode& n) {
+            return a11y.property(n, "CurrentValue", "org.a11y.atspi.Value");
+        };
+        QVERIFY2(value(pie).isValid(), "the pie has no value");
+        QVERIFY(a11y.property(pie, "Description")
+                    .toString()
+                    .endsWith(QString(" %1 %").arg(value(pie).toInt())));
+
+        // Each roll that changes a die's pips is announced, and only that.
+        a11y.listenForValues();
+        const AtSpiNode game = named(main, "Craps Game").value(0);
+        QVERIFY(a11y.doAction(game, "Toggle") || a11y.doAction(game, "Press"));
+        const QList<AtSpiNode> dice = named(main, "Die");
+        QCOMPARE(dice.size(), 2);
+        const auto pips = [&] {
+            return QList<int>{value(dice[0]).toInt(), value(dice[1]).toInt()};
+        };
+        const QList<int> before = pips();
+        QList<int> after = before;
+        for (int roll = 0; roll < 20 && after == before; ++roll) {
+            a11y.valueChanged.clear();
+            QVERIFY(a11y.doAction(dice[0], "Press"));
+            after = pips();
+        }
+        QVERIFY(after != before);
+        // The replies above came after any announcement the roll made.
+        QCoreApplication::processEvents();
+        QStringList expected;
+        for (int i : {0, 1})
+            if (after[i] != before[i])
+                expected << dice[i].path;
+        QCOMPARE(a11y.valueChanged, expected);
+        stop(vok);
     }
 
 private:

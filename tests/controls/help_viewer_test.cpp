@@ -1,5 +1,4 @@
 #include "controls/HelpViewer.h"
-#include <QAccessible>
 #include <QFile>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -92,15 +91,6 @@ private slots:
         QCOMPARE(showHelp(&main), viewer);
         QCOMPARE(viewer->currentTopic(), 0);
         QCOMPARE(main.findChildren<HelpViewer*>().size(), 1);
-    }
-
-    void helpIsAWindowToAssistiveTechnology() {
-        QAccessible::setActive(true);
-        HelpViewer viewer;
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&viewer);
-        QVERIFY(a);
-        QCOMPARE(a->role(), QAccessible::Window);
-        QCOMPARE(a->text(QAccessible::Name), QString("Vok Help"));
     }
 
     void followingALinkMovesTheTopicList() {

@@ -1,3 +1,4 @@
+#include "controls/Dice.h"
 #include "controls/PieGraf.h"
 #include "support/PaintCounter.h"
 #include <QAccessible>
@@ -178,9 +179,41 @@ private slots:
         QCOMPARE(a->text(QAccessible::Value), QString("37%"));
         QCOMPARE(a->text(QAccessible::Description),
                  QString("500 Free Mb / 1023 Mb Total Type is Hard drive"));
-        // A value interface would make the desktop's bridge offer Increase and Decrease.
-        QVERIFY(!a->valueInterface());
-        QVERIFY(!a->actionInterface() || a->actionInterface()->actionNames().isEmpty());
+    }
+
+    // A pie's percentage and a die's pips as a screen reader reads them (that it hears of each
+    // change the live test shows); neither takes a value nor offers a command that does nothing.
+    void valuesAreReadNotTaken() {
+        QAccessible::setActive(true);
+        TPieGraf pie;
+        TDice die;
+        const struct {
+            QWidget* control;
+            int given, value;
+        } rows[] = {
+            {&pie, 37, 37}, {&pie, 150, 100}, {&pie, -5, 0},
+            {&die, 5, 5},   {&die, 0, 0},     {&die, 9, 6},
+        };
+        for (const auto& r : rows) {
+            if (r.control == &pie)
+                pie.setPercent(r.given);
+            else
+                die.setValue(r.given);
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(r.control);
+            QAccessibleValueInterface* v = a->valueInterface();
+            QVERIFY2(v, qPrintable(a->text(QAccessible::Name)));
+            QCOMPARE(v->currentValue().toInt(), r.value);
+            v->setCurrentValue(r.value == 0 ? 1 : 0);
+            QCOMPARE(v->currentValue().toInt(), r.value);
+        }
+        for (auto [control, maximum, actions] :
+             {std::tuple<QWidget*, int, QStringList>{&pie, 100, {}},
+              {&die, 6, {QAccessibleActionInterface::pressAction()}}}) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control);
+            QCOMPARE(a->valueInterface()->minimumValue().toInt(), 0);
+            QCOMPARE(a->valueInterface()->maximumValue().toInt(), maximum);
+            QCOMPARE(a->actionInterface()->actionNames(), actions);
+        }
     }
 };
 

@@ -1,14 +1,20 @@
 #include "controls/Dice.h"
 #include "controls/HelpViewer.h"
 #include "controls/Panel.h"
+#include "controls/PieGraf.h"
+#include "diskscreens/UnFilever.h"
 #include "diskscreens/Unit2.h"
 #include "diskscreens/Unit3.h"
 #include "diskscreens/Unit4.h"
 #include "diskscreens/unfiletest.h"
 #include "main/Unit1.h"
 #include "memscreens/Unit5.h"
+#include "platform/QtDialogService.h"
 #include "support/TestServices.h"
+#include <QAccessible>
 #include <QAction>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -48,6 +54,55 @@ QStringList helpNotYet() {
     for (const auto& m : item.globalMatch(list.match(helpPage("main.html")).captured(1)))
         names << m.captured(1).trimmed();
     return names;
+}
+
+// How a screen reader announces a window: its role and its name, the title. A message box is
+// an alert, which screen readers announce as a dialog and read out whole.
+QString announced(QWidget* w) {
+    const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    const QAccessible::Role role = a ? a->role() : QAccessible::NoRole;
+    const QString kind = role == QAccessible::Window         ? "window"
+                         : role == QAccessible::Dialog       ? "dialog"
+                         : role == QAccessible::AlertMessage ? "alert"
+                                                             : QString("role %1").arg(int(role));
+    return kind + " \"" + (a ? a->text(QAccessible::Name) : QString()) + '"';
+}
+
+// Opens in turn every top-level window the user can meet: the main window, what each command
+// opens, the file information window and a message box; each is handed to `visit` while open.
+void visitEveryWindow(TestServices& t, const std::function<void(QWidget*)>& visit) {
+    t.directories.addDirectory("/data");
+    TfmVok fm(QSize(640, 480));
+    fm.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fm));
+    const auto visitModal = [&] {
+        QTimer::singleShot(0, [&] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                visit(d);
+                d->reject();
+            }
+        });
+    };
+    visit(&fm);
+    for (QAction* command : {fm.Help1, fm.WhatsRunning1, fm.MemoryMap1, fm.AllDisks1,
+                             fm.DirectorySearch1, fm.DirectoryTree1, fm.FileSearch1}) {
+        const QWidgetList before = QApplication::topLevelWidgets();
+        visitModal();
+        command->trigger();
+        QCoreApplication::processEvents();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (!before.contains(w) && w->isVisible()) {
+                visit(w);
+                w->close();
+            }
+        QTRY_VERIFY(fm.isVisible());
+    }
+    TFileInfo info(t.versions, t.packages, &fm);
+    info.show();
+    visit(&info);
+    info.close();
+    visitModal();
+    QtDialogService().message("Done");
 }
 
 } // namespace
@@ -114,6 +169,46 @@ private slots:
         QCOMPARE(notYet, doingNothing);
         // The 3D pies are kept drawn by the window; the help must not say otherwise.
         QVERIFY(!helpPage("options-menu.html").contains("erase"));
+    }
+
+    void everyWindowIsAnnouncedAsAWindowByItsTitle() {
+        QAccessible::setActive(true);
+        TestServices t;
+        QStringList heard, wrong;
+        visitEveryWindow(t, [&](QWidget* w) {
+            const QString a = announced(w);
+            heard << w->windowTitle();
+            if (w->windowTitle().isEmpty() || !a.endsWith(" \"" + w->windowTitle() + '"') ||
+                !(a.startsWith("window ") || a.startsWith("dialog ") ||
+                  (a.startsWith("alert ") && qobject_cast<QMessageBox*>(w))))
+                wrong << QString(w->metaObject()->className()) + " as " + a;
+        });
+        QCOMPARE(heard.size(), 10);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
+    }
+
+    // Names and paths that look like markup read as they are, on screen and to a screen reader.
+    void everyLabelShowsPlainText() {
+        QAccessible::setActive(true);
+        TestServices t;
+        QStringList wrong;
+        int labels = 0;
+        visitEveryWindow(t, [&](QWidget* w) {
+            for (QLabel* l : w->findChildren<QLabel*>()) {
+                if (qobject_cast<TPieGraf*>(l) || !l->pixmap().isNull())
+                    continue;
+                ++labels;
+                for (const char* name : {"<h1>BIG", "<b>cat.jpg<!--", "a &amp; b"}) {
+                    l->setText(name);
+                    const QString read =
+                        QAccessible::queryAccessibleInterface(l)->text(QAccessible::Name);
+                    if (read != name || l->textFormat() != Qt::PlainText)
+                        wrong << w->windowTitle() + "/" + l->objectName() + ": " + read;
+                }
+            }
+        });
+        QVERIFY(labels > 20);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
     }
 
     void fileSearchScreenToo() {
