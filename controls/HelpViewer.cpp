@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextBrowser>
 
@@ -62,6 +63,7 @@ HelpViewer::HelpViewer(QWidget* parent)
     layout->addWidget(list_);
     layout->addWidget(browser_, 1);
     connect(list_, &QListWidget::currentRowChanged, this, &HelpViewer::showTopic);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     // The browser tells its new page before source() returns it.
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::followPage);
 }
