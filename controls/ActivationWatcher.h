@@ -7,7 +7,8 @@ class QWindow;
 namespace vok {
 
 // Tells when a window becomes the active one in a way its screen reacts to: when it has just
-// been shown, or when the user moves to it from another open window of Vok. Closing a dialog
+// been shown (activated by the desktop or not), or when the user moves to it from another open
+// window of Vok. Closing a dialog
 // or message box over it is no activation. Coming back from another program counts only where
 // the screen asks for it.
 class ActivationWatcher : public QObject {
@@ -36,7 +37,7 @@ private:
     OtherPrograms otherPrograms_;
     Holder current_;
     Holder previous_;
-    bool justShown_ = false;
+    bool justShown_ = false; // shown, and its activation is still to come
 };
 
 } // namespace vok

@@ -15,14 +15,14 @@ void setApplicationTitle(const QString& title) {
     if (title == QApplication::applicationDisplayName())
         return;
     QApplication::setApplicationDisplayName(title);
-    // The desktop shows the title with each window's caption; captions are formatted when set.
-    // Hidden windows too: one shown again later must not bring back an old title.
+    // The desktop shows the title with each window's caption, or alone for a window without
+    // one; captions are formatted when set. Hidden windows too: one shown again later must not
+    // bring back an old title.
     for (QWidget* w : QApplication::topLevelWidgets()) {
         const QString caption = w->windowTitle();
-        if (caption.isEmpty())
-            continue;
         w->setWindowTitle(QString());
-        w->setWindowTitle(caption);
+        if (!caption.isEmpty())
+            w->setWindowTitle(caption);
     }
 }
 

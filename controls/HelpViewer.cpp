@@ -4,6 +4,7 @@
 #include "controls/WindowAccessible.h"
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextBrowser>
 
@@ -50,6 +51,7 @@ HelpViewer::HelpViewer(QWidget* parent)
     layout->addWidget(browser_, 1);
     connect(list_, &QListWidget::currentRowChanged, this,
             guardedSlot(this, &HelpViewer::showTopic));
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     // The browser tells its new page before source() returns it.
     connect(browser_, &QTextBrowser::sourceChanged, this,
             guardedSlot(this, &HelpViewer::followPage));

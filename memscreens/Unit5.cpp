@@ -10,6 +10,7 @@
 #include "platform/ProcessSnapshot.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -82,8 +83,11 @@ TFmMemTree::TFmMemTree(ProcessSnapshots& processes, DirectoryReader& files,
     // Every line is one text line high, which lets the view scroll 100,000 lines smoothly.
     TreeView1->setUniformRowHeights(true);
     TreeView1->setFont(designFont("MS Sans Serif", -11));
-    connect(TreeView1, &QTreeWidget::currentItemChanged, this,
-            guardedSlot(this, &TFmMemTree::TreeView1Change));
+    // A click opens the line's file at once; the arrow keys only move through the tree, and
+    // Enter or Space opens the line they reached.
+    connect(TreeView1, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { runGuarded([this, item] { TreeView1Change(item); }); });
+    TreeView1->installEventFilter(this);
 
     connect(new ActivationWatcher(this, ActivationWatcher::OtherPrograms::Ignore),
             &ActivationWatcher::activated, this, guardedSlot(this, &TFmMemTree::FormActivate));
@@ -116,14 +120,29 @@ void TFmMemTree::resizeEvent(QResizeEvent* e) {
     runGuarded([this] { FormResize(); });
 }
 
+bool TFmMemTree::eventFilter(QObject* watched, QEvent* e) {
+    if (watched != TreeView1 || e->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, e);
+    const auto* key = static_cast<QKeyEvent*>(e);
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        runGuarded([this] { TreeView1Change(TreeView1->currentItem()); });
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TFmMemTree::Button1Click() {
-    building_ = true;
     TreeView1->clear();
     const std::function<void()> pace = repaintPacer();
     const ProcessTreeLines tree = processTreeLines(processes_.take(pace));
     fill(tree.lines, pace);
     Panel1->setText(processTreeSummary(tree.totals));
-    building_ = false;
 }
 
 void TFmMemTree::fill(const std::vector<TreeLine>& lines, const std::function<void()>& pace) {
@@ -158,7 +177,7 @@ void TFmMemTree::Button2Click() {
 }
 
 void TFmMemTree::TreeView1Change(QTreeWidgetItem* selected) {
-    if (!selected || building_)
+    if (!selected)
         return;
     const QString path = lineFilePath(selected->text(0));
     if (path.isEmpty() || !files_.fileExists(path) || !openFileInfo_)

@@ -19,8 +19,8 @@ struct TreeLine;
 using FileInfoOpener = std::function<void(const QString& path)>;
 
 // The process and module tree: every running process with the files it has mapped, their
-// sizes and usage counts, and totals. Selecting a line that names an existing file opens the
-// file information screen for it.
+// sizes and usage counts, and totals. Clicking a line that names an existing file, or pressing
+// Enter or Space on it, opens the file information screen for it.
 class TFmMemTree : public QDialog {
     Q_OBJECT
 public:
@@ -45,6 +45,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void FormCreate(const FontSetting& dirFont);
@@ -54,7 +55,6 @@ private:
     DirectoryReader& files_;
     FileInfoOpener openFileInfo_;
     bool treeExpanded_ = false;
-    bool building_ = false;
 };
 
 } // namespace vok

@@ -8,9 +8,12 @@
 #include "platform/Colors.h"
 #include "platform/DialogService.h"
 #include "platform/ErrorHandler.h"
+#include "platform/TopLevelWindows.h"
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
 
 namespace vok {
 
@@ -24,7 +27,7 @@ constexpr quint32 kDarkBlue = 0xA00000;
 
 TfmMem::TfmMem(TopLevelWindows& windows, const TSysInfo::Sources& machine, DialogService& dialogs,
                QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+    : QWidget(parent, Qt::Window), windows_(windows), dialogs_(dialogs) {
     installWindowAccessibility();
     setObjectName("fmMem");
     setWindowTitle("Memory Screen");
@@ -59,6 +62,8 @@ TfmMem::TfmMem(TopLevelWindows& windows, const TSysInfo::Sources& machine, Dialo
     ListBox1->setFont(designFont("MS Sans Serif", -15));
     setTextColour(ListBox1, kDarkBlue);
     connect(ListBox1, &QListWidget::itemClicked, this, guardedSlot(this, &TfmMem::ListBox1Click));
+    // Esc closes it as it closes the other screens; it holds nothing that could be lost.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
     WindowsList1 = new TWindowsList(windows, this);
     WindowsList1->setAcceptEmptyNames(false);
@@ -70,7 +75,12 @@ TfmMem::TfmMem(TopLevelWindows& windows, const TSysInfo::Sources& machine, Dialo
     // since windows come and go meanwhile.
     connect(new ActivationWatcher(this, ActivationWatcher::OtherPrograms::Count),
             &ActivationWatcher::activated, this, guardedSlot(this, &TfmMem::FormActivate));
+    relist_.setSingleShot(true);
+    relist_.setInterval(0);
+    connect(&relist_, &QTimer::timeout, this, guardedSlot(this, &TfmMem::FormActivate));
 }
+
+TfmMem::~TfmMem() = default;
 
 void TfmMem::bringForward() {
     setWindowState(windowState() & ~Qt::WindowMinimized);
@@ -83,8 +93,11 @@ void TfmMem::bringForward() {
 
 void TfmMem::FormActivate() {
     WindowsList1->RefreshList();
+    // The list is made again on every restack; the user's place in it stays.
+    const int scrolled = ListBox1->verticalScrollBar()->value();
     ListBox1->clear();
     ListBox1->addItems(WindowsList1->captions());
+    ListBox1->verticalScrollBar()->setValue(scrolled);
     const int n = ListBox1->count();
     Panel2->setText(SysInfo1->TotalMemory() + "/ " + QString::number(n) + " Windows");
 }
@@ -98,6 +111,20 @@ void TfmMem::FormResize() {
 void TfmMem::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     runGuarded([this] { FormResize(); });
+}
+
+// What was read as the screen came forward may be from before the desktop raised it, and other
+// windows come and go while it is shown: the desktop's word on a change lists again.
+void TfmMem::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (!restacks_)
+        restacks_ = windows_.watch([this] { relist_.start(); });
+}
+
+void TfmMem::hideEvent(QHideEvent* e) {
+    restacks_.reset();
+    relist_.stop();
+    QWidget::hideEvent(e);
 }
 
 void TfmMem::Panel1Click() {

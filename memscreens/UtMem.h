@@ -1,6 +1,8 @@
 #pragma once
 #include "controls/sysinfo.h"
+#include <QTimer>
 #include <QWidget>
+#include <memory>
 
 class QListWidget;
 
@@ -8,17 +10,20 @@ namespace vok {
 
 class DialogService;
 class TopLevelWindows;
+class TopLevelWindowsWatch;
 class TPanel;
 class TWindowsList;
 
 // The running windows screen: the captions of the desktop's top-level windows, with the
 // machine's physical memory and how many windows there are. It opens beside the main window,
-// not over it, and lists afresh whenever it is activated.
+// not over it, and lists afresh whenever it is activated and, while it is shown, whenever the
+// desktop restacks its windows.
 class TfmMem : public QWidget {
     Q_OBJECT
 public:
     TfmMem(TopLevelWindows& windows, const TSysInfo::Sources& machine, DialogService& dialogs,
            QWidget* parent = nullptr);
+    ~TfmMem() override;
 
     TPanel* Panel2; // summary
     TPanel* Panel1; // fixed caption
@@ -37,9 +42,14 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
+    TopLevelWindows& windows_;
     DialogService& dialogs_;
+    std::unique_ptr<TopLevelWindowsWatch> restacks_;
+    QTimer relist_; // one list for a burst of restacks
 };
 
 } // namespace vok

@@ -11,15 +11,15 @@ namespace {
 QWidget* owner() {
     return QApplication::activeWindow();
 }
-QString title() {
-    return QApplication::applicationDisplayName();
-}
 
 // Texts carry file names, which may look like markup: they are always shown as plain text.
+// The box has no caption of its own: the desktop names it by the application title, which Qt
+// adds to every caption, and renews when the title changes. A copy of the title as caption
+// would stay behind and be shown with the new one.
 QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text,
                                 QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, title(), text, buttons, owner());
+    QMessageBox box(icon, QString(), text, buttons, owner());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
     box.exec();

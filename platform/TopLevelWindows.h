@@ -2,6 +2,8 @@
 #include <QList>
 #include <QString>
 #include <QtGlobal>
+#include <functional>
+#include <memory>
 
 namespace vok {
 
@@ -12,11 +14,24 @@ struct TopLevelWindow {
     bool operator==(const TopLevelWindow&) const = default;
 };
 
+// Hearing of changes lasts as long as the watch does.
+class TopLevelWindowsWatch {
+public:
+    virtual ~TopLevelWindowsWatch() = default;
+};
+
 class TopLevelWindows {
 public:
     virtual ~TopLevelWindows() = default;
     // The desktop's top-level windows, topmost first; empty without a display.
     virtual QList<TopLevelWindow> windows() = 0;
+    // Calls `changed` from the event loop of the calling thread each time the desktop has
+    // restacked, opened or closed windows, while the watch lives. Null where the desktop does
+    // not tell.
+    virtual std::unique_ptr<TopLevelWindowsWatch> watch(std::function<void()> changed) {
+        (void)changed;
+        return nullptr;
+    }
 };
 
 } // namespace vok

@@ -105,6 +105,8 @@ bool FakeDirectoryReader::visit(Node& dir, WalkVisitor& visitor) {
             continue;
         if (!visitor.entry(e))
             return false;
+        if (afterEntry)
+            afterEntry();
         if ((c->attr & AttrDirectory) && visitor.entersDirectory(e))
             enter.push_back(c.get());
     }

@@ -2,6 +2,7 @@
 #include "platform/DirectoryReader.h"
 #include <QList>
 #include <QStringList>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -26,6 +27,7 @@ public:
 
     QStringList walkedPaths;          // the dir of every walk, as passed
     int entriesUntilOutOfMemory = -1; // reports this many, then throws std::bad_alloc; -1 never
+    std::function<void()> afterEntry; // runs after each entry reported, as input meanwhile
 
 private:
     struct Node;

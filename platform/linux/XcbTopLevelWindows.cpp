@@ -1,5 +1,6 @@
 #include "platform/linux/XcbTopLevelWindows.h"
 #include "platform/linux/WindowCaption.h"
+#include <QSocketNotifier>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -92,12 +93,14 @@ QByteArray propertyBytes(xcb_get_property_reply_t* reply) {
                       xcb_get_property_value_length(reply));
 }
 
-} // namespace
+struct Display {
+    Connection c{nullptr, &xcb_disconnect};
+    xcb_window_t root = XCB_WINDOW_NONE;
+};
 
-XcbTopLevelWindows::XcbTopLevelWindows(QByteArray display) : display_(std::move(display)) {}
-
-QList<TopLevelWindow> XcbTopLevelWindows::windows() {
-    const QByteArray name = display_.isEmpty() ? qgetenv("DISPLAY") : display_;
+// A connection to the display and its screen's root window; no connection when there is none.
+Display connectTo(const QByteArray& display) {
+    const QByteArray name = display.isEmpty() ? qgetenv("DISPLAY") : display;
     if (name.isEmpty())
         return {};
     int screenNumber = 0;
@@ -109,10 +112,97 @@ QList<TopLevelWindow> XcbTopLevelWindows::windows() {
         xcb_screen_next(&screens);
     if (!screens.rem)
         return {};
-    const xcb_window_t root = screens.data->root;
+    return {std::move(c), screens.data->root};
+}
 
-    const Atoms atoms = internAtoms(c.get());
-    QList<xcb_window_t> ids = stackedBottomUp(c.get(), root, atoms);
+// Tells of each batch of events that may have changed the list: the window manager's stacking
+// list republished, or, where no window manager keeps one, a root child made, mapped,
+// restacked or gone. Events are read whenever the connection's socket has some.
+class XcbWatch : public TopLevelWindowsWatch {
+public:
+    XcbWatch(Display display, std::function<void()> changed)
+        : d_(std::move(display)), changed_(std::move(changed)),
+          notifier_(xcb_get_file_descriptor(d_.c.get()), QSocketNotifier::Read) {
+        const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(d_.c.get(), d_.root, XCB_CW_EVENT_MASK, &mask);
+        atoms_ = internAtoms(d_.c.get());
+        managerListsStacking_ = listsStacking();
+        QObject::connect(&notifier_, &QSocketNotifier::activated, [this] { readEvents(); });
+        // Events that came with the answers above are queued already; the socket will not
+        // tell of them.
+        QMetaObject::invokeMethod(
+            &notifier_, [this] { readEvents(); }, Qt::QueuedConnection);
+    }
+
+private:
+    bool listsStacking() {
+        bool published = false;
+        if (windowManagerRuns(d_.c.get(), d_.root, atoms_))
+            windowList(d_.c.get(), d_.root, atoms_.stacking, &published);
+        return published;
+    }
+
+    void readEvents() {
+        bool changed = false;
+        while (auto event = owned(xcb_poll_for_event(d_.c.get()))) {
+            switch (event->response_type & 0x7f) {
+            case XCB_PROPERTY_NOTIFY: {
+                const auto* p = reinterpret_cast<xcb_property_notify_event_t*>(event.get());
+                if (p->window == d_.root && p->atom == atoms_.wmCheck) {
+                    managerListsStacking_ = listsStacking();
+                    changed = true;
+                } else if (p->window == d_.root && p->atom == atoms_.stacking) {
+                    changed = true;
+                }
+                break;
+            }
+            case XCB_CREATE_NOTIFY:
+            case XCB_DESTROY_NOTIFY:
+            case XCB_MAP_NOTIFY:
+            case XCB_UNMAP_NOTIFY:
+            case XCB_REPARENT_NOTIFY:
+            case XCB_CONFIGURE_NOTIFY:
+            case XCB_CIRCULATE_NOTIFY:
+                changed = changed || !managerListsStacking_;
+                break;
+            default:
+                break;
+            }
+        }
+        // A display that went away tells nothing more.
+        if (xcb_connection_has_error(d_.c.get()))
+            notifier_.setEnabled(false);
+        if (changed)
+            changed_();
+    }
+
+    Display d_;
+    std::function<void()> changed_;
+    QSocketNotifier notifier_;
+    Atoms atoms_;
+    bool managerListsStacking_ = false;
+};
+
+} // namespace
+
+XcbTopLevelWindows::XcbTopLevelWindows(QByteArray display) : display_(std::move(display)) {}
+
+std::unique_ptr<TopLevelWindowsWatch> XcbTopLevelWindows::watch(std::function<void()> changed) {
+    Display d = connectTo(display_);
+    if (!d.c)
+        return nullptr;
+    return std::make_unique<XcbWatch>(std::move(d), std::move(changed));
+}
+
+QList<TopLevelWindow> XcbTopLevelWindows::windows() {
+    const Display d = connectTo(display_);
+    if (!d.c)
+        return {};
+    xcb_connection_t* const c = d.c.get();
+    const xcb_window_t root = d.root;
+
+    const Atoms atoms = internAtoms(c);
+    QList<xcb_window_t> ids = stackedBottomUp(c, root, atoms);
     std::reverse(ids.begin(), ids.end());
 
     // Ask for every caption first and collect the answers after, so the server is asked once.
@@ -127,9 +217,8 @@ QList<TopLevelWindow> XcbTopLevelWindows::windows() {
         Pending p;
         p.askedNetName = atoms.netName != XCB_ATOM_NONE && atoms.utf8 != XCB_ATOM_NONE;
         if (p.askedNetName)
-            p.netName =
-                xcb_get_property(c.get(), 0, id, atoms.netName, atoms.utf8, 0, kCaptionLongs);
-        p.wmName = xcb_get_property(c.get(), 0, id, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0,
+            p.netName = xcb_get_property(c, 0, id, atoms.netName, atoms.utf8, 0, kCaptionLongs);
+        p.wmName = xcb_get_property(c, 0, id, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0,
                                     kCaptionLongs);
         pending << p;
     }
@@ -138,12 +227,12 @@ QList<TopLevelWindow> XcbTopLevelWindows::windows() {
     for (qsizetype i = 0; i < ids.size(); ++i) {
         // A window that has gone meanwhile answers with an error, and so has no caption.
         xcb_generic_error_t* error = nullptr;
-        auto netName = owned(pending[i].askedNetName
-                                 ? xcb_get_property_reply(c.get(), pending[i].netName, &error)
-                                 : nullptr);
+        auto netName =
+            owned(pending[i].askedNetName ? xcb_get_property_reply(c, pending[i].netName, &error)
+                                          : nullptr);
         std::free(error);
         error = nullptr;
-        auto wmName = owned(xcb_get_property_reply(c.get(), pending[i].wmName, &error));
+        auto wmName = owned(xcb_get_property_reply(c, pending[i].wmName, &error));
         std::free(error);
         QString caption;
         if (netName && netName->type == atoms.utf8)

@@ -240,23 +240,6 @@ private slots:
         QVERIFY(!f.FileExtension1->isChecked());
     }
 
-    void escWhileIdleChangesNothing() {
-        TestServices t;
-        t.directories.addFile("/e/one", 1);
-        t.directories.addFile("/e/two", 2);
-        TestScreenContext context;
-        TfmFiles f(context);
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        f.StringGrid1->setFocus();
-        QTest::keyClick(f.StringGrid1, Qt::Key_Escape);
-        QVERIFY(!f.job().cancelRequested());
-        QVERIFY(f.isVisible()); // Esc does not close the screen either
-        search(f, "/e");
-        QVERIFY(t.dialogs.messages.isEmpty());
-        QCOMPARE(f.StringGrid1->rowCount(), 3);
-    }
-
     void escDuringTheSearchCancelsOnce() {
         TestServices t;
         addManyFiles(t.directories);

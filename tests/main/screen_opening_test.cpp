@@ -1,7 +1,9 @@
 #include "controls/Dice.h"
+#include "controls/DirectoryListBox.h"
 #include "controls/HelpViewer.h"
 #include "controls/Panel.h"
 #include "controls/PieGraf.h"
+#include "controls/StringGrid.h"
 #include "diskscreens/UnFilever.h"
 #include "diskscreens/Unit2.h"
 #include "diskscreens/Unit3.h"
@@ -10,6 +12,8 @@
 #include "main/Unit1.h"
 #include "memscreens/Unit5.h"
 #include "platform/QtDialogService.h"
+#include "memscreens/UtMem.h"
+#include "support/TestScreenContext.h"
 #include "support/TestServices.h"
 #include <QAccessible>
 #include <QAction>
@@ -103,6 +107,18 @@ void visitEveryWindow(TestServices& t, const std::function<void(QWidget*)>& visi
     info.close();
     visitModal();
     QtDialogService().message("Done");
+}
+
+// Esc as the keyboard delivers it: to the focus window, which hands it on to its focus.
+void pressEsc(QWidget* screen) {
+    QTest::keyClick(screen->windowHandle(), Qt::Key_Escape);
+}
+
+QStringList treeTexts(const QTreeWidget* tree) {
+    QStringList texts;
+    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree)); *it; ++it)
+        texts << (*it)->text(0);
+    return texts;
 }
 
 } // namespace
@@ -248,6 +264,75 @@ private slots:
         QCOMPARE(closer.screen, static_cast<QDialog*>(fm.allDisksScreen()));
         QVERIFY(fm.isVisible());
         QTRY_VERIFY(fm.Megabytes1->isChecked());
+    }
+
+    // Esc closes every screen but those with a walk: there it stops the walk and never closes,
+    // idle or not, and a second press keeps what was found.
+    void escClosesOrStopsTheWalk() {
+        TestServices t;
+        for (int i = 0; i < 40; ++i)
+            t.directories.addFile(QString("/w/d%1/f%2").arg(i / 10).arg(i % 10), 100 + i);
+        TestScreenContext c;
+        std::unique_ptr<QWidget> closing[] = {
+            std::make_unique<TFmDir>(c),
+            std::make_unique<TfmAlldisk>(services(), c.settings),
+            std::make_unique<TfmMem>(t.windows, TSysInfo::Sources{t.system, t.memory, t.drives},
+                                     t.dialogs),
+            std::make_unique<TFmMemTree>(t.processes, t.directories, FontSetting{},
+                                         FileInfoOpener()),
+            std::make_unique<TFileInfo>(t.versions, t.packages),
+            std::make_unique<HelpViewer>()};
+        for (const auto& screen : closing) {
+            screen->show();
+            QVERIFY(QTest::qWaitForWindowActive(screen.get()));
+            pressEsc(screen.get());
+            QVERIFY2(!screen->isVisible(), screen->metaObject()->className());
+        }
+        TfmFiles files(c);
+        TfmTree tree(services());
+        const struct {
+            QWidget* screen;
+            std::function<void()> walk;
+            std::function<QStringList()> found;
+        } walking[] = {
+            {&files,
+             [&] {
+                 files.DirectoryListBox1->setDirectory("/w");
+                 files.Button1Click();
+             },
+             [&] {
+                 QStringList rows{files.Panel1->text()};
+                 for (int r = 0; r < files.StringGrid1->rowCount(); ++r)
+                     rows << files.StringGrid1->cell(0, r);
+                 return rows;
+             }},
+            {&tree,
+             [&] {
+                 tree.DirectoryListBox1->setDirectory("/w");
+                 tree.Button1Click();
+             },
+             [&] { return treeTexts(tree.TreeView1) << tree.Panel1->text(); }},
+        };
+        for (const auto& w : walking) {
+            const char* name = w.screen->metaObject()->className();
+            w.screen->show();
+            QVERIFY(QTest::qWaitForWindowActive(w.screen));
+            pressEsc(w.screen);
+            QVERIFY2(w.screen->isVisible(), name);
+            int reported = 0; // of 44 entries: 4 directories of 10 files
+            t.directories.afterEntry = [&] {
+                if (++reported == 20)
+                    pressEsc(w.screen);
+            };
+            w.walk();
+            // Stopped at once, and by this press only: the idle one left nothing pending.
+            QVERIFY2(reported == 20, name);
+            const QStringList found = w.found();
+            pressEsc(w.screen);
+            QVERIFY2(w.screen->isVisible(), name);
+            QCOMPARE(w.found(), found);
+            QVERIFY2(found.size() > 1, name);
+        }
     }
 
     // A fresh tree at every opening, with the directory font of that moment.

@@ -84,7 +84,9 @@ private slots:
         QCOMPARE(f.screen->Panel1->text(), QString("Vok found 0 Processes 0 Modules using 0Mb"));
     }
 
-    void selectionOpensOnlyExistingFilesOfProcessAndModuleLines() {
+    // The arrow keys browse every line and open nothing; Enter, Space or a click opens the
+    // file of a process or module line, and nothing for a line that names none or a vanished one.
+    void keysBrowseEnterSpaceAndClicksOpen() {
         Fixture f;
         const QString starred = "/opt/a * has been used 9 times * size is 1 bytes.so";
         f.t.directories.addFile("/usr/bin/app", 10);
@@ -92,17 +94,44 @@ private slots:
         f.t.processes.snapshot.processes = {
             process(10, "/usr/bin/app", 2,
                     {{"/usr/bin/app", 4096, 1}, {starred, 8192, 1}, {"/gone.so", 4096, 1}})};
+        f.screen->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.screen.get()));
         f.screen->Button1Click();
         QTreeWidget* tree = f.screen->TreeView1;
-        QTreeWidgetItem* proc = f.root(1);
-        // Title, head, end and total lines name no file; a vanished file opens nothing.
-        for (QTreeWidgetItem* item :
-             {f.root(0), proc->child(0), proc->child(3), proc->child(4), proc->child(5)})
-            tree->setCurrentItem(item);
+        tree->expandAll();
+        tree->setFocus();
+        tree->setCurrentItem(f.root(0));
+        for (int line = 0; line < 7; ++line)
+            QTest::keyClick(tree, Qt::Key_Down);
+        QCOMPARE(tree->currentItem(), f.root(1)->child(5));
         QVERIFY2(f.opened.isEmpty(), qPrintable(f.opened.join('|')));
-        tree->setCurrentItem(proc);
-        tree->setCurrentItem(proc->child(2));
-        QCOMPARE(f.opened, (QStringList{"/usr/bin/app", starred}));
+
+        QTreeWidgetItem* proc = f.root(1);
+        const struct {
+            QTreeWidgetItem* line;
+            Qt::Key key; // none: a click
+            QStringList opens;
+        } cases[] = {
+            {f.root(0), Qt::Key_Return, {}},
+            {proc->child(0), Qt::Key_Space, {}},
+            {proc->child(3), Qt::Key_Enter, {}},
+            {proc->child(4), Qt::Key_unknown, {}},
+            {proc->child(5), Qt::Key_Return, {}},
+            {proc, Qt::Key_Return, {"/usr/bin/app"}},
+            {proc->child(2), Qt::Key_Space, {starred}},
+            {proc->child(1), Qt::Key_Enter, {"/usr/bin/app"}},
+            {proc, Qt::Key_unknown, {"/usr/bin/app"}},
+        };
+        for (const auto& c : cases) {
+            f.opened.clear();
+            tree->setCurrentItem(c.line);
+            if (c.key == Qt::Key_unknown)
+                QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                                  tree->visualItemRect(c.line).center());
+            else
+                QTest::keyClick(tree, c.key);
+            QCOMPARE(f.opened, c.opens);
+        }
         QCOMPARE(lineFilePath("*** Module list for process x * has been used 1 times ***"),
                  QString());
     }
@@ -117,6 +146,7 @@ private slots:
         QVERIFY(f.root(1)->isExpanded());
         // Back from the file information screen: activated again.
         f.screen->TreeView1->setCurrentItem(f.root(1));
+        QTest::keyClick(f.screen->TreeView1, Qt::Key_Return);
         QCOMPARE(f.opened.size(), 1);
         QVERIFY(!f.screen->treeExpanded());
         QCOMPARE(f.screen->Button2->text(), QString("Collapse"));

@@ -63,6 +63,7 @@ private slots:
         QVERIFY(fm.Panel2->text().endsWith("/ 0 Windows"));
     }
 
+    // Shown, the screen lists, and lists again whenever the desktop restacks until it is hidden.
     void showingListsAndResizingFollowsTheWindow() {
         Machine m;
         m.desktop.desktop = {{1, "Only"}};
@@ -70,6 +71,11 @@ private slots:
         fm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fm));
         QTRY_COMPARE(fm.ListBox1->count(), 1);
+        m.desktop.restack({{2, "Raised"}, {1, "Only"}});
+        QTRY_COMPARE(listed(fm.ListBox1), (QStringList{"Raised", "Only"}));
+        fm.hide();
+        QVERIFY(m.desktop.watches.isEmpty());
+        fm.show();
         fm.resize(500, 400);
         QCOMPARE(fm.ListBox1->geometry(), QRect(24, 96, 460, 298));
         QCOMPARE(fm.Panel1->width(), 460);

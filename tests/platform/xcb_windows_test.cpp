@@ -1,7 +1,12 @@
+#include "main/Unit1.h"
+#include "memscreens/UtMem.h"
 #include "platform/linux/WindowCaption.h"
 #include "platform/linux/XcbTopLevelWindows.h"
+#include "support/TestServices.h"
 #include "support/XvfbSession.h"
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QRegularExpression>
 #include <QThread>
 #include <QtTest>
@@ -79,6 +84,30 @@ public:
 
     void sync() {
         std::free(xcb_get_input_focus_reply(c_.get(), xcb_get_input_focus(c_.get()), nullptr));
+    }
+
+    // As another program comes forward: raised by its own request, keeping the focus where it
+    // is, or activated through the window manager as a task bar does.
+    void raise(xcb_window_t w) {
+        const uint32_t above = XCB_STACK_MODE_ABOVE;
+        xcb_configure_window(c_.get(), w, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+        xcb_flush(c_.get());
+    }
+    void activate(xcb_window_t w) {
+        xcb_client_message_event_t e{};
+        e.response_type = XCB_CLIENT_MESSAGE;
+        e.format = 32;
+        e.window = w;
+        e.type = atom("_NET_ACTIVE_WINDOW");
+        e.data.data32[0] = 2; // from a pager: not subject to focus stealing prevention
+        xcb_send_event(c_.get(), 0, root_,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                       reinterpret_cast<const char*>(&e));
+        xcb_flush(c_.get());
+    }
+    xcb_window_t topmost() {
+        const QList<xcb_window_t> listed = stacking();
+        return listed.isEmpty() ? 0 : listed.last();
     }
 
 private:
@@ -163,6 +192,79 @@ QList<TopLevelWindow> xwininfoChildren(const QByteArray& text) {
 const QByteArray kGreek = "\xce\x9a\xce\xb1\xce\xbb\xce\xb7\xce\xbc\xce\xad\xcf\x81\xce\xb1 "
                           "\xe6\x97\xa5\xe6\x9c\xac"; // Καλημέρα 日本
 
+QStringList captioned(const QList<TopLevelWindow>& windows) {
+    QStringList captions;
+    for (const TopLevelWindow& w : windows)
+        if (!w.caption.isEmpty())
+            captions << w.caption;
+    return captions;
+}
+
+QStringList listed(const QListWidget* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+// The child program: Vok's running windows screen on the test's display, asked for again and
+// again while other programs' windows came forward, in three ways: raised without the focus,
+// activated, and activated before the user clicks the main window's pie. Once the screen is
+// on top, its list must come to show that stacking. Prints each round where it did not.
+int screenRounds(int argc, char** argv, const QByteArray& display) {
+    QApplication app(argc, argv);
+    TestServices fakes;
+    XcbTopLevelWindows desktop(display);
+    Services live = services();
+    live.windows = &desktop;
+    const ScopedServices scope(live);
+    TestClient others(display);
+    const QList<xcb_window_t> made = {others.window("Editor", "Editor"),
+                                      others.window("Terminal", "Terminal")};
+    TfmVok fm(QSize(640, 480));
+    fm.show();
+    if (!others.managed(made) || !QTest::qWaitForWindowActive(&fm))
+        return 77;
+    fm.PieGraf2Click();
+    TfmMem* screen = fm.memScreen();
+    if (!QTest::qWaitFor([&] { return others.topmost() == screen->winId(); }, 5000))
+        return 77;
+    constexpr int kRounds = 100;
+    int stale = 0, refused = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        const xcb_window_t other = made[round % 2];
+        const int way = round % 3;
+        if (way == 0)
+            others.raise(other);
+        else
+            others.activate(other);
+        // A raise the window manager declines is no round.
+        if (!QTest::qWaitFor([&] { return others.topmost() == other; }, 3000)) {
+            ++refused;
+            continue;
+        }
+        bool ready = true;
+        if (way == 2) {
+            fm.activateWindow();
+            ready = QTest::qWaitForWindowActive(&fm);
+        }
+        fm.PieGraf2Click();
+        ready = ready && QTest::qWaitFor([&] { return others.topmost() == screen->winId(); }, 3000);
+        const bool fresh = QTest::qWaitFor(
+            [&] { return listed(screen->ListBox1) == captioned(desktop.windows()); }, 2000);
+        if (!ready || !fresh) {
+            ++stale;
+            printf("round %d (way %d%s): shows %s, the stacking is %s\n", round, way,
+                   ready ? "" : ", not on top", qPrintable(listed(screen->ListBox1).join(" | ")),
+                   qPrintable(captioned(desktop.windows()).join(" | ")));
+        }
+    }
+    printf("%d of %d rounds stale, %d raises declined\n", stale, kRounds, refused);
+    if (refused > kRounds / 4)
+        return 77;
+    return stale == 0 ? 0 : 1;
+}
+
 } // namespace
 
 class XcbWindowsTest : public QObject {
@@ -224,6 +326,32 @@ private slots:
         QCOMPARE(ours.value(made[5]), QString(kCaptionLimit, 'L'));
     }
 
+    // The running windows screen, asked for again while other windows came forward, lists the
+    // stacking in which it is on top, in every round.
+    void runningWindowsScreenFollowsTheStacking() {
+        if (!XvfbSession::installed("openbox"))
+            QSKIP("openbox is not installed; make test installs it");
+        XvfbSession x;
+        if (!x.failure().isEmpty())
+            QSKIP(qPrintable(x.failure()));
+        QVERIFY2(x.startWindowManager("openbox", {"--sm-disable"}), "openbox did not start");
+        QProcess vok;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", QString::fromLatin1(x.display()));
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.remove("QT_ACCESSIBILITY");
+        vok.setProcessEnvironment(env);
+        vok.setProcessChannelMode(QProcess::MergedChannels);
+        vok.start(QCoreApplication::applicationFilePath(),
+                  {"--screen-rounds", QString::fromLatin1(x.display())});
+        QVERIFY(vok.waitForFinished(120000));
+        const QByteArray said = vok.readAll();
+        if (vok.exitCode() == 77)
+            QSKIP(qPrintable("openbox does not manage or raise the windows: " + said));
+        QVERIFY2(vok.exitStatus() == QProcess::NormalExit && vok.exitCode() == 0, said.constData());
+        qInfo("%s", said.trimmed().split('\n').last().constData());
+    }
+
     void withoutWindowManagerTheRootsChildren() {
         if (!XvfbSession::installed("xwininfo"))
             QSKIP("xwininfo is not installed; make test installs it (x11-utils)");
@@ -248,5 +376,11 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(XcbWindowsTest)
+int main(int argc, char** argv) {
+    if (argc == 3 && qstrcmp(argv[1], "--screen-rounds") == 0)
+        return screenRounds(1, argv, argv[2]);
+    QCoreApplication app(argc, argv);
+    XcbWindowsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "xcb_windows_test.moc"
