@@ -102,63 +102,48 @@ private slots:
         QVERIFY(g.fm->Dice1->isHidden() && g.fm->Dice2->isHidden() && g.fm->Panel2->isHidden());
     }
 
-    void comeOutRolls() {
-        {
-            Table g({{1, 1}});
-            QCOMPARE(g.roll(), QString("Hard 2"));
-            QCOMPARE(g.bank(), 900);
-            QCOMPARE(g.status(), QString("Total 900"));
-            QCOMPARE(g.fm->game().rollNumber, 0);
-            QCOMPARE(g.fm->Dice1->value(), 1);
-            QCOMPARE(g.fm->Dice2->value(), 1);
-        }
-        {
-            Table g({{2, 2}});
-            QCOMPARE(g.roll(2), QString("Little Joe Hard 4"));
-            QCOMPARE(g.fm->game().point, 4);
-            QCOMPARE(g.bank(), 1000);
-        }
-        {
-            Table g({{5, 6}});
-            QCOMPARE(g.roll(), QString("Yo 11!"));
-            QCOMPARE(g.bank(), 1100);
-            QCOMPARE(g.status(), QString("Total 1100"));
-        }
-        {
-            Table g({{3, 3}});
-            QCOMPARE(g.roll(), QString("Hard 6"));
-            QCOMPARE(g.fm->game().point, 6);
-        }
-        {
-            Table g({{4, 3}, {6, 6}, {5, 3}});
-            QCOMPARE(g.roll(), QString("You Win Point is 7"));
-            QCOMPARE(g.roll(), QString("Hard 12"));
-            QCOMPARE(g.roll(), QString("Roll Again Point is 8"));
-            QCOMPARE(g.bank(), 1000);
-        }
-    }
-
-    void pointRolls() {
-        {
-            Table g({{2, 4}, {3, 4}, {1, 5}});
-            QCOMPARE(g.roll(), QString("Roll Again Point is 6"));
-            QCOMPARE(g.roll(), QString("You Lose"));
-            QCOMPARE(g.bank(), 900);
-            QCOMPARE(g.fm->game().rollNumber, 0);
+    // Throw after throw: what the panel says, then the bank, the point and the status at the end.
+    void turns() {
+        const struct {
+            int bank, point, rollNumber;
+            QString status; // empty: not looked at
+            std::vector<Throw> throws;
+            QStringList said;
+        } rows[] = {
+            // clang-format off
+            {900, 0, 0, "Total 900", {{1, 1}}, {"Hard 2"}},
+            {1000, 4, 1, "", {{2, 2}}, {"Little Joe Hard 4"}},
+            {1100, 0, 0, "Total 1100", {{5, 6}}, {"Yo 11!"}},
+            {1000, 6, 1, "", {{3, 3}}, {"Hard 6"}},
+            {1000, 8, 1, "", {{4, 3}, {6, 6}, {5, 3}},
+             {"You Win Point is 7", "Hard 12", "Roll Again Point is 8"}},
             // The next turn's come-out starts a new point.
-            QCOMPARE(g.roll(), QString("Roll Again Point is 6"));
-            QCOMPARE(g.fm->game().rollNumber, 1);
-        }
-        {
-            Table g({{4, 5}, {2, 3}, {1, 1}, {6, 3}});
-            g.roll();
-            QCOMPARE(g.roll(), QString("Roll Number 2 Point is 9"));
-            QCOMPARE(g.status(), QString("Total 1000"));
+            {900, 6, 1, "", {{2, 4}, {3, 4}, {1, 5}},
+             {"Roll Again Point is 6", "You Lose", "Roll Again Point is 6"}},
+            {1000, 9, 2, "Total 1000", {{4, 5}, {2, 3}},
+             {"Roll Again Point is 9", "Roll Number 2 Point is 9"}},
             // A 2 means nothing once the point is set.
-            QCOMPARE(g.roll(), QString("Roll Number 3 Point is 9"));
-            QCOMPARE(g.roll(), QString("You Win"));
-            QCOMPARE(g.status(), QString("Total 1100"));
-            QCOMPARE(g.fm->game().rollNumber, 0);
+            {1100, 0, 0, "Total 1100", {{4, 5}, {2, 3}, {1, 1}, {6, 3}},
+             {"Roll Again Point is 9", "Roll Number 2 Point is 9", "Roll Number 3 Point is 9",
+              "You Win"}},
+            // clang-format on
+        };
+        for (const auto& r : rows) {
+            const QByteArray name = r.said.join(", ").toUtf8();
+            Table g(r.throws);
+            QStringList said;
+            for (int i = 0; i < r.said.size(); ++i)
+                said << g.roll(2 - i % 2); // either die throws
+            QCOMPARE(said, r.said);
+            QVERIFY2(g.bank() == r.bank, name);
+            QVERIFY2(g.fm->game().rollNumber == r.rollNumber, name);
+            if (r.point)
+                QVERIFY2(g.fm->game().point == r.point, name);
+            if (!r.status.isEmpty())
+                QVERIFY2(g.status() == r.status, name);
+            QVERIFY2(g.fm->Dice1->value() == r.throws.back().first &&
+                         g.fm->Dice2->value() == r.throws.back().second,
+                     name);
         }
     }
 

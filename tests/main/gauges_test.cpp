@@ -21,16 +21,18 @@ struct Fixture {
         QVERIFY(fm.DriveComboBox1->setDrive(letter));
         fm.DriveComboBox1Change();
     }
+    // The checked marks, "x" for checked: of Mb, Kb and Bytes; of Total, Virtual, Real, Page File.
+    QString units() const { return marks({fm.Megabytes1, fm.Kilobytes1, fm.Bytes1}); }
+    QString measures() const { return marks({fm.Total1, fm.Virtual1, fm.Real1, fm.PageFile1}); }
+    static QString marks(std::initializer_list<QAction*> items) {
+        QString out;
+        for (QAction* a : items)
+            out += a->isChecked() ? 'x' : '-';
+        return out;
+    }
     TestServices t;
     TfmVok fm{QSize(640, 480)};
 };
-
-QList<bool> marks(std::initializer_list<QAction*> items) {
-    QList<bool> out;
-    for (QAction* a : items)
-        out << a->isChecked();
-    return out;
-}
 
 } // namespace
 
@@ -68,17 +70,14 @@ private slots:
         QCOMPARE(f.fm.Panel1->text(),
                  QString("%1/%2 Free/Total Bytes").arg(3 * kGiB).arg(4 * kGiB));
         QCOMPARE(f.fm.Panel1->fontSize(), 10);
-        QCOMPARE(marks({f.fm.Megabytes1, f.fm.Kilobytes1, f.fm.Bytes1}),
-                 (QList<bool>{false, false, true}));
+        QCOMPARE(f.units(), QString("--x"));
         f.fm.Kilobytes1Click();
         QCOMPARE(f.fm.Panel1->text(), QString("3145728 Kb Free / 4194304 Kb Total"));
         QCOMPARE(f.fm.Panel1->fontSize(), 11);
-        QCOMPARE(marks({f.fm.Megabytes1, f.fm.Kilobytes1, f.fm.Bytes1}),
-                 (QList<bool>{false, true, false}));
+        QCOMPARE(f.units(), QString("-x-"));
         f.fm.Megabytes1->trigger(); // through the menu, as the user chooses it
         QCOMPARE(f.fm.Panel1->fontSize(), 12);
-        QCOMPARE(marks({f.fm.Megabytes1, f.fm.Kilobytes1, f.fm.Bytes1}),
-                 (QList<bool>{true, false, false}));
+        QCOMPARE(f.units(), QString("x--"));
     }
 
     void activationReturnsToMbAndTotal() {
@@ -86,18 +85,15 @@ private slots:
         f.fm.Kilobytes1Click();
         f.fm.PageFile1Click();
         f.fm.FormActivate();
-        QCOMPARE(marks({f.fm.Megabytes1, f.fm.Kilobytes1, f.fm.Bytes1}),
-                 (QList<bool>{true, false, false}));
-        QCOMPARE(marks({f.fm.Total1, f.fm.Virtual1, f.fm.Real1, f.fm.PageFile1}),
-                 (QList<bool>{true, false, false, false}));
+        QCOMPARE(f.units(), QString("x--"));
+        QCOMPARE(f.measures(), QString("x---"));
         QCOMPARE(f.fm.Panel1->text(), QString("Free Total Memory is 37 %"));
     }
 
     void memoryMeasures() {
         Fixture f;
         f.fm.Real1->trigger();
-        QCOMPARE(marks({f.fm.Total1, f.fm.Virtual1, f.fm.Real1, f.fm.PageFile1}),
-                 (QList<bool>{false, false, true, false}));
+        QCOMPARE(f.measures(), QString("--x-"));
         QCOMPARE(f.fm.PieGraf2->percent(), 25);
         QCOMPARE(f.fm.Panel1->text(), QString("12582912/4194304/16777216Kb Used/free/total"));
         QCOMPARE(f.fm.Panel1->fontSize(), 11);

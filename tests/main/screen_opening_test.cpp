@@ -11,8 +11,8 @@
 #include "diskscreens/unfiletest.h"
 #include "main/Unit1.h"
 #include "memscreens/Unit5.h"
-#include "platform/QtDialogService.h"
 #include "memscreens/UtMem.h"
+#include "platform/QtDialogService.h"
 #include "support/TestScreenContext.h"
 #include "support/TestServices.h"
 #include <QAccessible>
@@ -60,16 +60,27 @@ QStringList helpNotYet() {
     return names;
 }
 
-// How a screen reader announces a window: its role and its name, the title. A message box is
-// an alert, which screen readers announce as a dialog and read out whole.
-QString announced(QWidget* w) {
-    const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-    const QAccessible::Role role = a ? a->role() : QAccessible::NoRole;
-    const QString kind = role == QAccessible::Window         ? "window"
-                         : role == QAccessible::Dialog       ? "dialog"
-                         : role == QAccessible::AlertMessage ? "alert"
-                                                             : QString("role %1").arg(int(role));
-    return kind + " \"" + (a ? a->text(QAccessible::Name) : QString()) + '"';
+// Triggers the command and closes what it opens, modal or not, handing each window to `visit`
+// while open; gives how many it opened.
+int openAndClose(QAction* command, const std::function<void(QWidget*)>& visit) {
+    const QWidgetList before = QApplication::topLevelWidgets();
+    int opened = 0;
+    QTimer::singleShot(0, [&] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            ++opened;
+            visit(d);
+            d->reject();
+        }
+    });
+    command->trigger();
+    QTest::qWait(20);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!before.contains(w) && w->isVisible()) {
+            ++opened;
+            visit(w);
+            w->close();
+        }
+    return opened;
 }
 
 // Opens in turn every top-level window the user can meet: the main window, what each command
@@ -79,34 +90,19 @@ void visitEveryWindow(TestServices& t, const std::function<void(QWidget*)>& visi
     TfmVok fm(QSize(640, 480));
     fm.show();
     QVERIFY(QTest::qWaitForWindowExposed(&fm));
-    const auto visitModal = [&] {
-        QTimer::singleShot(0, [&] {
-            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                visit(d);
-                d->reject();
-            }
-        });
-    };
     visit(&fm);
     for (QAction* command : {fm.Help1, fm.WhatsRunning1, fm.MemoryMap1, fm.AllDisks1,
                              fm.DirectorySearch1, fm.DirectoryTree1, fm.FileSearch1}) {
-        const QWidgetList before = QApplication::topLevelWidgets();
-        visitModal();
-        command->trigger();
-        QCoreApplication::processEvents();
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (!before.contains(w) && w->isVisible()) {
-                visit(w);
-                w->close();
-            }
+        openAndClose(command, visit);
         QTRY_VERIFY(fm.isVisible());
     }
     TFileInfo info(t.versions, t.packages, &fm);
     info.show();
     visit(&info);
     info.close();
-    visitModal();
-    QtDialogService().message("Done");
+    QAction done;
+    QObject::connect(&done, &QAction::triggered, [] { QtDialogService().message("Done"); });
+    openAndClose(&done, visit);
 }
 
 // Esc as the keyboard delivers it: to the focus window, which hands it on to its focus.
@@ -126,31 +122,38 @@ QStringList treeTexts(const QTreeWidget* tree) {
 class ScreenOpeningTest : public QObject {
     Q_OBJECT
 private slots:
-    void directoryScreenIsCreatedOnceAndShownModally() {
+    // Each opens modally over the hidden main window, is made at its first opening only and
+    // kept; back in the main window, activation returns it to Mb and Total.
+    void screensAreCreatedOnceAndShownModally() {
         TestServices t;
         t.directories.addDirectory("/data");
         TfmVok fm(QSize(640, 480));
         fm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fm));
-        fm.Kilobytes1Click();
-        QVERIFY(!fm.dirScreen());
-
+        const struct {
+            QAction* command;
+            std::function<QDialog*()> screen;
+        } screens[] = {{fm.FileSearch1, [&] { return fm.filesScreen(); }},
+                       {fm.DirectorySearch1, [&] { return fm.dirScreen(); }},
+                       {fm.DirectoryTree1, [&] { return fm.treeScreen(); }},
+                       {fm.AllDisks1, [&] { return fm.allDisksScreen(); }}};
         Closer closer{&fm};
-        closer.arm();
-        fm.DirectorySearch1->trigger();
-        QVERIFY(closer.mainHiddenMeanwhile);
-        QCOMPARE(closer.screen, fm.dirScreen());
-        QVERIFY(fm.dirScreen());
-        QVERIFY(fm.isVisible());
-        // Back in the main window: activated again, so Mb and Total.
-        QTRY_VERIFY(fm.Megabytes1->isChecked());
-        QVERIFY(fm.Total1->isChecked());
-
-        TFmDir* first = fm.dirScreen();
-        closer.arm();
-        fm.DirectorySearch1Click();
-        QCOMPARE(fm.dirScreen(), first);
-        QCOMPARE(closer.screen, first);
+        for (const auto& s : screens) {
+            const QByteArray name = s.command->text().toUtf8();
+            fm.Kilobytes1Click();
+            QVERIFY2(!s.screen(), name);
+            closer.arm();
+            s.command->trigger();
+            QVERIFY2(closer.mainHiddenMeanwhile, name);
+            QDialog* const first = s.screen();
+            QVERIFY2(first && closer.screen == first, name);
+            QVERIFY2(fm.isVisible(), name);
+            QTRY_VERIFY2(fm.Megabytes1->isChecked(), name);
+            QVERIFY2(fm.Total1->isChecked(), name);
+            closer.arm();
+            s.command->trigger();
+            QVERIFY2(s.screen() == first && closer.screen == first, name);
+        }
     }
 
     // What the help says of the commands that open screens and the game stays true as they
@@ -166,19 +169,8 @@ private slots:
         QStringList doingNothing;
         for (QAction* command : {fm.WhatsRunning1, fm.MemoryMap1, fm.AllDisks1, fm.DirectorySearch1,
                                  fm.DirectoryTree1, fm.FileSearch1, fm.Craps1}) {
-            const QWidgetList before = QApplication::topLevelWidgets();
-            Closer closer{&fm};
-            closer.arm();
-            command->trigger();
-            QTest::qWait(20);
-            bool did = closer.screen || fm.Dice1->isVisible() || fm.Panel2->isVisible();
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (!before.contains(w) && w->isVisible()) {
-                    did = true;
-                    w->close();
-                }
-            }
-            if (!did)
+            if (!openAndClose(command, [](QWidget*) {}) && !fm.Dice1->isVisible() &&
+                !fm.Panel2->isVisible())
                 doingNothing << command->text().trimmed();
             QTRY_VERIFY(fm.isVisible());
         }
@@ -192,12 +184,18 @@ private slots:
         TestServices t;
         QStringList heard, wrong;
         visitEveryWindow(t, [&](QWidget* w) {
-            const QString a = announced(w);
+            // A message box is an alert, which screen readers announce as a dialog, read whole.
+            const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            const QAccessible::Role role = a ? a->role() : QAccessible::NoRole;
+            const QString name = a ? a->text(QAccessible::Name) : QString();
             heard << w->windowTitle();
-            if (w->windowTitle().isEmpty() || !a.endsWith(" \"" + w->windowTitle() + '"') ||
-                !(a.startsWith("window ") || a.startsWith("dialog ") ||
-                  (a.startsWith("alert ") && qobject_cast<QMessageBox*>(w))))
-                wrong << QString(w->metaObject()->className()) + " as " + a;
+            if (w->windowTitle().isEmpty() || name != w->windowTitle() ||
+                !(role == QAccessible::Window || role == QAccessible::Dialog ||
+                  (role == QAccessible::AlertMessage && qobject_cast<QMessageBox*>(w))))
+                wrong << QString("%1 as role %2 \"%3\"")
+                             .arg(w->metaObject()->className())
+                             .arg(int(role))
+                             .arg(name);
         });
         QCOMPARE(heard.size(), 10);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
@@ -225,45 +223,6 @@ private slots:
         });
         QVERIFY(labels > 20);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
-    }
-
-    void fileSearchScreenToo() {
-        TestServices t;
-        TfmVok fm(QSize(640, 480));
-        fm.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fm));
-        Closer closer{&fm};
-        closer.arm();
-        fm.FileSearch1->trigger();
-        QVERIFY(closer.mainHiddenMeanwhile);
-        QCOMPARE(closer.screen, static_cast<QDialog*>(fm.filesScreen()));
-        QVERIFY(fm.filesScreen());
-        QVERIFY(!fm.dirScreen());
-        QVERIFY(fm.isVisible());
-    }
-
-    void treeAndAllDisksScreensAreCreatedOnce() {
-        TestServices t;
-        TfmVok fm(QSize(640, 480));
-        fm.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fm));
-        Closer closer{&fm};
-        closer.arm();
-        fm.DirectoryTree1->trigger();
-        QVERIFY(closer.mainHiddenMeanwhile);
-        QVERIFY(fm.treeScreen());
-        QCOMPARE(closer.screen, static_cast<QDialog*>(fm.treeScreen()));
-        TfmTree* tree = fm.treeScreen();
-        closer.arm();
-        fm.DirectoryTree1Click();
-        QCOMPARE(fm.treeScreen(), tree);
-
-        closer.arm();
-        fm.AllDisks1->trigger();
-        QVERIFY(closer.mainHiddenMeanwhile);
-        QCOMPARE(closer.screen, static_cast<QDialog*>(fm.allDisksScreen()));
-        QVERIFY(fm.isVisible());
-        QTRY_VERIFY(fm.Megabytes1->isChecked());
     }
 
     // Esc closes every screen but those with a walk: there it stops the walk and never closes,

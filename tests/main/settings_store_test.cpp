@@ -15,20 +15,18 @@ const QStringList kSections{"Bet", "Settings", "Disk1", "Disk2", "Dir", "Files"}
 
 // What the main window holds at closing after a first run with nothing changed.
 SaveInput firstRunClose(const StoredSettings& s) {
-    SaveInput in;
-    in.bank = 500;
-    in.bet = 100;
-    in.pie1Main = 8454016;
-    in.pie1Slice = 255;
-    in.pie2Main = 65535;
-    in.pie2Slice = 16711680;
-    in.allColor = s.allColor;
-    in.allSlice = s.allSlice;
-    in.disk1 = s.disk1;
-    in.disk2 = s.disk2;
-    in.dir = s.dir;
-    in.files = s.files;
-    return in;
+    return {.bank = 500,
+            .bet = 100,
+            .pie1Main = 8454016,
+            .pie1Slice = 255,
+            .pie2Main = 65535,
+            .pie2Slice = 16711680,
+            .allColor = s.allColor,
+            .allSlice = s.allSlice,
+            .disk1 = s.disk1,
+            .disk2 = s.disk2,
+            .dir = s.dir,
+            .files = s.files};
 }
 
 } // namespace
