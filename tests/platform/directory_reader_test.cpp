@@ -1,8 +1,8 @@
 #include "platform/DirectoryReader.h"
 #include "platform/linux/LinuxDirectoryReader.h"
+#include "support/ChildProcess.h"
 #include "support/RemoveTree.h"
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -11,7 +11,6 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace vok;
@@ -110,36 +109,21 @@ private slots:
         QDir(tmp.path()).mkpath("bind/sub/deeper");
         touch(root() + "/bind/f");
         touch(root() + "/bind/sub/g");
-        int out[2];
-        QCOMPARE(::pipe(out), 0);
-        const pid_t child = ::fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
-            ::close(out[0]);
+        const int status = runInChild([&] {
             const QByteArray top = root() + "/bind";
-            QByteArray report = "no mount";
-            if (::unshare(CLONE_NEWNS) == 0 &&
-                ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-                ::mount(top.constData(), (top + "/sub").constData(), nullptr, MS_BIND, nullptr) ==
-                    0) {
-                Recorder r;
-                reader.walk(tmp.path() + "/bind", r);
-                report = r.files.join(' ').toUtf8();
-            }
-            [[maybe_unused]] const auto n = ::write(out[1], report.constData(), report.size());
-            ::_exit(0);
-        }
-        ::close(out[1]);
-        QByteArray report;
-        char buffer[4096];
-        for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
-            report.append(buffer, n);
-        ::close(out[0]);
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        if (report == "no mount")
+            if (::unshare(CLONE_NEWNS) != 0 ||
+                ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                ::mount(top.constData(), (top + "/sub").constData(), nullptr, MS_BIND, nullptr) !=
+                    0)
+                ::_exit(77);
+            Recorder r;
+            reader.walk(tmp.path() + "/bind", r);
+            std::fprintf(stderr, "walked: %s\n", qPrintable(r.files.join(' ')));
+            return r.files == QStringList{"f"};
+        });
+        if (status == 77)
             QSKIP("this process may not make a mount namespace with a bind mount (needs root)");
-        QCOMPARE(report, QByteArray("f"));
+        QCOMPARE(status, 0);
     }
     void includeMasksFilterListings() {
         QDir(tmp.path()).mkpath("m/d");
@@ -164,11 +148,8 @@ private slots:
         QVERIFY(QFile::link("..", tmp.path() + "/loop/a/up"));
         QVERIFY(QFile::link("self", tmp.path() + "/loop/self"));
         QCOMPARE(::mkfifo(root() + "/loop/a/pipe", 0644), 0); // opening it would block
-        QElapsedTimer clock;
-        clock.start();
-        Recorder r;
+        Recorder r;                                           // a hang ends in the test's timeout
         QVERIFY(reader.walk(tmp.path() + "/loop", r));
-        QVERIFY(clock.elapsed() < 5000);
         r.files.sort();
         QCOMPARE(r.files, QStringList({"a/pipe", "a/up", "self"}));
         QCOMPARE(r.entered, QStringList{"a/"});

@@ -58,15 +58,20 @@ Drive driveAt(const QList<Drive>& drives, const QString& mountPoint) {
     return {};
 }
 
+// The drives a fresh set of letters makes of a mount table.
+QList<Drive> assigned(const QByteArray& table, const QStringList& removable = {}) {
+    FakeProbe probe;
+    probe.removable = removable;
+    return DriveLetters().assign(parseMountInfo(table), probe);
+}
+
 } // namespace
 
 class DriveRulesTest : public QObject {
     Q_OBJECT
 private slots:
     void choosesDataFileSystemsAndLettersThem() {
-        FakeProbe probe;
-        DriveLetters letters;
-        const auto drives = letters.assign(parseMountInfo(desktop), probe);
+        const auto drives = assigned(desktop);
         // Pseudo file systems, RAM file systems under /run and /dev, snap images, gvfs and both
         // bind mounts of /home are left out; /run/media holds a real stick.
         QCOMPARE(mountPoints(drives),
@@ -76,19 +81,16 @@ private slots:
     }
 
     void typesFollowTheDevice() {
-        FakeProbe probe;
-        probe.removable << "/dev/sdb1";
-        const auto drives = DriveLetters().assign(parseMountInfo(desktop), probe);
-        QCOMPARE(driveAt(drives, "/").type, DriveType::Fixed);
-        QCOMPARE(driveAt(drives, "/home").type, DriveType::Fixed);
-        QCOMPARE(driveAt(drives, "/tmp").type, DriveType::Ram);
-        QCOMPARE(driveAt(drives, "/mnt/scratch").type, DriveType::Ram);
-        QCOMPARE(driveAt(drives, "/mnt/zram").type, DriveType::Ram);
-        QCOMPARE(driveAt(drives, "/mnt/nas").type, DriveType::Network);
-        QCOMPARE(driveAt(drives, "/home/me/remote").type, DriveType::Network);
-        QCOMPARE(driveAt(drives, "/run/media/me/STICK").type, DriveType::Removable);
-        QCOMPARE(driveAt(drives, "/media/cdrom").type, DriveType::CdRom);
-        QCOMPARE(driveAt(drives, "/media/floppy").type, DriveType::Removable);
+        const auto drives = assigned(desktop, {"/dev/sdb1"});
+        const std::pair<DriveType, QStringList> types[] = {
+            {DriveType::Fixed, {"/", "/home"}},
+            {DriveType::Ram, {"/tmp", "/mnt/scratch", "/mnt/zram"}},
+            {DriveType::Network, {"/mnt/nas", "/home/me/remote"}},
+            {DriveType::Removable, {"/run/media/me/STICK", "/media/floppy"}},
+            {DriveType::CdRom, {"/media/cdrom"}}};
+        for (const auto& [type, points] : types)
+            for (const QString& at : points)
+                QVERIFY2(driveAt(drives, at).type == type, qPrintable(at));
         QCOMPARE(driveAt(drives, "/mnt/nas").device, QString("nas:/export"));
         QCOMPARE(driveAt(drives, "/").fsType, QString("ext4"));
     }
@@ -108,58 +110,50 @@ private slots:
         const auto tmpfsAt = [](const char* where) {
             return MountEntry{1, 0, 0, 80, "/", where, "rw", "tmpfs", "tmpfs"};
         };
-        QVERIFY(holdsData(tmpfsAt("/tmp")));
-        QVERIFY(holdsData(tmpfsAt("/running"))); // only /run itself and below are system areas
-        QVERIFY(!holdsData(tmpfsAt("/run")));
-        QVERIFY(!holdsData(tmpfsAt("/run/lock")));
-        QVERIFY(!holdsData(tmpfsAt("/dev/shm")));
-        QVERIFY(!holdsData(tmpfsAt("/sys/fs/cgroup")));
-        QVERIFY(!holdsData(tmpfsAt("/proc/x")));
+        // Only /run itself and below are system areas, not /running.
+        for (const char* where : {"/tmp", "/running"})
+            QVERIFY2(holdsData(tmpfsAt(where)), where);
+        for (const char* where : {"/run", "/run/lock", "/dev/shm", "/sys/fs/cgroup", "/proc/x"})
+            QVERIFY2(!holdsData(tmpfsAt(where)), where);
     }
 
-    void rootIsDriveCWhateverItsFileSystem() {
-        // In a container the root is an overlay, not a block device.
-        FakeProbe probe;
-        const auto drives =
-            DriveLetters().assign(parseMountInfo("100 90 0:40 / / rw - overlay overlay rw\n"
-                                                 "101 100 0:41 / /proc rw - proc proc rw\n"),
-                                  probe);
-        QCOMPARE(mountPoints(drives), QStringList{"C=/"});
-    }
-
-    void aMountedOverMountPointShowsOnlyTheTopMount() {
-        FakeProbe probe;
-        const auto drives =
-            DriveLetters().assign(parseMountInfo("1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                                                 "2 1 8:2 / /data rw - ext4 /dev/sda2 rw\n"
-                                                 "3 2 8:3 / /data rw - ext4 /dev/sda3 rw\n"),
-                                  probe);
-        QCOMPARE(mountPoints(drives), (QStringList{"C=/", "D=/data"}));
-        QCOMPARE(drives[1].device, QString("/dev/sda3"));
-    }
-
-    void subvolumesOfOneDeviceAreSeparateDrives() {
-        FakeProbe probe;
-        const auto drives = DriveLetters().assign(
-            parseMountInfo("1 0 0:31 /@ / rw - btrfs /dev/sda2 rw\n"
-                           "2 1 0:31 /@home /home rw - btrfs /dev/sda2 rw\n"
-                           "3 1 0:31 /@home/me/music /music rw - btrfs /dev/sda2 rw\n"),
-            probe);
-        // The third is a bind mount of a folder inside /home.
-        QCOMPARE(mountPoints(drives), (QStringList{"C=/", "D=/home"}));
-    }
-
-    void floppiesTakeAAndBThenOrdinaryLetters() {
-        FakeProbe probe;
-        const auto drives =
-            DriveLetters().assign(parseMountInfo("1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                                                 "2 1 8:2 / /data rw - ext4 /dev/sda2 rw\n"
-                                                 "3 1 2:0 / /fd0 rw - vfat /dev/fd0 rw\n"
-                                                 "4 1 2:1 / /fd1 rw - vfat /dev/fd1 rw\n"
-                                                 "5 1 2:2 / /fd2 rw - vfat /dev/fd2 rw\n"),
-                                  probe);
-        QCOMPARE(mountPoints(drives),
-                 (QStringList{"A=/fd0", "B=/fd1", "C=/", "D=/data", "E=/fd2"}));
+    // Small tables: their drives, and the device of the last drive.
+    void lettersOfSmallTables() {
+        const struct {
+            const char* name;
+            QByteArray table;
+            QStringList drives;
+            QString lastDevice;
+        } rows[] = {
+            // In a container the root is an overlay, not a block device.
+            {"root whatever its file system",
+             "100 90 0:40 / / rw - overlay overlay rw\n101 100 0:41 / /proc rw - proc proc rw\n",
+             {"C=/"},
+             "overlay"},
+            {"a mounted-over mount point shows the top mount",
+             "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n2 1 8:2 / /data rw - ext4 /dev/sda2 rw\n"
+             "3 2 8:3 / /data rw - ext4 /dev/sda3 rw\n",
+             {"C=/", "D=/data"},
+             "/dev/sda3"},
+            // The third is a bind mount of a folder inside /home.
+            {"subvolumes of one device are separate drives",
+             "1 0 0:31 /@ / rw - btrfs /dev/sda2 rw\n2 1 0:31 /@home /home rw - btrfs /dev/sda2 "
+             "rw\n3 1 0:31 /@home/me/music /music rw - btrfs /dev/sda2 rw\n",
+             {"C=/", "D=/home"},
+             "/dev/sda2"},
+            {"floppies take A and B, then ordinary letters",
+             "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n2 1 8:2 / /data rw - ext4 /dev/sda2 rw\n"
+             "3 1 2:0 / /fd0 rw - vfat /dev/fd0 rw\n4 1 2:1 / /fd1 rw - vfat /dev/fd1 rw\n"
+             "5 1 2:2 / /fd2 rw - vfat /dev/fd2 rw\n",
+             {"A=/fd0", "B=/fd1", "C=/", "D=/data", "E=/fd2"},
+             "/dev/fd2"},
+        };
+        for (const auto& row : rows) {
+            const auto got = assigned(row.table);
+            const QString seen = mountPoints(got).join(' ') + " last on " + got.last().device;
+            QVERIFY2(mountPoints(got) == row.drives && got.last().device == row.lastDevice,
+                     qPrintable(QString(row.name) + ": " + seen));
+        }
     }
 
     void lettersStopAtZ() {
@@ -167,8 +161,7 @@ private slots:
         for (int i = 1; i <= 30; ++i)
             text += QByteArray::number(i + 1) + " 1 8:" + QByteArray::number(i) + " / /m" +
                     QByteArray::number(i) + " rw - ext4 /dev/sda" + QByteArray::number(i) + " rw\n";
-        FakeProbe probe;
-        const auto drives = DriveLetters().assign(parseMountInfo(text), probe);
+        const auto drives = assigned(text);
         QCOMPARE(drives.size(), 24); // C to Z
         QCOMPARE(drives.last().letter, QChar('Z'));
         QCOMPARE(drives.last().mountPoint, QString("/m23"));

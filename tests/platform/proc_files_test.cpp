@@ -95,8 +95,6 @@ private slots:
             size_t(2));
     }
 
-    // Keys chosen to share one hash value cost what as many ordinary keys cost; processor time,
-    // best of three, so that other work on the machine does not count.
     // Keys chosen to collide in a fixed hash still give each file once; what they cost is a
     // figure of `vok-bench processes --colliding N`, not a timed test.
     void chosenKeysKeepEachFileOnce() {

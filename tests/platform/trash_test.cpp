@@ -36,6 +36,13 @@ bool exists(const QByteArray& path) {
     return ::lstat(path.constData(), &st) == 0;
 }
 
+// The path itself as lstat sees it; all zero when it is not there.
+struct stat lstatOf(const QByteArray& path) {
+    struct stat st {};
+    ::lstat(path.constData(), &st);
+    return st;
+}
+
 bool makeFile(const QByteArray& path, const QByteArray& data = "data") {
     const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     if (fd < 0)
@@ -195,11 +202,8 @@ private slots:
         // A missing data home under an existing parent is made, private to the user.
         qputenv("XDG_DATA_HOME", w("share"));
         QVERIFY(toTrash(trash, w("f")));
-        struct stat st;
-        for (const QByteArray& dir : {w("share"), w("share/Trash")}) {
-            QVERIFY(::stat(dir.constData(), &st) == 0);
-            QCOMPARE(st.st_mode & 0777, 0700u);
-        }
+        for (const QByteArray& dir : {w("share"), w("share/Trash")})
+            QCOMPARE(lstatOf(dir).st_mode, S_IFDIR | 0700u);
         QVERIFY(exists(w("share/Trash/files/f")) && exists(w("share/Trash/info/f.trashinfo")));
     }
 
@@ -211,9 +215,7 @@ private slots:
         QVERIFY(::symlink("target", w("tofile").constData()) == 0);
         for (const char* n : {"dangling", "loop", "tofile"}) {
             QVERIFY2(toTrash(trash, w(n)), n);
-            struct stat st;
-            QVERIFY(::lstat((homeTrash() + "/files/" + n).constData(), &st) == 0);
-            QVERIFY(S_ISLNK(st.st_mode));
+            QVERIFY(S_ISLNK(lstatOf(homeTrash() + "/files/" + n).st_mode));
         }
         QCOMPARE(namesIn(w()), QList<QByteArray>{"target"});
     }
@@ -266,9 +268,7 @@ private slots:
         QVERIFY(toTrash(trash, mnt + "/sub/a"));
         QVERIFY(exists(mnt + "/.Trash-0/files/a"));
         QVERIFY(readFile(mnt + "/.Trash-0/info/a.trashinfo").contains("\nPath=sub/a\n"));
-        struct stat st;
-        QVERIFY(::lstat((mnt + "/.Trash-0").constData(), &st) == 0);
-        QCOMPARE(st.st_mode & 07777, 0700u);
+        QCOMPARE(lstatOf(mnt + "/.Trash-0").st_mode, S_IFDIR | 0700u);
         QVERIFY(namesIn(mnt + "/shared").isEmpty());
         // A real sticky .Trash takes a folder per user.
         QVERIFY(::unlink((mnt + "/.Trash").constData()) == 0);
@@ -304,9 +304,7 @@ private slots:
         // Without the plant the victim's own trash is made and used.
         QVERIFY(removeTree(decodeFileName(planted)));
         QVERIFY(victimTrashes());
-        struct stat st;
-        QVERIFY(::lstat(planted.constData(), &st) == 0);
-        QCOMPARE(st.st_uid, victim);
+        QCOMPARE(lstatOf(planted).st_uid, victim);
         QVERIFY(exists(planted + "/files/mine"));
     }
 
