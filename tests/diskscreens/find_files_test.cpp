@@ -32,6 +32,18 @@ struct Calls {
     }
 };
 
+void addFiles(FakeDirectoryReader& fs, std::initializer_list<const char*> paths) {
+    for (const char* path : paths)
+        fs.addFile(path, 1);
+}
+
+// The services with the real directory reader.
+Services reading(LinuxDirectoryReader& reader) {
+    Services real = services();
+    real.directories = &reader;
+    return real;
+}
+
 } // namespace
 
 class FindFilesTest : public QObject {
@@ -39,14 +51,9 @@ class FindFilesTest : public QObject {
 private slots:
     void preOrderFilesBeforeSubdirectories() {
         TestServices t;
-        auto& fs = t.directories;
-        fs.addFile("/d/a.txt", 1);
-        fs.addFile("/d/a_rather_long_subdirectory_name/b.txt", 1);
-        fs.addFile("/d/c.txt", 1);
-        fs.addFile("/d/a_rather_long_subdirectory_name/deeper/e", 1);
-        fs.addFile("/d/z/f", 1);
-        fs.addFile("/d/.hidden_file", 1);
-        fs.addFile("/d/.hidden_dir/never", 1);
+        addFiles(t.directories, {"/d/a.txt", "/d/a_rather_long_subdirectory_name/b.txt", "/d/c.txt",
+                                 "/d/a_rather_long_subdirectory_name/deeper/e", "/d/z/f",
+                                 "/d/.hidden_file", "/d/.hidden_dir/never"});
         Calls calls;
         FindFiles("/d", "", calls.callback());
         QCOMPARE(calls.seen,
@@ -56,8 +63,7 @@ private slots:
     }
     void rootNeedsNoSecondSeparator() {
         TestServices t;
-        t.directories.addFile("/top", 1);
-        t.directories.addFile("/etc/x", 1);
+        addFiles(t.directories, {"/top", "/etc/x"});
         Calls calls;
         FindFiles("/", "*.*", calls.callback());
         QCOMPARE(t.directories.walkedPaths, QStringList{"/"});
@@ -65,10 +71,9 @@ private slots:
     }
     void maskFiltersFilesOnly() {
         TestServices t;
-        t.directories.addFile("/m/CONFIG.SYS", 1);
-        t.directories.addFile("/m/config.txt", 1);
-        t.directories.addFile("/m/notes.sys/con2.sys", 1); // a directory whose name matches
-        t.directories.addFile("/m/other/config2.sys", 1);
+        // notes.sys is a directory whose name matches.
+        addFiles(t.directories, {"/m/CONFIG.SYS", "/m/config.txt", "/m/notes.sys/con2.sys",
+                                 "/m/other/config2.sys"});
         Calls calls;
         FindFiles("/m", "con*.sys", calls.callback());
         QCOMPARE(calls.seen, QStringList({"/m/|CONFIG.SYS", "/m/notes.sys/|con2.sys",
@@ -76,11 +81,7 @@ private slots:
     }
     void callbackStopsTheWalkOnItsThirdFile() {
         TestServices t;
-        t.directories.addFile("/s/1", 1);
-        t.directories.addFile("/s/x/2", 1);
-        t.directories.addFile("/s/x/3", 1);
-        t.directories.addFile("/s/x/4", 1);
-        t.directories.addFile("/s/y/5", 1);
+        addFiles(t.directories, {"/s/1", "/s/x/2", "/s/x/3", "/s/x/4", "/s/y/5"});
         Calls calls;
         calls.stopAt = 3;
         FindFiles("/s", "", calls.callback());
@@ -99,8 +100,7 @@ private slots:
             ::close(::open(file.constData(), O_WRONLY | O_CREAT, 0644));
         LinuxDirectoryReader reader;
         LinuxDriveTable drives;
-        Services real = services();
-        real.directories = &reader;
+        Services real = reading(reader);
         real.drives = &drives;
         ScopedServices scope(real);
         char saved[4096];
@@ -159,47 +159,6 @@ private slots:
         QVERIFY2(hooks >= 3, qPrintable(QString::number(hooks)));
         QVERIFY2(longestGap < 150, qPrintable(QString::number(longestGap)));
     }
-    void foundRowsOnARealTreeKeepEveryByte() {
-        TestServices t;
-        QTemporaryDir tmp;
-        const QByteArray base = QFile::encodeName(tmp.path());
-        const QList<QByteArray> names = {"new\nline", "bad\xff", " blanks ", "Mixed.Case"};
-        QDir(tmp.path()).mkdir("sub");
-        qint64 want = 0;
-        for (int i = 0; i < names.size(); ++i) {
-            FILE* fp = std::fopen((base + "/sub/" + names[i]).constData(), "w");
-            QVERIFY(fp);
-            std::fputs(QByteArray(i + 1, 'x').constData(), fp);
-            std::fclose(fp);
-            want += i + 1;
-        }
-        LinuxDirectoryReader reader;
-        Services real = services();
-        real.directories = &reader;
-        ScopedServices scope(real);
-        GridRows grid(4);
-        grid.setCell(2, 0, QStringLiteral("0"));
-        Job job;
-        qint64 total = 0;
-        FindFiles(job, tmp.path(), "*.*", [&](const QString& d, const DirEntry& rec) {
-            return AddFoundFile(grid, total, d, rec);
-        });
-        QCOMPARE(total, want);
-        QCOMPARE(grid.rows(), 1 + names.size());
-        QList<QByteArray> paths;
-        for (int r = 1; r < grid.rows(); ++r) {
-            paths << encodeFileName(grid.cell(0, r));
-            QCOMPARE(grid.cell(2, r), QString::number(r));
-            QVERIFY(reader.fileExists(grid.cell(0, r)));
-        }
-        std::sort(paths.begin(), paths.end());
-        QList<QByteArray> expected;
-        for (const QByteArray& n : names)
-            expected << base + "/sub/" + n;
-        std::sort(expected.begin(), expected.end());
-        QCOMPARE(paths, expected);
-        QVERIFY(removeTree(tmp.path()));
-    }
     void tallySumsEachDirectoryOnItsOwn() {
         TestServices t;
         const qint64 mb = 1048576;
@@ -220,15 +179,24 @@ private slots:
         QCOMPARE(tally.grandTotal(), 5 * mb);
     }
 
-    // The cheaper rows of a walk read back byte for byte as the plain ones: names that are not
-    // UTF-8, that hold a character standing for a byte, a byte order mark, a newline.
+    // Found rows on a real tree keep every byte of the path, and the cheaper rows of a walk read
+    // back byte for byte as the plain ones: names that are not UTF-8, that hold a character
+    // standing for a byte, a byte order mark, a newline, blanks.
     void sharedDirectoryRowsEqualPlainRows() {
         TestServices t;
         QTemporaryDir tmp;
         const QByteArray base = QFile::encodeName(tmp.path());
-        const QList<QByteArray> names = {"plain.txt",       "new\nline",
-                                         "bad\xff",         "\xee\xbe\x80.txt",
-                                         "\xef\xbb\xbf" "bom", "\xc3\xa9t\xc3\xa9"};
+        const QList<QByteArray> names = {"plain.txt",
+                                         "new\nline",
+                                         "bad\xff",
+                                         "\xee\xbe\x80.txt",
+                                         "\xef\xbb\xbf"
+                                         "bom",
+                                         "\xc3\xa9t\xc3\xa9",
+                                         " blanks ",
+                                         "Mixed.Case"};
+        qint64 want = 0;
+        QList<QByteArray> expected;
         for (const QByteArray& dir : {QByteArray("/one"), QByteArray("/t\xffwo")}) {
             QVERIFY(::mkdir((base + dir).constData(), 0755) == 0);
             for (int i = 0; i < names.size(); ++i) {
@@ -237,14 +205,16 @@ private slots:
                 QVERIFY(fd >= 0);
                 QVERIFY(::ftruncate(fd, i * 1000) == 0);
                 ::close(fd);
+                want += i * 1000;
+                expected << base + dir + '/' + names[i];
             }
         }
         LinuxDirectoryReader reader;
-        Services real = services();
-        real.directories = &reader;
-        ScopedServices scope(real);
+        ScopedServices scope(reading(reader));
         GridRows plain(4), shared(4);
         qint64 plainTotal = 0, sharedTotal = 0;
+        plain.setCell(2, 0, QStringLiteral("0"));
+        shared.setCell(2, 0, QStringLiteral("0"));
         Job job;
         FindFiles(job, tmp.path(), "*.*", [&](const QString& d, const DirEntry& rec) {
             return AddFoundFile(plain, plainTotal, d, rec);
@@ -255,12 +225,19 @@ private slots:
                       [&](const QString& d, const DirEntry& rec) { return rows.add(d, rec); });
         }
         QCOMPARE(shared.rows(), 1 + 2 * names.size());
-        QCOMPARE(sharedTotal, plainTotal);
+        QCOMPARE(plainTotal, want);
+        QCOMPARE(sharedTotal, want);
+        QList<QByteArray> paths;
         for (int r = 1; r < shared.rows(); ++r) {
             for (int c = 0; c < 4; ++c)
                 QCOMPARE(shared.cell(c, r), plain.cell(c, r));
+            QCOMPARE(plain.cell(2, r), QString::number(r));
             QVERIFY(reader.fileExists(shared.cell(0, r)));
+            paths << encodeFileName(plain.cell(0, r));
         }
+        std::sort(paths.begin(), paths.end());
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(paths, expected);
         QVERIFY(removeTree(tmp.path()));
     }
 

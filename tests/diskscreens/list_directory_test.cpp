@@ -38,30 +38,20 @@ private slots:
         QCOMPARE(t.directories.walkedPaths, QStringList{"/"});
         QCOMPARE(caption, QString("Directory /"));
         QCOMPARE(s.LastListedDir, QString("/"));
+        // One file alone is listed as a row of its own.
+        QCOMPARE(grid.rows(), 1);
+        QCOMPARE(s.ScanFileCount, 1);
+        QCOMPARE(s.ScanByteTotal, 10);
+        QCOMPARE(grid.cell(0, 0) + grid.cell(1, 0) + grid.cell(2, 0),
+                 "only.txt" + SizeCellText(10) + "1");
         ListDirectory(s, grid, "/home", ListingVariant::DirectorySpace);
         QCOMPARE(t.directories.walkedPaths.last(), QString("/home/"));
     }
-    void oneFileDirectory() {
-        TestServices t;
-        t.directories.addFile("/d/solo", 77);
-        GridRows grid(3);
-        grid.setRows(4);
-        grid.setCell(0, 3, "stale");
-        ScanState s;
-        ListDirectory(s, grid, "/d", ListingVariant::DirectorySpace);
-        QCOMPARE(grid.rows(), 1);
-        QCOMPARE(s.ScanFileCount, 1);
-        QCOMPARE(s.ScanByteTotal, 77);
-        QCOMPARE(grid.cell(0, 0), QString("solo"));
-        QCOMPARE(grid.cell(1, 0), SizeCellText(77));
-        QCOMPARE(grid.cell(2, 0), QString("1"));
-    }
     void namesKeptExactlyHiddenFilesListedDirectoriesNot() {
         TestServices t;
-        t.directories.addFile("/d/README.TXT", 1);
-        t.directories.addFile("/d/readme.txt", 2);
-        t.directories.addFile("/d/ padded name ", 3);
-        t.directories.addFile("/d/.hidden", 4);
+        qint64 bytes = 0;
+        for (const char* name : {"README.TXT", "readme.txt", " padded name ", ".hidden"})
+            t.directories.addFile(QString("/d/") + name, ++bytes);
         t.directories.addFile("/d/dev", 5, AttrSystem);
         t.directories.addDirectory("/d/subdir");
         t.directories.addFile("/d/subdir/inner", 6);
@@ -81,6 +71,8 @@ private slots:
             sum += sizes[i];
         }
         GridRows grid(3);
+        grid.setRows(7); // stale rows from a longer listing go
+        grid.setCell(0, 6, "stale");
         ScanState s;
         for (int round = 0; round < 2; ++round) {
             ListDirectory(s, grid, "/five", ListingVariant::DirectorySpace);
@@ -90,6 +82,9 @@ private slots:
         }
         // The first sort is by size, largest first; positions still count from the top.
         QCOMPARE(column(grid, 0), QStringList({"f1", "f2", "f4", "f0", "f3"}));
+        QCOMPARE(column(grid, 1), QStringList({SizeCellText(sizes[1]), SizeCellText(sizes[2]),
+                                               SizeCellText(sizes[4]), SizeCellText(sizes[0]),
+                                               SizeCellText(sizes[3])}));
         QCOMPARE(column(grid, 2), QStringList({"1", "2", "3", "4", "5"}));
     }
     void emptyDirectoryLeavesBlankRows() {
