@@ -134,10 +134,7 @@ private slots:
         FakeVersionFiles files;
         files.files["/a.dll"] =
             imageWith(versionBlock(fixedInfo(1, 0, 0, 0), {{"040904E4", kFullTable}}));
-        files.files["/elf"] = QByteArray("\x7f"
-                                         "ELF",
-                                         4)
-                                  .leftJustified(512, '\0');
+        files.files["/elf"] = QByteArray("\177ELF").leftJustified(512, '\0');
         PeImageBuilder noResource;
         files.files["/none.exe"] = noResource.build();
         TVersionResource r(files);
