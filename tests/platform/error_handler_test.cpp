@@ -237,6 +237,11 @@ private slots:
             QTest::newRow(commands()[i].first) << i;
     }
     void everyCommandRunsGuarded() {
+#ifdef __SANITIZE_ADDRESS__
+        // The sanitizer's allocator changes which allocation comes first, and Qt's own small
+        // allocations do not survive a refusal; the plain build runs this table.
+        QSKIP("the injected allocation failure is tuned to the plain build's allocations");
+#endif
         QFETCH(int, row);
         Fixture f;
         commands()[row].second(f);

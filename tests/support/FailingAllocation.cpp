@@ -14,7 +14,8 @@ extern "C" void* __libc_malloc(std::size_t size);
 #endif
 
 namespace {
-std::atomic<bool> armed{false};
+// Plain flags read with the compiler's atomic built-ins, which stay uninstrumented in malloc.
+bool armed = false;
 std::atomic<bool> refused{false};
 std::size_t least = 0;
 pthread_t armedThread;
@@ -22,10 +23,12 @@ pthread_t armedThread;
 
 // Replaces the C library's malloc for the whole program (operator new and Qt allocate through
 // it); other threads, and this one when not armed, get the library's own.
-extern "C" void* malloc(std::size_t size) {
-    if (armed.load(std::memory_order_relaxed) && size >= least &&
-        pthread_equal(pthread_self(), armedThread) && armed.exchange(false)) {
-        refused = true;
+// Uninstrumented: the sanitizers' runtimes allocate before their shadow memory is mapped.
+extern "C" __attribute__((no_sanitize("address", "undefined"))) void* malloc(std::size_t size) {
+    if (__atomic_load_n(&armed, __ATOMIC_RELAXED) && size >= least &&
+        pthread_equal(pthread_self(), armedThread) &&
+        __atomic_exchange_n(&armed, false, __ATOMIC_SEQ_CST)) {
+        refused.store(true);
         errno = ENOMEM;
         return nullptr;
     }
@@ -38,11 +41,11 @@ NextAllocationFails::NextAllocationFails(unsigned long leastSize) {
     refused = false;
     least = leastSize;
     armedThread = pthread_self();
-    armed = true;
+    __atomic_store_n(&armed, true, __ATOMIC_SEQ_CST);
 }
 
 NextAllocationFails::~NextAllocationFails() {
-    armed = false;
+    __atomic_store_n(&armed, false, __ATOMIC_SEQ_CST);
 }
 
 bool NextAllocationFails::failed() const {
