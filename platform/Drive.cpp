@@ -3,6 +3,13 @@
 
 namespace vok {
 
+QList<DriveSpace> DriveTable::spaces(const QList<QChar>& letters) {
+    QList<DriveSpace> result;
+    for (QChar letter : letters)
+        result.append(space(letter));
+    return result;
+}
+
 bool DriveTable::find(QChar letter, Drive* out) {
     const QChar upper = letter.toUpper();
     const QList<Drive> all = drives(); // const: iterating makes no copy, which could fail

@@ -31,6 +31,9 @@ public:
     virtual QList<Drive> drives() = 0;
     // Space of the drive with that letter; never blocks for more than about 2 seconds.
     virtual DriveSpace space(QChar letter) = 0;
+    // Space of several drives, in the order asked. A table whose queries may hang asks them all
+    // at once, within one limit; this one asks one after another.
+    virtual QList<DriveSpace> spaces(const QList<QChar>& letters);
     virtual QString currentDirectory(QChar letter) = 0;
     // The process's working directory, byte for byte (see FileNames.h); empty when it is gone.
     virtual QString currentPath() = 0;

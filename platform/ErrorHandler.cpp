@@ -1,25 +1,22 @@
 #include "platform/ErrorHandler.h"
 #include "platform/DialogService.h"
 #include "platform/MemoryReserve.h"
-#include "platform/Services.h"
 
 namespace vok {
 
-void showHandlerError(const QString& text) noexcept {
-    if (!services().dialogs)
-        return;
+void showHandlerError(DialogService& dialogs, const QString& text) noexcept {
     try {
-        services().dialogs->error(text);
+        dialogs.error(text);
     } catch (const std::bad_alloc&) {
         // Not even the message fits; the handler has ended and the program goes on.
     }
 }
 
-void showOutOfMemory() noexcept {
+void showOutOfMemory(DialogService& dialogs) noexcept {
     // Unwinding has given back what the handler held; what it kept (rows found, say) may still
     // fill the memory, so the reserve makes the room the box and its readers need.
     outOfMemoryReserve().release();
-    showHandlerError(QStringLiteral("Out of memory"));
+    showHandlerError(dialogs, QStringLiteral("Out of memory"));
     outOfMemoryReserve().take();
 }
 

@@ -5,33 +5,39 @@
 
 namespace vok {
 
+class DialogService;
+
 // Shows the text of an error that ended a handler.
-void showHandlerError(const QString& text) noexcept;
+void showHandlerError(DialogService& dialogs, const QString& text) noexcept;
 // Shows "Out of memory" for a handler that ran out of it. The memory reserve is given back for
 // the message and taken again after it.
-void showOutOfMemory() noexcept;
+void showOutOfMemory(DialogService& dialogs) noexcept;
 // Takes the memory reserve if it is not held (at start, and again after it was given back).
 void keepMemoryReserve() noexcept;
 
 // Runs one event handler; a VokError raised inside it ends the handler and its text is shown in
-// a message box, leaving the window as it was. Running out of memory (std::bad_alloc) ends the
-// handler the same way with "Out of memory": never the program. Nothing is allocated on the
-// way in, so that even the first allocation a handler makes may fail.
-template <typename Handler> void runGuarded(Handler&& handler) {
+// a message box of dialogs, leaving the window as it was. Running out of memory (std::bad_alloc)
+// ends the handler the same way with "Out of memory": never the program. Nothing is allocated on
+// the way in, so that even the first allocation a handler makes may fail.
+template <typename Handler> void runGuarded(DialogService& dialogs, Handler&& handler) {
     keepMemoryReserve();
     try {
         std::forward<Handler>(handler)();
     } catch (const VokError& e) {
-        showHandlerError(e.text());
+        showHandlerError(dialogs, e.text());
     } catch (const std::bad_alloc&) {
-        showOutOfMemory();
+        showOutOfMemory(dialogs);
     }
 }
 
 // A slot that runs obj's handler guarded, with the signal's arguments: the one way a window
-// connects an event, a menu command or a timer to one of its handlers.
-template <typename T, typename... Args> auto guardedSlot(T* obj, void (T::*handler)(Args...)) {
-    return [obj, handler](Args... args) { runGuarded([&] { (obj->*handler)(args...); }); };
+// connects an event, a menu command or a timer to one of its handlers. The window is given
+// dialogs at its creation; they outlive it.
+template <typename T, typename... Args>
+auto guardedSlot(DialogService& dialogs, T* obj, void (T::*handler)(Args...)) {
+    return [d = &dialogs, obj, handler](Args... args) {
+        runGuarded(*d, [&] { (obj->*handler)(args...); });
+    };
 }
 
 } // namespace vok

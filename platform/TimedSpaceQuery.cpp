@@ -2,6 +2,7 @@
 #include <condition_variable>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 namespace vok {
 
@@ -28,12 +29,30 @@ int TimedSpaceQuery::hangingCount() {
 }
 
 DriveSpace TimedSpaceQuery::operator()(const QString& mountPoint) {
+    return (*this)(QList<QString>{mountPoint}).front();
+}
+
+QList<DriveSpace> TimedSpaceQuery::operator()(const QList<QString>& mountPoints) {
+    const auto deadline = std::chrono::steady_clock::now() + limit_;
+    std::vector<std::shared_ptr<Pending>> asked;
+    asked.reserve(size_t(mountPoints.size()));
+    for (const QString& mountPoint : mountPoints)
+        asked.push_back(start(mountPoint));
+    QList<DriveSpace> result;
+    result.reserve(mountPoints.size());
+    for (qsizetype i = 0; i < mountPoints.size(); ++i)
+        result.append(asked[size_t(i)] ? await(mountPoints[i], asked[size_t(i)], deadline)
+                                       : DriveSpace{});
+    return result;
+}
+
+std::shared_ptr<TimedSpaceQuery::Pending> TimedSpaceQuery::start(const QString& mountPoint) {
     {
         std::lock_guard lock(mutex_);
         if (const auto earlier = hanging_.value(mountPoint)) {
             std::lock_guard pendingLock(earlier->mutex);
             if (!earlier->done)
-                return {};
+                return nullptr;
         }
         hanging_.remove(mountPoint);
     }
@@ -47,10 +66,16 @@ DriveSpace TimedSpaceQuery::operator()(const QString& mountPoint) {
             pending->finished.notify_all();
         }).detach();
     } catch (const std::system_error&) {
-        return {}; // no thread to be had: treat the drive as not ready
+        return nullptr; // no thread to be had: treat the drive as not ready
     }
+    return pending;
+}
+
+DriveSpace TimedSpaceQuery::await(const QString& mountPoint,
+                                  const std::shared_ptr<Pending>& pending,
+                                  std::chrono::steady_clock::time_point deadline) {
     std::unique_lock lock(pending->mutex);
-    if (pending->finished.wait_for(lock, limit_, [&] { return pending->done; }))
+    if (pending->finished.wait_until(lock, deadline, [&] { return pending->done; }))
         return pending->result;
     lock.unlock();
     std::lock_guard tableLock(mutex_);

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Drive.h"
 #include <QHash>
+#include <QList>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -17,11 +18,18 @@ class TimedSpaceQuery {
 public:
     TimedSpaceQuery(SpaceQuery query, std::chrono::milliseconds limit);
     DriveSpace operator()(const QString& mountPoint);
+    // Several mounts, in the order asked, each on its own thread and all within one limit, so
+    // that mounts that do not answer cost one limit between them rather than one each.
+    QList<DriveSpace> operator()(const QList<QString>& mountPoints);
     // Mounts whose earlier query has not come back yet.
     int hangingCount();
 
 private:
     struct Pending;
+    // The query's thread; null when the mount's earlier query still hangs or no thread is had.
+    std::shared_ptr<Pending> start(const QString& mountPoint);
+    DriveSpace await(const QString& mountPoint, const std::shared_ptr<Pending>& pending,
+                     std::chrono::steady_clock::time_point deadline);
     SpaceQuery query_;
     std::chrono::milliseconds limit_;
     std::mutex mutex_;

@@ -1,6 +1,5 @@
 #include "platform/Trash.h"
 #include "platform/DialogService.h"
-#include "platform/Services.h"
 
 namespace vok {
 
@@ -8,12 +7,11 @@ QString Trash::confirmationText(const QString& path) {
     return QStringLiteral("Do you want to move \"%1\" to the trash?").arg(path);
 }
 
-bool Trash::moveToTrash(const QString& path) {
+bool Trash::moveToTrash(const QString& path, DialogService& dialogs) {
     const std::optional<TrashSubject> asked = identify(path);
     if (!asked)
         return false;
-    const Required<DialogService>& dialogs = services().dialogs;
-    if (!dialogs || dialogs->confirm(confirmationText(path), Buttons::YesNo) != Answer::Yes)
+    if (dialogs.confirm(confirmationText(path), Buttons::YesNo) != Answer::Yes)
         return false;
     return move(path, *asked);
 }

@@ -5,6 +5,8 @@
 
 namespace vok {
 
+class DialogService;
+
 // What a directory entry is: its device, inode and type (the S_IFMT bits).
 struct EntryIdentity {
     quint64 device = 0;
@@ -24,11 +26,11 @@ class Trash {
 public:
     virtual ~Trash() = default;
 
-    // Asks the user first (Yes/No, naming the file) through the dialog service; No moves
+    // Asks the user first (Yes/No, naming the file) through dialogs; No moves
     // nothing. Nothing is asked when there is no file at path (a directory does not count).
     // After Yes the file moves only if the file and its folder are still the entries asked
     // about. True when the file was moved.
-    bool moveToTrash(const QString& path);
+    bool moveToTrash(const QString& path, DialogService& dialogs);
 
     // The confirmation's text for path.
     static QString confirmationText(const QString& path);

@@ -61,7 +61,9 @@ FakeDirectoryReader::Node* FakeDirectoryReader::make(const QString& path) {
 void FakeDirectoryReader::addFile(const QString& path, qint64 size, quint32 extraAttr) {
     Node* n = make(path);
     n->size = size;
-    n->attr = AttrArchive | nameAttr(n->name) | extraAttr;
+    // As the real reader: only regular files carry the archive bit.
+    n->attr =
+        ((extraAttr & AttrSystem) ? 0u : quint32(AttrArchive)) | nameAttr(n->name) | extraAttr;
 }
 
 void FakeDirectoryReader::addDirectory(const QString& path) {
@@ -80,6 +82,11 @@ bool FakeDirectoryReader::remove(const QString& path) {
     for (auto it = n->children.begin(); it != n->children.end(); ++it) {
         if ((*it)->name == parts.last()) {
             n->children.erase(it);
+            const qsizetype slash = path.lastIndexOf('/');
+            const auto links = links_.find(slash <= 0 ? QString("/") : path.left(slash));
+            if (links != links_.end())
+                links->second.removeIf(
+                    [&](const DirectoryLink& l) { return l.name == path.mid(slash + 1); });
             return true;
         }
     }
@@ -124,7 +131,15 @@ bool FakeDirectoryReader::fileExists(const QString& path) {
     return n && !(n->attr & AttrDirectory);
 }
 
+bool FakeDirectoryReader::isDirectory(const QString& path) {
+    const Node* n = find(path);
+    return n && (n->attr & AttrDirectory);
+}
+
 void FakeDirectoryReader::addDirectoryLink(const QString& path, const QString& target) {
+    Node* link = make(path);
+    link->size = encodeFileName(target).size(); // a link's size is that of its text
+    link->attr = nameAttr(link->name);
     const qsizetype slash = path.lastIndexOf('/');
     const QString dir = slash <= 0 ? QString("/") : path.left(slash);
     links_[dir] << DirectoryLink{path.mid(slash + 1), target};

@@ -9,7 +9,8 @@
 namespace vok {
 
 // An in-memory file tree. Entries are reported in the order they were added; directories on
-// the way to an added entry are made as needed.
+// the way to an added entry are made as needed. Attributes and sizes are those the real reader
+// gives: a system entry (a device, a FIFO) is no archive, a link is an entry of its own size.
 class FakeDirectoryReader : public DirectoryReader {
 public:
     FakeDirectoryReader();
@@ -21,7 +22,9 @@ public:
 
     bool walk(const QString& dir, WalkVisitor& visitor) override;
     bool fileExists(const QString& path) override;
-    // A symbolic link at path leading to the directory target; walks do not see it.
+    bool isDirectory(const QString& path);
+    // A symbolic link at path leading to the directory target: walks report it and never
+    // follow it.
     void addDirectoryLink(const QString& path, const QString& target);
     QList<DirectoryLink> directoryLinks(const QString& dir) override;
 

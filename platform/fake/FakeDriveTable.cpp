@@ -1,4 +1,5 @@
 #include "platform/fake/FakeDriveTable.h"
+#include "platform/fake/FakeDirectoryReader.h"
 #include <algorithm>
 
 namespace vok {
@@ -38,13 +39,18 @@ QString FakeDriveTable::currentDirectory(QChar letter) {
     if (current_.contains(letter))
         return current_.value(letter);
     Drive d;
-    return find(letter, &d) ? d.mountPoint : QString();
+    if (!find(letter, &d))
+        return {};
+    const QString start = start_.value_or(workingDirectory);
+    return driveOfPath(start) == letter ? start : d.mountPoint;
 }
 
 bool FakeDriveTable::changeDirectory(const QString& dir) {
     const QChar letter = driveOfPath(dir);
-    if (letter.isNull())
+    if (letter.isNull() || (tree && !tree->isDirectory(dir)))
         return false;
+    if (!start_)
+        start_ = workingDirectory;
     workingDirectory = dir;
     current_[letter] = dir;
     return true;

@@ -1,6 +1,6 @@
 #include "platform/linux/DpkgPackageIndex.h"
-#include "platform/DpkgText.h"
 #include "platform/FileNames.h"
+#include "platform/linux/DpkgText.h"
 #include "platform/linux/FileByteSource.h"
 #include <QDir>
 #include <QHash>

@@ -28,6 +28,24 @@ DriveSpace LinuxDriveTable::space(QChar letter) {
     return space_(d.mountPoint);
 }
 
+QList<DriveSpace> LinuxDriveTable::spaces(const QList<QChar>& letters) {
+    const QList<Drive> table = drives();
+    QList<QString> mountPoints;
+    QList<qsizetype> asked; // where each mount's answer goes; a letter not in the table has none
+    for (qsizetype i = 0; i < letters.size(); ++i)
+        for (const Drive& d : table)
+            if (d.letter == letters[i].toUpper()) {
+                mountPoints.append(d.mountPoint);
+                asked.append(i);
+                break;
+            }
+    const QList<DriveSpace> answers = space_(mountPoints);
+    QList<DriveSpace> result(letters.size());
+    for (qsizetype i = 0; i < asked.size(); ++i)
+        result[asked[i]] = answers[i];
+    return result;
+}
+
 QString LinuxDriveTable::currentDirectory(QChar letter) {
     Drive d;
     if (!find(letter, &d))

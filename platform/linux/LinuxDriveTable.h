@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/Drive.h"
-#include "platform/DriveRules.h"
 #include "platform/TimedSpaceQuery.h"
+#include "platform/linux/DriveRules.h"
 #include "platform/linux/MountInfo.h"
 #include "platform/linux/StatvfsSpace.h"
 #include <memory>
@@ -20,6 +20,7 @@ public:
 
     QList<Drive> drives() override;
     DriveSpace space(QChar letter) override;
+    QList<DriveSpace> spaces(const QList<QChar>& letters) override;
     QString currentDirectory(QChar letter) override;
     QString currentPath() override;
     bool changeDirectory(const QString& dir) override;

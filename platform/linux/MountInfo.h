@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/MountEntry.h"
+#include "platform/linux/MountEntry.h"
 #include <QByteArray>
 #include <QList>
 #include <QString>

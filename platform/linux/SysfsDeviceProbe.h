@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/DriveRules.h"
+#include "platform/linux/DriveRules.h"
 
 namespace vok {
 

@@ -1,4 +1,4 @@
-#include "platform/DpkgText.h"
+#include "platform/linux/DpkgText.h"
 
 namespace vok {
 

@@ -1,4 +1,4 @@
-#include "platform/DriveRules.h"
+#include "platform/linux/DriveRules.h"
 #include <QSet>
 #include <algorithm>
 

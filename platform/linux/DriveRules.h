@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Drive.h"
-#include "platform/MountEntry.h"
+#include "platform/linux/MountEntry.h"
 #include <QHash>
 
 namespace vok {

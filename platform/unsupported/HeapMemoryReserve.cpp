@@ -1,0 +1,23 @@
+#include "platform/MemoryReserve.h"
+#include <cstdlib>
+
+namespace vok {
+
+// From the heap, the one kind of memory every system has.
+bool MemoryReserve::take() noexcept {
+    if (!block_)
+        block_ = std::malloc(bytes_);
+    return block_ != nullptr;
+}
+
+void MemoryReserve::release() noexcept {
+    std::free(block_);
+    block_ = nullptr;
+}
+
+MemoryReserve& outOfMemoryReserve() noexcept {
+    static MemoryReserve reserve(8u << 20);
+    return reserve;
+}
+
+} // namespace vok
