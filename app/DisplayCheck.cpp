@@ -6,8 +6,6 @@ namespace vok {
 
 namespace {
 
-QtMessageHandler qtHandler = nullptr;
-
 void sayNoDisplay() {
     std::fputs("vok: Vok needs a graphical display, and none could be opened "
                "(DISPLAY or WAYLAND_DISPLAY names it).\n",
@@ -15,10 +13,15 @@ void sayNoDisplay() {
     std::fflush(stderr);
 }
 
-// Qt's fatal text while it opens the display suggests reinstalling, which never helps.
+// Qt's fatal text while it opens the display suggests reinstalling, which never helps. Any
+// other message goes to Qt's own handler, in place meanwhile.
 void endWithoutDisplay(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type != QtFatalMsg)
-        return qtHandler(type, context, text);
+    if (type != QtFatalMsg) {
+        qInstallMessageHandler(nullptr);
+        qt_message_output(type, context, text);
+        qInstallMessageHandler(endWithoutDisplay);
+        return;
+    }
     sayNoDisplay();
     std::_Exit(kNoDisplayStatus);
 }
@@ -31,9 +34,9 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char* argv[]) {
         sayNoDisplay();
         return nullptr;
     }
-    qtHandler = qInstallMessageHandler(endWithoutDisplay);
+    const QtMessageHandler before = qInstallMessageHandler(endWithoutDisplay);
     auto app = std::make_unique<QApplication>(argc, argv);
-    qInstallMessageHandler(qtHandler);
+    qInstallMessageHandler(before);
     return app;
 }
 

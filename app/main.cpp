@@ -1,12 +1,13 @@
-// The program entry: the main window, then the hidden file information window.
+// The program entry: the services, the main window, then the hidden file information window.
 #include "app/CommandLine.h"
 #include "app/DesktopIdentity.h"
 #include "app/DisplayCheck.h"
 #include "controls/OnlyOne.h"
+#include "controls/QtDialogService.h"
 #include "diskscreens/UnFilever.h"
 #include "main/Unit1.h"
+#include "platform/PlatformServices.h"
 #include "platform/RunningCopy.h"
-#include "platform/Services.h"
 #include <memory>
 #include <optional>
 
@@ -17,16 +18,18 @@ int main(int argc, char* argv[]) {
     if (!app)
         return vok::kNoDisplayStatus;
     vok::installDesktopIdentity();
-    vok::installPlatformServices();
+    // Made once and handed to every window; they live until the program ends.
+    vok::QtDialogService dialogs;
+    const vok::PlatformServices platform(dialogs);
+    const vok::Services& services = platform.all;
     const auto copy = vok::thisPlatformsRunningCopy();
     const vok::TOnlyOne OnlyOne1(*copy, vok::kApplicationTitle);
     if (OnlyOne1.anotherCopyRuns())
         return 0;
     // Created hidden after the main window and kept for the run; the process tree opens it.
     std::unique_ptr<vok::TFileInfo> FileInfo;
-    return vok::runVok(*app, [&](vok::TfmVok& fm) {
-        FileInfo =
-            std::make_unique<vok::TFileInfo>(*vok::services().versions, *vok::services().packages);
+    return vok::runVok(*app, services, [&](vok::TfmVok& fm) {
+        FileInfo = std::make_unique<vok::TFileInfo>(services, fm);
         fm.setFileInfoOpener([&FileInfo](const QString& path) {
             FileInfo->InfoFileName = path;
             FileInfo->exec();

@@ -1,6 +1,7 @@
 #include "bench/FileInfoBench.h"
 #include "diskscreens/UnFilever.h"
 #include "platform/Services.h"
+#include "support/TestScreenContext.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -19,8 +20,9 @@ QByteArray oneLine(QString text) {
 
 } // namespace
 
-int fileInfoScreen(const QStringList& files, const QString& shot) {
-    TFileInfo screen(*services().versions, *services().packages);
+int fileInfoScreen(const Services& services, const QStringList& files, const QString& shot) {
+    TestScreenContext context;
+    TFileInfo screen(services, context);
     const std::pair<QLabel*, QLabel*> rows[] = {{screen.Label1, screen.Company},
                                                 {screen.Label2, screen.Description},
                                                 {screen.Label3, screen.OS},

@@ -1,10 +1,12 @@
 #include "bench/ProcessesBench.h"
+#include "controls/QtDialogService.h"
 #include "memscreens/ProcessTreeLines.h"
 #include "memscreens/Unit5.h"
-#include "platform/Services.h"
+#include "platform/PlatformServices.h"
 #include "platform/fake/FakeProcessSnapshots.h"
 #include "platform/linux/LinuxProcessSnapshots.h"
 #include "support/ProcMapsText.h"
+#include "support/TestScreenContext.h"
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -47,8 +49,10 @@ ProcessSnapshot madeUp(int lines) {
 }
 
 // The screen's own build, then expanding and paging through the whole tree as a user would.
-void timeScreen(ProcessSnapshots& source) {
-    TFmMemTree screen(source, *services().directories, FontSetting{}, {});
+void timeScreen(Services services, ProcessSnapshots& source) {
+    services.processes = &source;
+    TestScreenContext context;
+    TFmMemTree screen(services, context);
     screen.show();
     QApplication::processEvents();
     QElapsedTimer clock;
@@ -92,7 +96,8 @@ int processes(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    installPlatformServices();
+    QtDialogService dialogs;
+    const PlatformServices platform(dialogs);
     // --colliding: a proc root of its own, one process whose maps has keys chosen to collide.
     QTemporaryDir crafted;
     if (colliding > 0) {
@@ -125,7 +130,7 @@ int processes(int argc, char* argv[]) {
     std::printf("seconds          %.3f (snapshot %.3f, lines %.3f)\n", total, taken, total - taken);
     std::printf("processor s      %.3f (snapshot %.3f, lines %.3f)\n", totalCpu, takenCpu,
                 totalCpu - takenCpu);
-    timeScreen(source);
+    timeScreen(platform.all, source);
     return 0;
 }
 

@@ -17,10 +17,10 @@ namespace vok::bench {
 
 namespace {
 
-std::unique_ptr<QWidget> screenAtWork(Services& s, const QString& screen, const QString& dir,
+std::unique_ptr<QWidget> screenAtWork(const Services& s, const QString& screen, const QString& dir,
                                       const QString& mask, TestScreenContext& context) {
     if (screen == QLatin1String("dirspace")) {
-        auto w = std::make_unique<TFmDir>(context);
+        auto w = std::make_unique<TFmDir>(s, context);
         if (!showScreenOn(*w, *w->DirectoryListBox1, dir))
             return nullptr;
         w->FormActivate();
@@ -28,7 +28,7 @@ std::unique_ptr<QWidget> screenAtWork(Services& s, const QString& screen, const 
         return w;
     }
     if (screen == QLatin1String("search")) {
-        auto w = std::make_unique<TfmFiles>(context);
+        auto w = std::make_unique<TfmFiles>(s, context);
         if (!showScreenOn(*w, *w->DirectoryListBox1, dir))
             return nullptr;
         w->Edit1->setText(mask);
@@ -36,8 +36,7 @@ std::unique_ptr<QWidget> screenAtWork(Services& s, const QString& screen, const 
         return w;
     }
     if (screen == QLatin1String("processes")) {
-        auto w = std::make_unique<TFmMemTree>(*s.processes, *s.directories, FontSetting{},
-                                              [](const QString&) {});
+        auto w = std::make_unique<TFmMemTree>(s, context);
         w->setWindowState(Qt::WindowNoState);
         w->resize(640, 460);
         w->show();
@@ -46,8 +45,7 @@ std::unique_ptr<QWidget> screenAtWork(Services& s, const QString& screen, const 
         return w;
     }
     if (screen == QLatin1String("windows")) {
-        auto w = std::make_unique<TfmMem>(
-            *s.windows, TSysInfo::Sources{*s.system, *s.memory, *s.drives}, *s.dialogs);
+        auto w = std::make_unique<TfmMem>(s, context);
         w->bringForward();
         return w;
     }
@@ -57,8 +55,8 @@ std::unique_ptr<QWidget> screenAtWork(Services& s, const QString& screen, const 
 
 } // namespace
 
-int screenShot(Services& services, const QString& screen, const QString& png, const QString& dir,
-               const QString& mask) {
+int screenShot(const Services& services, const QString& screen, const QString& png,
+               const QString& dir, const QString& mask) {
     TestScreenContext context;
     const std::unique_ptr<QWidget> w = screenAtWork(services, screen, dir, mask, context);
     if (!w)

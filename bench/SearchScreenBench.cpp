@@ -4,6 +4,7 @@
 #include "controls/Panel.h"
 #include "controls/StringGrid.h"
 #include "diskscreens/Unit4.h"
+#include "platform/Services.h"
 #include "support/TestScreenContext.h"
 #include <QApplication>
 #include <QKeyEvent>
@@ -43,9 +44,9 @@ public:
 
 } // namespace
 
-int searchScreen(const QString& dir, const QString& mask) {
+int searchScreen(const Services& services, const QString& dir, const QString& mask) {
     TestScreenContext context;
-    TfmFiles screen(context);
+    TfmFiles screen(services, context);
     if (!showScreenOn(screen, *screen.DirectoryListBox1, dir))
         return 1;
     screen.Edit1->setText(mask);

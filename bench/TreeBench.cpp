@@ -10,6 +10,7 @@
 #include "platform/Drive.h"
 #include "platform/FileNames.h"
 #include "platform/Services.h"
+#include "support/TestScreenContext.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -80,16 +81,18 @@ void scrollThrough(QTreeWidget* tree) {
 
 } // namespace
 
-int treeScreen(const QString& dir, const QString& printTo, const QString& shot) {
-    TfmTree screen(services());
+int treeScreen(const Services& services, const QString& dir, const QString& printTo,
+               const QString& shot) {
+    TestScreenContext context;
+    TfmTree screen(services, context);
     if (!showScreenOn(screen, *screen.DirectoryListBox1, dir))
         return 1;
     BenchReport report(QStringLiteral("tree %1").arg(dir));
     screen.Button1Click();
     report.stop();
-    report.print(screen.scan.ScanFileCount, -1);
-    std::printf("directories      %d\n", screen.TreeDirCount);
-    std::printf("bytes            %lld\n", static_cast<long long>(screen.TreeGrandTotal));
+    report.print(screen.scan().ScanFileCount, -1);
+    std::printf("directories      %d\n", screen.treeDirCount());
+    std::printf("bytes            %lld\n", static_cast<long long>(screen.treeGrandTotal()));
     std::printf("nodes            %d\n", nodeCount(screen.TreeView1));
     std::printf("status           %s\n", qPrintable(screen.Panel1->text()));
 
@@ -135,9 +138,9 @@ int nodeSort(int n) {
     return 0;
 }
 
-int allDisksScreen(const QString& shot) {
-    SharedDisplaySettings display;
-    TfmAlldisk screen(services(), display);
+int allDisksScreen(const Services& services, const QString& shot) {
+    TestScreenContext context;
+    TfmAlldisk screen(services, context);
     QElapsedTimer clock;
     clock.start();
     screen.FormActivate();
@@ -147,11 +150,11 @@ int allDisksScreen(const QString& shot) {
             continue;
         const QChar letter = pie->caption().back();
         Drive d;
-        services().drives->find(letter, &d);
+        services.drives->find(letter, &d);
         std::printf("%c\t%d\t%s\t%s\n", char(letter.unicode()), pie->percent(),
                     qPrintable(pie->hint()), encodeFileName(d.mountPoint).constData());
     }
-    for (const Drive& d : services().drives->drives())
+    for (const Drive& d : services.drives->drives())
         if (d.letter >= 'C')
             std::printf("table\t%c\t%s\n", char(d.letter.unicode()),
                         encodeFileName(d.mountPoint).constData());

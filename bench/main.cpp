@@ -6,13 +6,14 @@
 #include "bench/SearchScreenBench.h"
 #include "bench/TreeBench.h"
 #include "controls/GridRows.h"
+#include "controls/QtDialogService.h"
 #include "controls/Version.h"
 #include "diskscreens/FindFiles.h"
 #include "diskscreens/FoundFiles.h"
 #include "diskscreens/GridSort.h"
 #include "diskscreens/ListDirectory.h"
 #include "platform/FileNames.h"
-#include "platform/Services.h"
+#include "platform/PlatformServices.h"
 #include "platform/linux/LinuxSettingsFile.h"
 #include "platform/linux/LinuxVersionFiles.h"
 #include "support/RandomGrid.h"
@@ -72,7 +73,8 @@ void printMaxGap(const WorkPacer& pacer) {
     std::printf("max gap ms       %.1f\n", double(pacer.maxGapNs()) / 1e6);
 }
 
-int search(const QString& dir, const QString& mask, const QString& printTo) {
+int search(const Services& services, const QString& dir, const QString& mask,
+           const QString& printTo) {
     BenchReport report(QStringLiteral("search %1 %2").arg(dir, mask));
     GridRows grid(4);
     Job job;
@@ -86,11 +88,11 @@ int search(const QString& dir, const QString& mask, const QString& printTo) {
     {
         FoundFileRows found(grid, total);
         FindFiles(
-            job, dir, mask,
+            *services.directories, *services.drives, job, dir, mask,
             [&found](const QString& d, const DirEntry& rec) { return found.add(d, rec); }, pacer);
     }
     grid.flush();
-    SortSearchGrid(grid, SortByColumn1, true, job, pacer);
+    SortGrid(grid, SortByColumn1, true, false, pacer, &job);
     report.stop();
     report.print(grid.rows() - 1, qint64(grid.bytesUsed()));
     printMaxGap(pacer);
@@ -102,11 +104,12 @@ int search(const QString& dir, const QString& mask, const QString& printTo) {
     return 0;
 }
 
-int list(const QString& dir) {
+int list(const Services& services, const QString& dir) {
     BenchReport report(QStringLiteral("list %1").arg(dir));
     GridRows grid(3);
     ScanState state;
-    ListDirectory(state, grid, dir, ListingVariant::DirectorySpace);
+    WorkPacer pacer({});
+    ListDirectory(*services.directories, state, grid, dir, ListingVariant::DirectorySpace, pacer);
     report.stop();
     report.print(state.ScanFileCount, qint64(grid.bytesUsed()));
     std::printf("bytes            %lld\n", static_cast<long long>(state.ScanByteTotal));
@@ -120,7 +123,7 @@ int sort(int n) {
     Job job;
     Job::Run run(job);
     WorkPacer pacer([] {});
-    SortSearchGrid(grid, SortByColumn1, true, job, pacer);
+    SortGrid(grid, SortByColumn1, true, false, pacer, &job);
     report.stop();
     report.print(n, qint64(grid.bytesUsed()));
     printMaxGap(pacer);
@@ -218,7 +221,9 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    installPlatformServices();
+    QtDialogService dialogs;
+    const PlatformServices platform(dialogs);
+    const Services& services = platform.all;
     QStringList args = app.arguments().mid(1);
     if (args.value(0) == QLatin1String("--dark")) {
         args.removeFirst();
@@ -233,7 +238,7 @@ int main(int argc, char* argv[]) {
                 return usage();
             printTo = args[4];
         }
-        return search(args[1], args[2], printTo);
+        return search(services, args[1], args[2], printTo);
     }
     // Options after the command's own arguments: --print FILE, --shot PNG.
     auto option = [&](int from, const QString& name, QString* value) {
@@ -253,12 +258,12 @@ int main(int argc, char* argv[]) {
         QString printTo, shot;
         option(2, QStringLiteral("--print"), &printTo);
         option(2, QStringLiteral("--shot"), &shot);
-        return treeScreen(args[1], printTo, shot);
+        return treeScreen(services, args[1], printTo, shot);
     }
     if (cmd == QLatin1String("disks") && optionsValid(1)) {
         QString shot;
         option(1, QStringLiteral("--shot"), &shot);
-        return allDisksScreen(shot);
+        return allDisksScreen(services, shot);
     }
     if (cmd == QLatin1String("version") && (args.size() == 2 || args.size() == 4))
         return version(args[1], args.value(2, QStringLiteral("1033")),
@@ -270,17 +275,17 @@ int main(int argc, char* argv[]) {
             shot = files.takeLast();
             files.removeLast();
         }
-        return vok::bench::fileInfoScreen(files, shot);
+        return vok::bench::fileInfoScreen(services, files, shot);
     }
     if (cmd == QLatin1String("shot") && args.size() >= 3 && args.size() <= 5)
-        return vok::bench::screenShot(services(), args[1], args[2], args.value(3, "/"),
+        return vok::bench::screenShot(services, args[1], args[2], args.value(3, "/"),
                                       args.value(4, "*.*"));
     if (cmd == QLatin1String("screen") && args.size() == 3)
-        return vok::bench::searchScreen(args[1], args[2]);
+        return vok::bench::searchScreen(services, args[1], args[2]);
     if (cmd == QLatin1String("floor") && args.size() == 2)
         return vok::bench::floorWalk(encodeFileName(args[1]));
     if (cmd == QLatin1String("list") && args.size() == 2)
-        return list(args[1]);
+        return list(services, args[1]);
     bool ok = false;
     const int n = args.value(1).toInt(&ok);
     if (cmd == QLatin1String("sort") && args.size() == 2 && ok && n > 0)

@@ -4,13 +4,6 @@
 
 namespace vok {
 
-namespace {
-QString& helpFile() {
-    static QString path;
-    return path;
-}
-} // namespace
-
 void setApplicationTitle(const QString& title) {
     if (title == QApplication::applicationDisplayName())
         return;
@@ -28,14 +21,6 @@ void setApplicationTitle(const QString& title) {
 
 QString applicationTitle() {
     return QApplication::applicationDisplayName();
-}
-
-void setApplicationHelpFile(const QString& path) {
-    helpFile() = path;
-}
-
-QString applicationHelpFile() {
-    return helpFile();
 }
 
 } // namespace vok

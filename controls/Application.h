@@ -7,7 +7,4 @@ namespace vok {
 void setApplicationTitle(const QString& title);
 QString applicationTitle();
 
-void setApplicationHelpFile(const QString& path);
-QString applicationHelpFile();
-
 } // namespace vok

@@ -3,7 +3,6 @@
 #include "platform/Drive.h"
 #include "platform/ErrorHandler.h"
 #include "platform/FileNames.h"
-#include "platform/Services.h"
 #include <QDir>
 #include <QKeyEvent>
 #include <QStyle>
@@ -26,29 +25,30 @@ QString parentOf(const QString& dir) {
 
 } // namespace
 
-TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent) {
+TDirectoryListBox::TDirectoryListBox(DriveTable& drives, DirectoryReader& directories,
+                                     DialogService& dialogs, QWidget* parent)
+    : QListWidget(parent), drives_(drives), directories_(directories), dialogs_(dialogs) {
     setAccessibleName("Directories");
     connect(this, &QListWidget::itemDoubleClicked, this,
-            guardedSlot(this, &TDirectoryListBox::open));
+            guardedSlot(dialogs_, this, &TDirectoryListBox::open));
     // Starts where the working directory's drive is, without moving anything.
-    const QChar letter = services().drives->driveOfPath(services().drives->currentPath());
+    const QChar letter = drives_.driveOfPath(drives_.currentPath());
     drive_ = letter.toLower();
-    directory_ =
-        letter.isNull() ? QString("/") : normalized(services().drives->currentDirectory(letter));
+    directory_ = letter.isNull() ? QString("/") : normalized(drives_.currentDirectory(letter));
     fill();
 }
 
 void TDirectoryListBox::setDrive(QChar letter) {
-    const QString dir = services().drives->currentDirectory(letter.toUpper());
+    const QString dir = drives_.currentDirectory(letter.toUpper());
     if (!dir.isEmpty())
         setDirectory(dir);
 }
 
 void TDirectoryListBox::setDirectory(const QString& dir) {
     const QString target = normalized(dir);
-    if (!services().drives->changeDirectory(target) && !directory_.isEmpty())
+    if (!drives_.changeDirectory(target) && !directory_.isEmpty())
         return; // not a directory we can go to; stay where we are
-    const QChar letter = services().drives->driveOfPath(target);
+    const QChar letter = drives_.driveOfPath(target);
     drive_ = letter.toLower();
     const bool moved = target != directory_;
     directory_ = target;
@@ -60,8 +60,7 @@ void TDirectoryListBox::setDirectory(const QString& dir) {
 void TDirectoryListBox::fill() {
     clear();
     Drive d;
-    const QString root =
-        services().drives->find(drive_, &d) ? normalized(d.mountPoint) : QString("/");
+    const QString root = drives_.find(drive_, &d) ? normalized(d.mountPoint) : QString("/");
     // The chain from the drive's root down to the current directory.
     QStringList chain;
     for (QString dir = directory_; dir != root && dir != "/"; dir = parentOf(dir))
@@ -79,14 +78,14 @@ void TDirectoryListBox::fill() {
     setCurrentRow(count() - 1);
     // Each subdirectory's name and where opening it leads.
     QList<std::pair<QString, QString>> subdirectories;
-    services().directories->list(directory_, IncludeDirectories, [&](const DirEntry& e) {
+    directories_.list(directory_, IncludeDirectories, [&](const DirEntry& e) {
         if (e.isDirectory())
             subdirectories.append({e.name(), joinPath(directory_, e.name())});
         return true;
     });
     // A link to a directory is a directory to the user (/bin, /lib); opening it goes where it
     // leads, so walks started there begin at a real directory.
-    for (const DirectoryLink& link : services().directories->directoryLinks(directory_))
+    for (const DirectoryLink& link : directories_.directoryLinks(directory_))
         if (!link.name.startsWith('.'))
             subdirectories.append({link.name, link.target});
     std::sort(subdirectories.begin(), subdirectories.end(), [](const auto& a, const auto& b) {
@@ -105,7 +104,7 @@ void TDirectoryListBox::open(QListWidgetItem* item) {
 
 void TDirectoryListBox::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        runGuarded([this] { open(currentItem()); });
+        runGuarded(dialogs_, [this] { open(currentItem()); });
         return;
     }
     QListWidget::keyPressEvent(e);

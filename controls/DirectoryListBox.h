@@ -3,12 +3,17 @@
 
 namespace vok {
 
+class DialogService;
+class DirectoryReader;
+class DriveTable;
+
 // The directory list: the chain of directories from the drive's root down to the current one,
 // then the current one's subdirectories. A double click or Enter opens a directory.
 class TDirectoryListBox : public QListWidget {
     Q_OBJECT
 public:
-    explicit TDirectoryListBox(QWidget* parent = nullptr);
+    TDirectoryListBox(DriveTable& drives, DirectoryReader& directories, DialogService& dialogs,
+                      QWidget* parent = nullptr);
 
     QChar drive() const { return drive_; } // lower case
     QString directory() const { return directory_; }
@@ -27,6 +32,10 @@ protected:
 private:
     void fill();
     void open(QListWidgetItem* item);
+
+    DriveTable& drives_;
+    DirectoryReader& directories_;
+    DialogService& dialogs_;
 
     QChar drive_;
     QString directory_;

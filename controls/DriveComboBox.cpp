@@ -1,6 +1,5 @@
 #include "controls/DriveComboBox.h"
 #include "platform/Drive.h"
-#include "platform/Services.h"
 #include <QAbstractItemView>
 #include <QDir>
 #include <QStyleOptionComboBox>
@@ -8,10 +7,11 @@
 
 namespace vok {
 
-TDriveComboBox::TDriveComboBox(QWidget* parent) : QComboBox(parent) {
+TDriveComboBox::TDriveComboBox(DriveTable& drives, QWidget* parent)
+    : QComboBox(parent), drives_(drives) {
     setAccessibleName("Drive");
     refresh();
-    const QChar working = services().drives->driveOfPath(services().drives->currentPath());
+    const QChar working = drives_.driveOfPath(drives_.currentPath());
     if (!setDrive(working.isNull() ? QChar('c') : working) && count() > 0)
         setDrive(itemData(0).toChar());
     connect(this, &QComboBox::activated, this, &TDriveComboBox::picked);
@@ -34,7 +34,7 @@ bool TDriveComboBox::setDrive(QChar letter) {
 void TDriveComboBox::refresh() {
     const QSignalBlocker quiet(this);
     clear();
-    const QList<Drive> drives = services().drives->drives(); // const: no copy to iterate
+    const QList<Drive> drives = drives_.drives(); // const: no copy to iterate
     for (const Drive& d : drives)
         addItem(QString(d.letter.toLower()) + ": " + d.mountPoint, QVariant(d.letter.toLower()));
     const int index = findData(drive_);

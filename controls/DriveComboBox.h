@@ -3,11 +3,13 @@
 
 namespace vok {
 
+class DriveTable;
+
 // The drive picker: every drive of the drive table as "c: /", holding the lower-case letter.
 class TDriveComboBox : public QComboBox {
     Q_OBJECT
 public:
-    explicit TDriveComboBox(QWidget* parent = nullptr);
+    explicit TDriveComboBox(DriveTable& drives, QWidget* parent = nullptr);
 
     QChar drive() const { return drive_; } // lower case
     // Selects the drive without raising changed(); false when it is not in the table.
@@ -31,6 +33,7 @@ protected:
 private:
     void picked(int index);
     QRect textArea() const;
+    DriveTable& drives_;
     QChar drive_;
 };
 

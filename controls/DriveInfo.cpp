@@ -1,6 +1,5 @@
 #include "controls/DriveInfo.h"
 #include "platform/Drive.h"
-#include "platform/Services.h"
 #include "platform/VokError.h"
 #include <QDir>
 #include <cmath>
@@ -19,18 +18,18 @@ bool isDriveLetter(QChar upper) {
     return upper >= 'A' && upper <= 'Z';
 }
 
-DriveSpace spaceOf(int drive) {
-    const QChar letter = DriveInfo::letterOf(drive);
-    return letter.isNull() ? DriveSpace{} : services().drives->space(letter);
-}
-
 } // namespace
 
-QChar DriveInfo::letterOf(int drive) {
+DriveSpace DriveInfo::spaceOf(int drive) const {
+    const QChar letter = letterOf(drive);
+    return letter.isNull() ? DriveSpace{} : drives_.space(letter);
+}
+
+QChar DriveInfo::letterOf(int drive) const {
     if (drive >= 1 && drive <= 26)
         return QChar('A' + drive - 1);
     if (drive == 0)
-        return services().drives->driveOfPath(services().drives->currentPath());
+        return drives_.driveOfPath(drives_.currentPath());
     return {};
 }
 
@@ -57,7 +56,7 @@ QString DriveInfo::DriveTypeName(QChar letter) const {
     if (!isDriveLetter(upper))
         throw VokError(caller_ == Caller::MainWindow ? "Not a valid drive ID " + QString(letter)
                                                      : QString("Not a valid drive ID"));
-    return driveTypeText(services().drives->typeOf(upper));
+    return driveTypeText(drives_.typeOf(upper));
 }
 
 bool DriveInfo::DriveReady(QChar letter) const {

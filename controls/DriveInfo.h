@@ -15,7 +15,7 @@ QString driveTypeText(DriveType type);
 class DriveInfo {
 public:
     enum class Caller { MainWindow, AllDisks };
-    explicit DriveInfo(Caller caller) : caller_(caller) {}
+    DriveInfo(DriveTable& drives, Caller caller) : drives_(drives), caller_(caller) {}
 
     // "Hard drive", "Removable", ...; raises "Not a valid drive ID" for a letter outside A..Z.
     QString DriveTypeName(QChar letter) const;
@@ -31,9 +31,12 @@ public:
     double DriveFreePercent(int drive) const;
 
     // The letter of a drive number: 1 = A ... 26 = Z, 0 the drive of the working directory.
-    static QChar letterOf(int drive);
+    QChar letterOf(int drive) const;
 
 private:
+    DriveSpace spaceOf(int drive) const;
+
+    DriveTable& drives_;
     Caller caller_;
 };
 

@@ -1,7 +1,6 @@
 #include "controls/HelpViewer.h"
-#include "controls/Application.h"
-#include "platform/ErrorHandler.h"
 #include "controls/WindowAccessible.h"
+#include "platform/ErrorHandler.h"
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QShortcut>
@@ -36,7 +35,7 @@ const QList<HelpTopic>& helpTopics() {
     return topics;
 }
 
-HelpViewer::HelpViewer(QWidget* parent)
+HelpViewer::HelpViewer(DialogService& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), list_(new QListWidget), browser_(new QTextBrowser) {
     initHelpResource();
     installWindowAccessibility();
@@ -50,11 +49,11 @@ HelpViewer::HelpViewer(QWidget* parent)
     layout->addWidget(list_);
     layout->addWidget(browser_, 1);
     connect(list_, &QListWidget::currentRowChanged, this,
-            guardedSlot(this, &HelpViewer::showTopic));
+            guardedSlot(dialogs, this, &HelpViewer::showTopic));
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     // The browser tells its new page before source() returns it.
     connect(browser_, &QTextBrowser::sourceChanged, this,
-            guardedSlot(this, &HelpViewer::followPage));
+            guardedSlot(dialogs, this, &HelpViewer::followPage));
 }
 
 void HelpViewer::showTopic(int index) {
@@ -87,15 +86,14 @@ void HelpViewer::followPage(const QUrl& page) {
     list_->setCurrentRow(topicOf(page));
 }
 
-HelpViewer* showHelp(QWidget* parent) {
+HelpViewer* showHelp(DialogService& dialogs, QWidget* parent, const QUrl& firstPage) {
     HelpViewer* viewer = parent ? parent->findChild<HelpViewer*>() : nullptr;
     if (!viewer) {
-        viewer = new HelpViewer(parent);
+        viewer = new HelpViewer(dialogs, parent);
         if (!parent)
             viewer->setAttribute(Qt::WA_DeleteOnClose);
     }
-    // The application's help file names the first topic; without one, the list's first.
-    viewer->showTopic(qMax(0, topicOf(QUrl(applicationHelpFile()))));
+    viewer->showTopic(qMax(0, topicOf(firstPage)));
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

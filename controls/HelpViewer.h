@@ -9,6 +9,8 @@ class QTextBrowser;
 
 namespace vok {
 
+class DialogService;
+
 // One page of Vok's help, in the order of the topic list.
 struct HelpTopic {
     QString title;
@@ -20,7 +22,7 @@ const QList<HelpTopic>& helpTopics();
 class HelpViewer : public QWidget {
     Q_OBJECT
 public:
-    explicit HelpViewer(QWidget* parent = nullptr);
+    explicit HelpViewer(DialogService& dialogs, QWidget* parent = nullptr);
     void showTopic(int index);
     // The topic whose page is shown; -1 when a link led elsewhere.
     int currentTopic() const;
@@ -34,7 +36,8 @@ private:
     QTextBrowser* browser_;
 };
 
-// Shows the help window of `parent` (made on first use) at its first topic.
-HelpViewer* showHelp(QWidget* parent);
+// Shows the help window of `parent` (made on first use) at the topic of firstPage, or at the
+// list's first topic when it names none.
+HelpViewer* showHelp(DialogService& dialogs, QWidget* parent, const QUrl& firstPage = {});
 
 } // namespace vok

@@ -4,14 +4,14 @@
 
 namespace vok {
 
-QAction* addMenuItem(QMenu* menu, const QString& caption, const char* name,
+QAction* addMenuItem(DialogService& dialogs, QMenu* menu, const QString& caption, const char* name,
                      std::function<void()> handler, bool checkable, bool checked) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(name);
     a->setCheckable(checkable);
     a->setChecked(checked);
-    QObject::connect(a, &QAction::triggered, menu, [a, handler = std::move(handler)] {
-        runGuarded([&] {
+    QObject::connect(a, &QAction::triggered, menu, [d = &dialogs, a, handler = std::move(handler)] {
+        runGuarded(*d, [&] {
             if (a->isCheckable())
                 a->setChecked(!a->isChecked());
             handler();

@@ -7,17 +7,22 @@ class QMenu;
 
 namespace vok {
 
-// Adds a menu command that runs the handler guarded (an error ends it and is shown). Check items
-// do not toggle themselves: their handlers set the marks, as the commands' rules say.
-QAction* addMenuItem(QMenu* menu, const QString& caption, const char* name,
+class DialogService;
+
+// Adds a menu command that runs the handler guarded (an error ends it and is shown through
+// dialogs). Check items do not toggle themselves: their handlers set the marks, as the
+// commands' rules say.
+QAction* addMenuItem(DialogService& dialogs, QMenu* menu, const QString& caption, const char* name,
                      std::function<void()> handler, bool checkable = false, bool checked = false);
 
 // The same for a window's handler.
 template <typename T>
-QAction* addMenuItem(QMenu* menu, const QString& caption, const char* name, T* window,
-                     void (T::*handler)(), bool checkable = false, bool checked = false) {
+QAction* addMenuItem(DialogService& dialogs, QMenu* menu, const QString& caption, const char* name,
+                     T* window, void (T::*handler)(), bool checkable = false,
+                     bool checked = false) {
     return addMenuItem(
-        menu, caption, name, [window, handler] { (window->*handler)(); }, checkable, checked);
+        dialogs, menu, caption, name, [window, handler] { (window->*handler)(); }, checkable,
+        checked);
 }
 
 // Checks `chosen` and clears the other items of its group.

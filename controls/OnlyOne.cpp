@@ -1,3 +1,4 @@
+// OnlyOne: the single running copy of the main window (TOnlyOne).
 #include "controls/OnlyOne.h"
 #include "platform/RunningCopy.h"
 #include <QApplication>

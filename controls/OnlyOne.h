@@ -1,4 +1,5 @@
 #pragma once
+// OnlyOne: the single running copy of the main window (TOnlyOne).
 #include <QString>
 
 namespace vok {

@@ -28,6 +28,8 @@ public:
     virtual QChar pickerDrive() const = 0;
     // The colours and fonts the screens share.
     virtual SharedDisplaySettings& display() = 0;
+    // Shows the file information screen for a path, modally; returns when it has closed.
+    virtual void openFileInfo(const QString& path) = 0;
 
 protected:
     ~ScreenContext() = default;

@@ -1,8 +1,7 @@
 #include "controls/ScreenFonts.h"
 #include "controls/Legibility.h"
+#include "controls/Panel.h"
 #include "platform/Colors.h"
-#include "platform/DialogService.h"
-#include "platform/Services.h"
 #include <QApplication>
 #include <QWidget>
 
@@ -10,7 +9,10 @@ namespace vok {
 
 namespace {
 
+// A panel paints its text in its font colour, any other control in its palette's text colour.
 quint32 textColour(const QWidget* w) {
+    if (const auto* panel = qobject_cast<const TPanel*>(w))
+        return panel->fontColor();
     return fromQColor(w->palette().color(QPalette::Text));
 }
 
@@ -34,12 +36,22 @@ void applyFontSetting(QWidget* w, const FontSetting& font) {
     setTextColour(w, font.color);
 }
 
-bool chooseScreenFont(QWidget* w, FontSetting* store) {
-    const auto chosen = services().dialogs->chooseFont(FontChoice{w->font(), textColour(w)});
+std::optional<FontChoice> fontDialogFrom(DialogService& dialogs, const QWidget* w) {
+    return dialogs.chooseFont(FontChoice{w->font(), textColour(w)});
+}
+
+void takeScreenFont(QWidget* w, const FontChoice& chosen) {
+    w->setFont(chosen.font);
+    if (auto* panel = qobject_cast<TPanel*>(w))
+        panel->setFontColor(chosen.color);
+    else
+        setTextColour(w, chosen.color);
+}
+
+bool chooseScreenFont(DialogService& dialogs, QWidget* w, FontSetting* store) {
+    const auto chosen = chooseScreenFont(dialogs, {w});
     if (!chosen)
         return false;
-    w->setFont(chosen->font);
-    setTextColour(w, chosen->color);
     if (store) {
         store->color = chosen->color;
         store->size = chosen->font.pointSize();

@@ -1,5 +1,9 @@
 #pragma once
 #include "controls/ScreenContext.h"
+#include "platform/DialogService.h"
+#include <initializer_list>
+#include <iterator>
+#include <optional>
 
 class QWidget;
 
@@ -12,8 +16,29 @@ void setTextColour(QWidget* w, quint32 bgr);
 // Gives a screen's control the stored font: colour, size and name.
 void applyFontSetting(QWidget* w, const FontSetting& font);
 
-// Runs the font dialog for a control; on OK the control takes the font, and when store is given
-// its colour and size are written back there (the name is not). False when cancelled.
-bool chooseScreenFont(QWidget* w, FontSetting* store);
+// The font dialog from w's font and text colour (a panel's or pie's font colour).
+std::optional<FontChoice> fontDialogFrom(DialogService& dialogs, const QWidget* w);
+// w takes the chosen font and colour.
+void takeScreenFont(QWidget* w, const FontChoice& chosen);
+
+// The one font command of every window: runs the font dialog from the first control's font and
+// colour; on OK every control takes the choice. The choice, or nullopt when cancelled;
+// repainting is the caller's. Nothing is allocated before the dialog.
+template <typename Controls>
+std::optional<FontChoice> chooseScreenFont(DialogService& dialogs, const Controls& controls) {
+    const std::optional<FontChoice> chosen = fontDialogFrom(dialogs, *std::begin(controls));
+    if (chosen)
+        for (QWidget* w : controls)
+            takeScreenFont(w, *chosen);
+    return chosen;
+}
+inline std::optional<FontChoice> chooseScreenFont(DialogService& dialogs,
+                                                  std::initializer_list<QWidget*> controls) {
+    return chooseScreenFont<std::initializer_list<QWidget*>>(dialogs, controls);
+}
+
+// The same for one control; when store is given the chosen colour and size are written back
+// there (the name is not). False when cancelled.
+bool chooseScreenFont(DialogService& dialogs, QWidget* w, FontSetting* store);
 
 } // namespace vok

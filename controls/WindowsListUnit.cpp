@@ -1,3 +1,4 @@
+// WindowsListUnit: the window list of the running windows screen (TWindowsList).
 #include "controls/WindowsListUnit.h"
 #include "platform/TopLevelWindows.h"
 

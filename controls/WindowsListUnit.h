@@ -1,4 +1,5 @@
 #pragma once
+// WindowsListUnit: the window list of the running windows screen (TWindowsList).
 #include <QList>
 #include <QObject>
 #include <QStringList>

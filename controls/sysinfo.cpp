@@ -1,3 +1,4 @@
+// sysinfo: the machine facts the running windows screen shows (TSysInfo).
 #include "controls/sysinfo.h"
 #include "platform/Drive.h"
 #include "platform/MemoryStatus.h"

@@ -1,4 +1,5 @@
 #pragma once
+// sysinfo: the machine facts the running windows screen shows (TSysInfo).
 #include <QObject>
 #include <QString>
 

@@ -1,6 +1,5 @@
 #include "diskscreens/AllDiskDrives.h"
 #include "controls/DriveInfo.h"
-#include "platform/DriveSpaces.h"
 #include <algorithm>
 
 namespace vok {
@@ -17,7 +16,7 @@ QList<ShownDrive> AllDiskDrives(DriveTable& table) {
     QList<QChar> letters;
     for (const Drive& d : candidates)
         letters.append(d.letter);
-    const QList<DriveSpace> spaces = spacesAtOnce(table, letters);
+    const QList<DriveSpace> spaces = table.spaces(letters);
     QList<ShownDrive> shown;
     for (qsizetype i = 0; i < candidates.size() && i < spaces.size(); ++i)
         if (spaces[i].totalBytes > 0)

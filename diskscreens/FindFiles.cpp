@@ -1,8 +1,9 @@
 #include "diskscreens/FindFiles.h"
+#include "controls/MenuItem.h"
 #include "platform/DirectoryReader.h"
 #include "platform/Drive.h"
+#include "platform/ErrorHandler.h"
 #include "platform/FileNames.h"
-#include "platform/Services.h"
 #include "platform/WildcardMask.h"
 #include <vector>
 
@@ -13,7 +14,7 @@ namespace {
 class FindWalk : public WalkVisitor {
 public:
     FindWalk(const QString& dir, const QString& mask, const FileFoundCallback& callback,
-             WorkPacer& pacer, const Job* job)
+             WorkPacer& pacer, const Job& job)
         : dir_(dir), mask_(mask), callback_(callback), pacer_(pacer), job_(job) {}
 
     bool wants(QByteArrayView rawName) override {
@@ -25,7 +26,7 @@ public:
         if (!(e.attr & (AttrDirectory | AttrVolumeLabel)) && mask_.matchesFileName(e.rawName) &&
             !callback_(dir_, e))
             return false;
-        stopped_ = job_ && job_->cancelRequested();
+        stopped_ = job_.cancelRequested();
         return !stopped_;
     }
     // The walk ended at a stop request, seen after an entry.
@@ -50,40 +51,24 @@ private:
     const WildcardMask mask_;
     const FileFoundCallback& callback_;
     WorkPacer& pacer_;
-    const Job* job_;
+    const Job& job_;
     bool stopped_ = false;
 };
 
-JobOutcome walk(const QString& startDir, const QString& mask, const FileFoundCallback& callback,
-                WorkPacer& pacer, const Job* job) {
-    const QString start = startDir.isEmpty() ? services().drives->currentPath() : startDir;
+} // namespace
+
+JobOutcome FindFiles(DirectoryReader& files, DriveTable& drives, const Job& job,
+                     const QString& startDir, const QString& mask,
+                     const FileFoundCallback& callback, WorkPacer& pacer) {
+    const QString start = startDir.isEmpty() ? drives.currentPath() : startDir;
     if (start.isEmpty())
         return JobOutcome::Done; // no working directory any more: walking "/" instead would
                                  // surprise
     const QString dir = withTrailingSlash(start);
-    pacer.setStride(WorkPacer::kWalkStride);
+    pacer.setPhase(WorkPacer::Phase::Walk);
     FindWalk visitor(dir, mask, callback, pacer, job);
-    services().directories->walk(dir, visitor);
+    files.walk(dir, visitor);
     return visitor.cancelled() ? JobOutcome::Cancelled : JobOutcome::Done;
-}
-
-} // namespace
-
-void FindFiles(const QString& startDir, const QString& mask, const FileFoundCallback& callback,
-               const ProgressHook& progress) {
-    WorkPacer pacer(progress);
-    walk(startDir, mask, callback, pacer, nullptr);
-}
-
-JobOutcome FindFiles(const Job& job, const QString& startDir, const QString& mask,
-                     const FileFoundCallback& callback, const ProgressHook& progress) {
-    WorkPacer pacer(progress);
-    return walk(startDir, mask, callback, pacer, &job);
-}
-
-JobOutcome FindFiles(const Job& job, const QString& startDir, const QString& mask,
-                     const FileFoundCallback& callback, WorkPacer& pacer) {
-    return walk(startDir, mask, callback, pacer, &job);
 }
 
 } // namespace vok

@@ -1,6 +1,6 @@
 #include "diskscreens/FoundFiles.h"
 #include "controls/GridRows.h"
-#include "diskscreens/ScanCells.h"
+#include "diskscreens/SizeCellText.h"
 #include <charconv>
 
 namespace vok {

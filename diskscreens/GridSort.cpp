@@ -1,7 +1,5 @@
 #include "diskscreens/GridSort.h"
 #include "controls/GridRows.h"
-#include "controls/StringGrid.h"
-#include "controls/WorkPacer.h"
 #include "diskscreens/KeyRanks.h"
 #include "diskscreens/SelectionReplay.h"
 #include <algorithm>
@@ -112,18 +110,16 @@ std::vector<std::uint32_t> rankRows(const GridRows& grid, int count, SortKey key
     return ranks;
 }
 
-// Sorts the first count rows; the job's stop request, when given, is checked before each pass.
-// Returns whether the sort was cancelled.
-bool sortRows(GridRows& grid, int count, SortKey key, bool descending, bool trimmed, const Job* job,
-              WorkPacer& pacer) {
-    if (key < SortByColumn0 || key > SortByPath)
-        return false;
-    count = std::min(count, grid.rows());
-    if (count < 2)
-        return false;
+} // namespace
+
+JobOutcome SortGrid(GridRows& grid, SortKey key, bool descending, bool trimmed, WorkPacer& pacer,
+                    const Job* job) {
+    const int count = grid.rows();
+    if (key < SortByColumn0 || key > SortByPath || count < 2)
+        return JobOutcome::Done;
     // The hook may let a click through; keep the texts the keys point into where they are.
     GridRows::TextPin pin(grid);
-    pacer.setStride(WorkPacer::kSortStride);
+    pacer.setPhase(WorkPacer::Phase::Sort);
     const auto ranks = rankRows(grid, count, key, descending, trimmed, pacer);
     const bool lastMet = !descending && (key == SortByColumn0 || key == SortByColumn1);
     bool cancelled = false;
@@ -137,46 +133,7 @@ bool sortRows(GridRows& grid, int count, SortKey key, bool descending, bool trim
         [&pacer] { pacer.now(); });
     // A grid whose rows were cut while the hook ran refuses the order and keeps its rows.
     grid.reorderRows({0, 1}, order, [&pacer] { pacer.now(); });
-    return cancelled;
-}
-
-} // namespace
-
-void SortGrid(GridRows& grid, SortKey key, bool descending, const ProgressHook& progress) {
-    WorkPacer pacer(progress);
-    sortRows(grid, grid.rows(), key, descending, true, nullptr, pacer);
-}
-
-JobOutcome SortSearchGrid(GridRows& grid, SortKey key, bool descending, const Job& job,
-                          WorkPacer& pacer) {
-    return sortRows(grid, grid.rows(), key, descending, false, &job, pacer) ? JobOutcome::Cancelled
-                                                                            : JobOutcome::Done;
-}
-
-JobOutcome SortSearchGrid(GridRows& grid, SortKey key, bool descending, const Job& job,
-                          const ProgressHook& progress) {
-    WorkPacer pacer(progress);
-    return SortSearchGrid(grid, key, descending, job, pacer);
-}
-
-JobOutcome SortSearchGrid(StringGrid& grid, SortKey key, bool descending, const Job& job,
-                          WorkPacer& pacer) {
-    grid.setFocus();
-    return SortSearchGrid(grid.cells(), key, descending, job, pacer);
-}
-
-JobOutcome SortSearchGrid(StringGrid& grid, SortKey key, bool descending, const Job& job,
-                          const ProgressHook& progress) {
-    WorkPacer pacer(progress);
-    return SortSearchGrid(grid, key, descending, job, pacer);
-}
-
-void SortTreeGrid(GridRows& grid, int scanFileCount, SortKey key, bool descending,
-                  const ProgressHook& progress) {
-    if (key != SortByColumn0 && key != SortByColumn1)
-        return;
-    WorkPacer pacer(progress);
-    sortRows(grid, scanFileCount, key, descending, false, nullptr, pacer);
+    return cancelled ? JobOutcome::Cancelled : JobOutcome::Done;
 }
 
 } // namespace vok

@@ -1,16 +1,15 @@
 #include "diskscreens/ListDirectory.h"
 #include "controls/GridRows.h"
 #include "diskscreens/GridSort.h"
-#include "diskscreens/ScanCells.h"
+#include "diskscreens/SizeCellText.h"
 #include "platform/DirectoryReader.h"
 #include "platform/FileNames.h"
-#include "platform/Services.h"
 
 namespace vok {
 
-void ListDirectory(ScanState& state, GridRows& grid, const QString& dir, ListingVariant variant,
-                   ListingSort firstSort, const std::function<void(const QString&)>& setCaption,
-                   const ProgressHook& progress) {
+void ListDirectory(DirectoryReader& files, ScanState& state, GridRows& grid, const QString& dir,
+                   ListingVariant variant, WorkPacer& pacer, ListingSort firstSort,
+                   const std::function<void(const QString&)>& setCaption) {
     const bool withPosition = variant == ListingVariant::DirectorySpace;
     state.LastListedDir = dir;
     // Every cell is blanked, in both variants: a stale name left below a shorter listing would
@@ -20,10 +19,10 @@ void ListDirectory(ScanState& state, GridRows& grid, const QString& dir, Listing
     state.ScanFileCount = 0;
     state.ScanByteTotal = 0;
 
-    WorkPacer pacer(progress, WorkPacer::kWalkStride);
+    pacer.setPhase(WorkPacer::Phase::Walk);
     int count = 0;
     qint64 total = 0;
-    services().directories->list(withTrailingSlash(dir), IncludeFiles, [&](const DirEntry& e) {
+    files.list(withTrailingSlash(dir), IncludeFiles, [&](const DirEntry& e) {
         total += e.size;
         const QString position = QString::number(count + 1);
         if (count == 0) {
@@ -45,13 +44,13 @@ void ListDirectory(ScanState& state, GridRows& grid, const QString& dir, Listing
     state.ScanFileCount = count;
     state.ScanByteTotal = total;
     if (setCaption)
-        setCaption(listingCaption(dir));
+        setCaption(QStringLiteral("Directory ") + dir);
     if (count < 2)
         return;
     if (variant == ListingVariant::DirectoryTree)
-        SortTreeGrid(grid, state.ScanFileCount, SortByColumn1, true, progress);
+        SortGrid(grid, SortByColumn1, true, false, pacer);
     else
-        SortGrid(grid, firstSort.key, firstSort.descending, progress);
+        SortGrid(grid, firstSort.key, firstSort.descending, true, pacer);
 }
 
 } // namespace vok

@@ -7,6 +7,7 @@
 
 namespace vok {
 
+class DirectoryReader;
 class GridRows;
 
 enum class ListingVariant {
@@ -25,10 +26,10 @@ struct ListingSort {
 // with the name exactly as stored and its size; replaces the previous listing in full (a
 // directory without files leaves the former rows, all blank); sets state.ScanFileCount,
 // state.ScanByteTotal and state.LastListedDir; gives the caption "Directory " + dir; then sorts
-// the rows when there are two or more. Column widths are the screen's to set.
-void ListDirectory(ScanState& state, GridRows& grid, const QString& dir, ListingVariant variant,
-                   ListingSort firstSort = {},
-                   const std::function<void(const QString&)>& setCaption = {},
-                   const ProgressHook& progress = {});
+// the rows when there are two or more, paced by pacer throughout. Column widths are the screen's to
+// set.
+void ListDirectory(DirectoryReader& files, ScanState& state, GridRows& grid, const QString& dir,
+                   ListingVariant variant, WorkPacer& pacer, ListingSort firstSort = {},
+                   const std::function<void(const QString&)>& setCaption = {});
 
 } // namespace vok

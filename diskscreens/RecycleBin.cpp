@@ -31,15 +31,18 @@ private:
 
 } // namespace
 
-bool SendToRecycleBin(const QString& path) {
-    if (path.isEmpty() || !services().directories->fileExists(path))
-        return false;
-    const QString full =
-        path.startsWith(u'/') ? path : joinPath(services().drives->currentPath(), path);
-    return services().trash->moveToTrash(full);
+TrashAccess trashAccessOf(const Services& services) {
+    return {*services.directories, *services.drives, *services.trash, *services.dialogs};
 }
 
-void DeleteClickedFile(GridRows& rows, QWidget* grid,
+bool SendToRecycleBin(const TrashAccess& to, const QString& path) {
+    if (path.isEmpty() || !to.files.fileExists(path))
+        return false;
+    const QString full = path.startsWith(u'/') ? path : joinPath(to.drives.currentPath(), path);
+    return to.trash.moveToTrash(full, to.dialogs);
+}
+
+void DeleteClickedFile(const TrashAccess& to, GridRows& rows, QWidget* grid,
                        const std::function<void(const QString&)>& setStatus, int selectedRow,
                        const QString& baseDir) {
     DisabledWhile disabled(grid);
@@ -51,11 +54,11 @@ void DeleteClickedFile(GridRows& rows, QWidget* grid,
         return;
     const QString name = rows.cell(0, selectedRow);
     const QString path = baseDir.isEmpty() ? name : joinPath(baseDir, name);
-    if (!services().directories->fileExists(path))
+    if (!to.files.fileExists(path))
         return;
     // Only a move that happened is a success: a file that vanished or changed while the user
     // was asked has not gone to the trash.
-    if (!SendToRecycleBin(path)) {
+    if (!SendToRecycleBin(to, path)) {
         setStatus(QStringLiteral("Unable to delete file ") + name);
         return;
     }

@@ -1,9 +1,12 @@
+// UnFilever: the file information screen (TFileInfo).
 #include "diskscreens/UnFilever.h"
 #include "controls/ActivationWatcher.h"
 #include "controls/Panel.h"
 #include "controls/Version.h"
 #include "diskscreens/ElfFileInfo.h"
 #include "platform/ErrorHandler.h"
+#include "platform/PackageIndex.h"
+#include "platform/Services.h"
 #include "platform/VersionFiles.h"
 #include <QLabel>
 #include <QPushButton>
@@ -16,14 +19,14 @@ constexpr int kRowStep = 24;
 
 } // namespace
 
-TFileInfo::TFileInfo(VersionFiles& files, PackageIndex& packages, QWidget* parent)
-    : QDialog(parent), files_(files), packages_(packages) {
+TFileInfo::TFileInfo(const Services& services, ScreenContext&, QWidget* parent)
+    : QDialog(parent), services_(services) {
     setObjectName("FileInfo");
     setWindowTitle("FileInfo");
     setFont(QFont("MS Sans Serif", 8));
     resize(566, 307);
 
-    VersionResource1 = new TVersionResource(files, this);
+    VersionResource1 = new TVersionResource(*services_.versions, this);
     shown_ = VersionResource1->VersionInfo();
 
     Panel1 = new TPanel(this);
@@ -58,25 +61,27 @@ TFileInfo::TFileInfo(VersionFiles& files, PackageIndex& packages, QWidget* paren
     Button1 = new QPushButton("OK", this);
     Button1->setObjectName("Button1");
     Button1->setGeometry(472, 16, 75, 25);
-    connect(Button1, &QPushButton::clicked, this, guardedSlot(this, &TFileInfo::Button1Click));
+    connect(Button1, &QPushButton::clicked, this,
+            guardedSlot(*services_.dialogs, this, &TFileInfo::Button1Click));
 
     connect(new ActivationWatcher(this, ActivationWatcher::OtherPrograms::Ignore),
-            &ActivationWatcher::activated, this, guardedSlot(this, &TFileInfo::FormActivate));
+            &ActivationWatcher::activated, this,
+            guardedSlot(*services_.dialogs, this, &TFileInfo::FormActivate));
 }
 
 void TFileInfo::FormActivate() {
     setWindowTitle(InfoFileName);
     // A missing file leaves the reader as it is, with what it read last.
-    if (files_.exists(InfoFileName)) {
+    if (services_.versions->exists(InfoFileName)) {
         VersionResource1->setFileName(InfoFileName);
         shown_ = VersionResource1->VersionInfo();
         // Without a fixed block there is no version resource: an ELF file speaks for itself.
         // The values describe the file whose bytes were read, not a link to it, which may
         // belong to another package (/usr/bin/elfedit to binutils, the file it names not).
         if (shown_.FileType.isEmpty())
-            if (const std::optional<ElfFacts> elf = files_.elfFacts(InfoFileName)) {
-                const QString real = files_.realPath(InfoFileName);
-                shown_ = describeElfFile(*elf, packages_.ownerOf(real), real);
+            if (const std::optional<ElfFacts> elf = services_.versions->elfFacts(InfoFileName)) {
+                const QString real = services_.versions->realPath(InfoFileName);
+                shown_ = describeElfFile(*elf, services_.packages->ownerOf(real), real);
             }
     }
     const TVersionInfo& v = shown_;

@@ -1,4 +1,5 @@
 #pragma once
+// UnFilever: the file information screen (TFileInfo).
 #include "controls/Version.h"
 #include <QDialog>
 
@@ -7,9 +8,9 @@ class QPushButton;
 
 namespace vok {
 
+struct Services;
+class ScreenContext;
 class TPanel;
-class PackageIndex;
-class VersionFiles;
 
 // The file information screen: the version information of one executable file, or for an ELF
 // file what the file and its package say. Its caller stores the path in InfoFileName and shows it
@@ -17,7 +18,7 @@ class VersionFiles;
 class TFileInfo : public QDialog {
     Q_OBJECT
 public:
-    TFileInfo(VersionFiles& files, PackageIndex& packages, QWidget* parent = nullptr);
+    TFileInfo(const Services& services, ScreenContext& context, QWidget* parent = nullptr);
 
     QString InfoFileName;
 
@@ -32,8 +33,7 @@ public:
     void Button1Click();
 
 private:
-    VersionFiles& files_;
-    PackageIndex& packages_;
+    const Services& services_;
     // What the labels show: the reader's information, or an ELF file's.
     TVersionInfo shown_;
 };

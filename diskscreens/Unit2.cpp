@@ -14,6 +14,7 @@
 #include "diskscreens/ListDirectory.h"
 #include "diskscreens/RecycleBin.h"
 #include "platform/ErrorHandler.h"
+#include "platform/Services.h"
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
@@ -21,7 +22,8 @@
 
 namespace vok {
 
-TFmDir::TFmDir(ScreenContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+TFmDir::TFmDir(const Services& services, ScreenContext& context, QWidget* parent)
+    : QDialog(parent), services_(services), context_(context) {
     setObjectName("FmDir");
     setWindowTitle("Vok Directory Space and File Delete");
     setFont(QFont("MS Sans Serif", 8));
@@ -29,10 +31,10 @@ TFmDir::TFmDir(ScreenContext& context, QWidget* parent) : QDialog(parent), conte
 
     QWidget* client = screenClientArea(this);
 
-    DriveComboBox1 = new TDriveComboBox(client);
+    DriveComboBox1 = new TDriveComboBox(*services_.drives, client);
     DriveComboBox1->setGeometry(8, 0, 145, DriveComboBox1->sizeHint().height());
     connect(DriveComboBox1, &TDriveComboBox::changed, this,
-            guardedSlot(this, &TFmDir::DriveComboBox1Change));
+            guardedSlot(*services_.dialogs, this, &TFmDir::DriveComboBox1Change));
 
     Panel1 = new TPanel(client);
     Panel1->setGeometry(8, 24, 289, 41);
@@ -40,13 +42,15 @@ TFmDir::TFmDir(ScreenContext& context, QWidget* parent) : QDialog(parent), conte
     Panel1->setColor(0x000000);
     Panel1->setFontColor(0x00FFFF);
     Panel1->setFont(QFont("MS Sans Serif", 12));
-    connect(Panel1, &TPanel::clicked, this, guardedSlot(this, &TFmDir::Panel1Click));
+    connect(Panel1, &TPanel::clicked, this,
+            guardedSlot(*services_.dialogs, this, &TFmDir::Panel1Click));
 
-    DirectoryListBox1 = new TDirectoryListBox(client);
+    DirectoryListBox1 = new TDirectoryListBox(*services_.drives, *services_.directories,
+                                              *services_.dialogs, client);
     DirectoryListBox1->setGeometry(8, 64, 289, 105);
     DirectoryListBox1->setFont(QFont("MS Sans Serif", 10));
     connect(DirectoryListBox1, &TDirectoryListBox::changed, this,
-            guardedSlot(this, &TFmDir::DirectoryListBox1Change));
+            guardedSlot(*services_.dialogs, this, &TFmDir::DirectoryListBox1Change));
 
     StringGrid1 = new StringGrid(3, client);
     StringGrid1->setGeometry(8, 64, 273, 129);
@@ -56,8 +60,9 @@ TFmDir::TFmDir(ScreenContext& context, QWidget* parent) : QDialog(parent), conte
     StringGrid1->setCursor(Qt::CrossCursor);
     StringGrid1->hide();
     connect(StringGrid1, &StringGrid::selectCell, this,
-            guardedSlot(this, &TFmDir::StringGrid1SelectCell));
-    connect(StringGrid1, &StringGrid::clicked, this, guardedSlot(this, &TFmDir::StringGrid1Click));
+            guardedSlot(*services_.dialogs, this, &TFmDir::StringGrid1SelectCell));
+    connect(StringGrid1, &StringGrid::clicked, this,
+            guardedSlot(*services_.dialogs, this, &TFmDir::StringGrid1Click));
 
     Label1 = new QLabel("Note: Clicking files will permit you to send to the recycle bin", client);
     Label1->setGeometry(8, 216, 440, 16);
@@ -68,34 +73,40 @@ TFmDir::TFmDir(ScreenContext& context, QWidget* parent) : QDialog(parent), conte
     QDialog::layout()->setMenuBar(menuBar_);
     // Each time the screen is shown or the user comes back to it, it lists its directory anew.
     connect(new ActivationWatcher(this, ActivationWatcher::OtherPrograms::Count),
-            &ActivationWatcher::activated, this, guardedSlot(this, &TFmDir::FormActivate));
-    runGuarded([this] { FormCreate(); });
+            &ActivationWatcher::activated, this,
+            guardedSlot(*services_.dialogs, this, &TFmDir::FormActivate));
+    runGuarded(*services_.dialogs, [this] { FormCreate(); });
 }
 
 void TFmDir::buildMenu() {
     menuBar_ = new QMenuBar(this);
     QMenu* units = menuBar_->addMenu("Space Units");
-    Mb1 = addMenuItem(units, "Mb", "Mb1", this, &TFmDir::Mb1Click, true, true);
-    Kilobytes1 = addMenuItem(units, "Kb", "Kilobytes1", this, &TFmDir::Kilobytes1Click, true);
-    Bytes1 = addMenuItem(units, "Bytes", "Bytes1", this, &TFmDir::Bytes1Click, true);
+    Mb1 = addMenuItem(*services_.dialogs, units, "Mb", "Mb1", this, &TFmDir::Mb1Click, true, true);
+    Kilobytes1 = addMenuItem(*services_.dialogs, units, "Kb", "Kilobytes1", this,
+                             &TFmDir::Kilobytes1Click, true);
+    Bytes1 =
+        addMenuItem(*services_.dialogs, units, "Bytes", "Bytes1", this, &TFmDir::Bytes1Click, true);
     QMenu* display = menuBar_->addMenu("Display");
-    Directories1 = addMenuItem(display, "Directories", "Directories1", this,
+    Directories1 = addMenuItem(*services_.dialogs, display, "Directories", "Directories1", this,
                                &TFmDir::Directories1Click, true, true);
-    Files1 = addMenuItem(display, "Files", "Files1", this, &TFmDir::Files1Click, true);
+    Files1 = addMenuItem(*services_.dialogs, display, "Files", "Files1", this, &TFmDir::Files1Click,
+                         true);
     QMenu* sort = menuBar_->addMenu("Sort");
-    Name1 = addMenuItem(sort, "File Name", "Name1", this, &TFmDir::Name1Click, true);
-    FileSize1 =
-        addMenuItem(sort, "File Size", "FileSize1", this, &TFmDir::FileSize1Click, true, true);
-    FileExtension1 = addMenuItem(sort, "File Extension", "FileExtension1", this,
+    Name1 = addMenuItem(*services_.dialogs, sort, "File Name", "Name1", this, &TFmDir::Name1Click,
+                        true);
+    FileSize1 = addMenuItem(*services_.dialogs, sort, "File Size", "FileSize1", this,
+                            &TFmDir::FileSize1Click, true, true);
+    FileExtension1 = addMenuItem(*services_.dialogs, sort, "File Extension", "FileExtension1", this,
                                  &TFmDir::FileExtension1Click, true);
     QMenu* order = menuBar_->addMenu("Sort Order");
-    Ascending1 =
-        addMenuItem(order, "A..Z or Ascending", "Ascending1", this, &TFmDir::Ascending1Click, true);
-    ZA1 = addMenuItem(order, "Z..A  or Descending", "ZA1", this, &TFmDir::ZA1Click, true, true);
+    Ascending1 = addMenuItem(*services_.dialogs, order, "A..Z or Ascending", "Ascending1", this,
+                             &TFmDir::Ascending1Click, true);
+    ZA1 = addMenuItem(*services_.dialogs, order, "Z..A  or Descending", "ZA1", this,
+                      &TFmDir::ZA1Click, true, true);
     QMenu* fonts = menuBar_->addMenu("Font");
-    Files3 = addMenuItem(fonts, "Files", "Files3", this, &TFmDir::Files3Click);
-    Directories3 =
-        addMenuItem(fonts, "Directories", "Directories3", this, &TFmDir::Directories3Click);
+    Files3 = addMenuItem(*services_.dialogs, fonts, "Files", "Files3", this, &TFmDir::Files3Click);
+    Directories3 = addMenuItem(*services_.dialogs, fonts, "Directories", "Directories3", this,
+                               &TFmDir::Directories3Click);
 }
 
 void TFmDir::FormCreate() {
@@ -119,10 +130,10 @@ void TFmDir::listDirectory() {
     // The directory's first sort follows the Sort and Sort Order menus; by size it is always
     // largest first.
     const ListingSort first{checkedSortKey(), FileSize1->isChecked() || ZA1->isChecked()};
-    ListDirectory(
-        scan, StringGrid1->cells(), DirectoryListBox1->directory(), ListingVariant::DirectorySpace,
-        first, [this](const QString& caption) { setWindowTitle(caption); },
-        [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    WorkPacer pacer(repaintOnly);
+    ListDirectory(*services_.directories, scan, StringGrid1->cells(),
+                  DirectoryListBox1->directory(), ListingVariant::DirectorySpace, pacer, first,
+                  [this](const QString& caption) { setWindowTitle(caption); });
     StringGrid1->setColWidth(0, 160);
     StringGrid1->setColWidth(1, 100);
     StringGrid1->resize(width() - 10, StringGrid1->height());
@@ -193,8 +204,8 @@ void TFmDir::sortListedBy(QAction* item, bool descending) {
 }
 
 void TFmDir::sortBy(SortKey key, bool descending) {
-    SortGrid(StringGrid1->cells(), key, descending,
-             [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    WorkPacer pacer(repaintOnly);
+    SortGrid(StringGrid1->cells(), key, descending, true, pacer);
     StringGrid1->viewport()->update();
 }
 
@@ -219,12 +230,12 @@ void TFmDir::Ascending1Click() {
 }
 
 void TFmDir::Files3Click() {
-    if (chooseScreenFont(StringGrid1, &context_.display().DirFont))
+    if (chooseScreenFont(*services_.dialogs, StringGrid1, &context_.display().DirFont))
         StringGrid1->viewport()->update();
 }
 
 void TFmDir::Directories3Click() {
-    chooseScreenFont(DirectoryListBox1, nullptr);
+    chooseScreenFont(*services_.dialogs, DirectoryListBox1, nullptr);
 }
 
 void TFmDir::StringGrid1SelectCell(int, int row) {
@@ -233,7 +244,7 @@ void TFmDir::StringGrid1SelectCell(int, int row) {
 
 void TFmDir::StringGrid1Click() {
     DeleteClickedFile(
-        StringGrid1->cells(), StringGrid1,
+        trashAccessOf(services_), StringGrid1->cells(), StringGrid1,
         [this](const QString& text) {
             Panel1->setFontSize(10);
             Panel1->setText(text);
@@ -263,7 +274,7 @@ void TFmDir::FormResize() {
 
 void TFmDir::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
-    runGuarded([this] { FormResize(); });
+    runGuarded(*services_.dialogs, [this] { FormResize(); });
 }
 
 } // namespace vok

@@ -11,6 +11,7 @@ class QMenuBar;
 
 namespace vok {
 
+struct Services;
 class ScreenContext;
 class TDirectoryListBox;
 class TDriveComboBox;
@@ -22,7 +23,7 @@ class StringGrid;
 class TFmDir : public QDialog {
     Q_OBJECT
 public:
-    explicit TFmDir(ScreenContext& context, QWidget* parent = nullptr);
+    TFmDir(const Services& services, ScreenContext& context, QWidget* parent = nullptr);
 
     TDriveComboBox* DriveComboBox1;
     TPanel* Panel1;
@@ -73,6 +74,7 @@ private:
     void sortBy(SortKey key, bool descending);
     void sortListedBy(QAction* item, bool descending);
 
+    const Services& services_;
     ScreenContext& context_;
     QMenuBar* menuBar_ = nullptr;
 };

@@ -1,11 +1,13 @@
+// Unit3: the all-disks screen (TfmAlldisk).
 #include "diskscreens/Unit3.h"
 #include "controls/ActivationWatcher.h"
 #include "controls/DriveInfo.h"
 #include "controls/Fonts.h"
 #include "controls/MenuItem.h"
 #include "controls/PieGraf.h"
-#include "controls/ScreenFrame.h"
 #include "controls/ScreenContext.h"
+#include "controls/ScreenFonts.h"
+#include "controls/ScreenFrame.h"
 #include "diskscreens/AllDiskDrives.h"
 #include "platform/DialogService.h"
 #include "platform/ErrorHandler.h"
@@ -31,8 +33,8 @@ QPoint slotPosition(int i) {
 
 } // namespace
 
-TfmAlldisk::TfmAlldisk(Services& services, SharedDisplaySettings& display, QWidget* parent)
-    : QDialog(parent), services_(services), display_(display) {
+TfmAlldisk::TfmAlldisk(const Services& services, ScreenContext& context, QWidget* parent)
+    : QDialog(parent), services_(services), context_(context) {
     setObjectName("fmAlldisk");
     setWindowTitle("Vok All Disk");
     resize(438, 371);
@@ -52,7 +54,8 @@ TfmAlldisk::TfmAlldisk(Services& services, SharedDisplaySettings& display, QWidg
     // Shown, or come back to from another window of Vok: the drives are read afresh. Coming back
     // from another program does not count, so a hung mount is not asked on every switch.
     connect(new ActivationWatcher(this, ActivationWatcher::OtherPrograms::Ignore),
-            &ActivationWatcher::activated, this, guardedSlot(this, &TfmAlldisk::FormActivate));
+            &ActivationWatcher::activated, this,
+            guardedSlot(*services_.dialogs, this, &TfmAlldisk::FormActivate));
 }
 
 void TfmAlldisk::buildMenu() {
@@ -60,9 +63,12 @@ void TfmAlldisk::buildMenu() {
     auto run = [this](void (TfmAlldisk::*h)()) { return [this, h] { (this->*h)(); }; };
     QMenu* color = menuBar_->addMenu("Color");
     color->setObjectName("Color1");
-    FreeSpace1 = addMenuItem(color, "Free Space", "FreeSpace1", run(&TfmAlldisk::FreeSpace1Click));
-    UsedSpace1 = addMenuItem(color, "Used Space", "UsedSpace1", run(&TfmAlldisk::UsedSpace1Click));
-    TextFont1 = addMenuItem(color, "Text Font", "TextFont1", run(&TfmAlldisk::TextFont1Click));
+    FreeSpace1 = addMenuItem(*services_.dialogs, color, "Free Space", "FreeSpace1",
+                             run(&TfmAlldisk::FreeSpace1Click));
+    UsedSpace1 = addMenuItem(*services_.dialogs, color, "Used Space", "UsedSpace1",
+                             run(&TfmAlldisk::UsedSpace1Click));
+    TextFont1 = addMenuItem(*services_.dialogs, color, "Text Font", "TextFont1",
+                            run(&TfmAlldisk::TextFont1Click));
 }
 
 void TfmAlldisk::FormActivate() {
@@ -73,8 +79,8 @@ void TfmAlldisk::FormActivate() {
     double freeBytes = 0;
     qsizetype next = 0;
     for (TPieGraf* pie : PieGraf) {
-        pie->setMainColor(quint32(display_.AllColor));
-        pie->setSliceColor(quint32(display_.AllSlice));
+        pie->setMainColor(quint32(context_.display().AllColor));
+        pie->setSliceColor(quint32(context_.display().AllSlice));
         pie->hide();
         if (next >= drives.size())
             continue;
@@ -105,7 +111,7 @@ void TfmAlldisk::FreeSpace1Click() {
         return;
     for (TPieGraf* pie : PieGraf)
         pie->setMainColor(*chosen);
-    display_.AllColor = qint32(*chosen);
+    context_.display().AllColor = qint32(*chosen);
 }
 
 void TfmAlldisk::UsedSpace1Click() {
@@ -114,19 +120,14 @@ void TfmAlldisk::UsedSpace1Click() {
         return;
     for (TPieGraf* pie : PieGraf)
         pie->setSliceColor(*chosen);
-    display_.AllSlice = qint32(*chosen);
+    context_.display().AllSlice = qint32(*chosen);
 }
 
 void TfmAlldisk::TextFont1Click() {
-    const auto chosen =
-        services_.dialogs->chooseFont(FontChoice{PieGraf[0]->font(), PieGraf[0]->fontColor()});
-    if (!chosen)
+    if (!chooseScreenFont(*services_.dialogs, PieGraf))
         return;
-    for (TPieGraf* pie : PieGraf) {
-        pie->setFont(chosen->font);
-        pie->setFontColor(chosen->color);
+    for (TPieGraf* pie : PieGraf)
         pie->DrawPie();
-    }
 }
 
 } // namespace vok

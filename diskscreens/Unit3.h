@@ -1,4 +1,5 @@
 #pragma once
+// Unit3: the all-disks screen (TfmAlldisk).
 #include <QDialog>
 #include <array>
 
@@ -8,7 +9,7 @@ class QMenuBar;
 namespace vok {
 
 struct Services;
-struct SharedDisplaySettings;
+class ScreenContext;
 class TPieGraf;
 
 // The all-disks screen: one small pie per drive from C to Z with its free share, and the used
@@ -16,8 +17,8 @@ class TPieGraf;
 class TfmAlldisk : public QDialog {
     Q_OBJECT
 public:
-    // display: the shared colours, read at each activation and written by the Color menu.
-    TfmAlldisk(Services& services, SharedDisplaySettings& display, QWidget* parent = nullptr);
+    // The context's shared colours are read at each activation and written by the Color menu.
+    TfmAlldisk(const Services& services, ScreenContext& context, QWidget* parent = nullptr);
 
     static constexpr int kPies = 24;
     std::array<TPieGraf*, kPies> PieGraf{}; // PieGraf[0] is PieGraf1
@@ -34,8 +35,8 @@ public:
 private:
     void buildMenu();
 
-    Services& services_;
-    SharedDisplaySettings& display_;
+    const Services& services_;
+    ScreenContext& context_;
     QMenuBar* menuBar_ = nullptr;
     int shown_ = 0;
 };

@@ -33,14 +33,10 @@ namespace {
 const char* const kWholeDrive =
     "Doing an entire Drive may take a few minutes do you still wish to Continue?";
 
-// Lets input through while a sort works; Esc reaches the grid and sets the cancel flag.
-void letInputThrough() {
-    QCoreApplication::processEvents();
-}
-
 } // namespace
 
-TfmFiles::TfmFiles(ScreenContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+TfmFiles::TfmFiles(const Services& services, ScreenContext& context, QWidget* parent)
+    : QDialog(parent), services_(services), context_(context) {
     setObjectName("fmFiles");
     setWindowTitle("Vok Search by Filename or Extension");
     setFont(QFont("MS Sans Serif", 8));
@@ -48,12 +44,13 @@ TfmFiles::TfmFiles(ScreenContext& context, QWidget* parent) : QDialog(parent), c
 
     QWidget* client = screenClientArea(this);
 
-    DriveComboBox1 = new TDriveComboBox(client);
+    DriveComboBox1 = new TDriveComboBox(*services_.drives, client);
     DriveComboBox1->setGeometry(8, 48, 145, DriveComboBox1->sizeHint().height());
     connect(DriveComboBox1, &TDriveComboBox::changed, this,
-            guardedSlot(this, &TfmFiles::DriveComboBox1Change));
+            guardedSlot(*services_.dialogs, this, &TfmFiles::DriveComboBox1Change));
 
-    DirectoryListBox1 = new TDirectoryListBox(client);
+    DirectoryListBox1 = new TDirectoryListBox(*services_.drives, *services_.directories,
+                                              *services_.dialogs, client);
     DirectoryListBox1->setGeometry(8, 72, 145, 65);
 
     Panel1 = new TPanel(client);
@@ -78,7 +75,8 @@ TfmFiles::TfmFiles(ScreenContext& context, QWidget* parent) : QDialog(parent), c
 
     Button1 = new QPushButton("Begin Search", client);
     Button1->setGeometry(344, 96, 137, 33);
-    connect(Button1, &QPushButton::clicked, this, guardedSlot(this, &TfmFiles::Button1Click));
+    connect(Button1, &QPushButton::clicked, this,
+            guardedSlot(*services_.dialogs, this, &TfmFiles::Button1Click));
 
     StringGrid1 = new StringGrid(4, client);
     StringGrid1->setGeometry(8, 144, 569, 185);
@@ -87,38 +85,42 @@ TfmFiles::TfmFiles(ScreenContext& context, QWidget* parent) : QDialog(parent), c
     StringGrid1->setRightAligned(1); // the sizes
     StringGrid1->setDefaultRowHeight(24);
     connect(StringGrid1, &StringGrid::selectCell, this,
-            guardedSlot(this, &TfmFiles::StringGrid1SelectCell));
+            guardedSlot(*services_.dialogs, this, &TfmFiles::StringGrid1SelectCell));
     connect(StringGrid1, &StringGrid::clicked, this,
-            guardedSlot(this, &TfmFiles::StringGrid1Click));
+            guardedSlot(*services_.dialogs, this, &TfmFiles::StringGrid1Click));
     connect(StringGrid1, &StringGrid::keyPressed, this,
-            guardedSlot(this, &TfmFiles::StringGrid1KeyDown));
+            guardedSlot(*services_.dialogs, this, &TfmFiles::StringGrid1KeyDown));
 
     buildMenu();
     QDialog::layout()->setMenuBar(menuBar_);
-    runGuarded([this] { FormCreate(); });
+    runGuarded(*services_.dialogs, [this] { FormCreate(); });
 }
 
 void TfmFiles::buildMenu() {
     menuBar_ = new QMenuBar(this);
     Sort1 = menuBar_->addMenu("Sort");
     Sort1->setObjectName("Sort1");
-    FileName1 =
-        addMenuItem(Sort1, "File Path+Name", "FileName1", this, &TfmFiles::FileName1Click, true);
-    FileSize1 = addMenuItem(Sort1, "File Size", "FileSize1", this, &TfmFiles::FileSize1Click, true);
-    FileName2 = addMenuItem(Sort1, "File Name", "FileName2", this, &TfmFiles::FileName2Click, true);
-    FileExtension1 = addMenuItem(Sort1, "File Extension", "FileExtension1", this,
-                                 &TfmFiles::FileExtension1Click, true);
-    FilePath1 = addMenuItem(Sort1, "File Path", "FilePath1", this, &TfmFiles::FilePath1Click, true);
+    FileName1 = addMenuItem(*services_.dialogs, Sort1, "File Path+Name", "FileName1", this,
+                            &TfmFiles::FileName1Click, true);
+    FileSize1 = addMenuItem(*services_.dialogs, Sort1, "File Size", "FileSize1", this,
+                            &TfmFiles::FileSize1Click, true);
+    FileName2 = addMenuItem(*services_.dialogs, Sort1, "File Name", "FileName2", this,
+                            &TfmFiles::FileName2Click, true);
+    FileExtension1 = addMenuItem(*services_.dialogs, Sort1, "File Extension", "FileExtension1",
+                                 this, &TfmFiles::FileExtension1Click, true);
+    FilePath1 = addMenuItem(*services_.dialogs, Sort1, "File Path", "FilePath1", this,
+                            &TfmFiles::FilePath1Click, true);
     SortOrder1 = menuBar_->addMenu("Sort Order");
     SortOrder1->setObjectName("SortOrder1");
-    AZAscending1 = addMenuItem(SortOrder1, "A..Z Ascending", "AZAscending1", this,
-                               &TfmFiles::AZAscending1Click, true);
-    ZADescending1 = addMenuItem(SortOrder1, "Z..A Descending", "ZADescending1", this,
-                                &TfmFiles::ZADescending1Click, true, true);
+    AZAscending1 = addMenuItem(*services_.dialogs, SortOrder1, "A..Z Ascending", "AZAscending1",
+                               this, &TfmFiles::AZAscending1Click, true);
+    ZADescending1 = addMenuItem(*services_.dialogs, SortOrder1, "Z..A Descending", "ZADescending1",
+                                this, &TfmFiles::ZADescending1Click, true, true);
     // A command of its own on the menu bar, not a menu.
     Font1 = menuBar_->addAction("Font");
     Font1->setObjectName("Font1");
-    connect(Font1, &QAction::triggered, this, guardedSlot(this, &TfmFiles::Font1Click));
+    connect(Font1, &QAction::triggered, this,
+            guardedSlot(*services_.dialogs, this, &TfmFiles::Font1Click));
 }
 
 void TfmFiles::FormCreate() {
@@ -148,7 +150,7 @@ void TfmFiles::DriveComboBox1Change() {
 
 bool TfmFiles::isDriveRoot(const QString& dir) const {
     const QString clean = QDir::cleanPath(dir);
-    const QList<Drive> drives = services().drives->drives(); // const: no copy to iterate
+    const QList<Drive> drives = services_.drives->drives(); // const: no copy to iterate
     for (const Drive& d : drives)
         if (QDir::cleanPath(d.mountPoint) == clean)
             return true;
@@ -161,7 +163,7 @@ void TfmFiles::Button1Click() {
     const QString dir = DirectoryListBox1->directory();
     const QString mask = Edit1->text();
     if (isDriveRoot(dir) && mask.size() <= 3 &&
-        services().dialogs->confirmInformation(kWholeDrive, Buttons::YesNo) != Answer::Yes)
+        services_.dialogs->confirmInformation(kWholeDrive, Buttons::YesNo) != Answer::Yes)
         return;
     Job::Run run(job_);
     SearchTotalBytes = 0;
@@ -174,18 +176,18 @@ void TfmFiles::Button1Click() {
     rows.setCell(2, 0, QStringLiteral("0"));
     try {
         // One clock from the walk through the sort: no phase starts its own interval.
-        WorkPacer pacer([this] { showWalkProgress(); });
+        WorkPacer pacer([this] { showWalkProgress(); }, pacing_);
         JobOutcome walked;
         {
             FoundFileRows found(rows, SearchTotalBytes);
             walked = FindFiles(
-                job_, dir, mask,
+                *services_.directories, *services_.drives, job_, dir, mask,
                 [&found](const QString& in, const DirEntry& rec) { return found.add(in, rec); },
                 pacer);
         }
         if (walked == JobOutcome::Cancelled) {
             // The rows found so far are still sorted and counted.
-            services().dialogs->message(QStringLiteral("Vok File Seach Cancelled"));
+            services_.dialogs->message(QStringLiteral("Vok File Seach Cancelled"));
             job_.clearCancel();
             pacer.resume();
         }
@@ -217,8 +219,11 @@ void TfmFiles::showWalkProgress() {
 }
 
 void TfmFiles::sortGrid(SortKey key, bool descending, WorkPacer& pacer) {
-    if (SortSearchGrid(*StringGrid1, key, descending, job_, pacer) == JobOutcome::Cancelled) {
-        services().dialogs->message(QStringLiteral("Vok File Sort has been Cancelled"));
+    // Esc reaches the grid while the sort lets input through.
+    StringGrid1->setFocus();
+    if (SortGrid(StringGrid1->cells(), key, descending, false, pacer, &job_) ==
+        JobOutcome::Cancelled) {
+        services_.dialogs->message(QStringLiteral("Vok File Sort has been Cancelled"));
         job_.clearCancel();
     }
     StringGrid1->viewport()->update();
@@ -234,7 +239,7 @@ SortKey TfmFiles::checkedSortKey() const {
 
 void TfmFiles::sortRows(bool descending) {
     Job::Run run(job_);
-    WorkPacer pacer(letInputThrough);
+    WorkPacer pacer(letInputThrough, pacing_);
     sortGrid(checkedSortKey(), descending, pacer);
 }
 
@@ -278,7 +283,7 @@ void TfmFiles::ZADescending1Click() {
 void TfmFiles::Font1Click() {
     if (job_.busy())
         return;
-    if (chooseScreenFont(StringGrid1, &context_.display().FilesFont))
+    if (chooseScreenFont(*services_.dialogs, StringGrid1, &context_.display().FilesFont))
         StringGrid1->viewport()->update();
 }
 
@@ -296,7 +301,7 @@ void TfmFiles::StringGrid1Click() {
     if (job_.busy())
         return;
     DeleteClickedFile(
-        StringGrid1->cells(), StringGrid1,
+        trashAccessOf(services_), StringGrid1->cells(), StringGrid1,
         [this](const QString& text) {
             Panel1->setFontSize(10);
             Panel1->setText(text);
@@ -337,7 +342,7 @@ void TfmFiles::keyPressEvent(QKeyEvent* e) {
 
 void TfmFiles::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
-    runGuarded([this] { FormResize(); });
+    runGuarded(*services_.dialogs, [this] { FormResize(); });
 }
 
 } // namespace vok

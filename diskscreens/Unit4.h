@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace vok {
 
+struct Services;
 class ScreenContext;
 class TDirectoryListBox;
 class TDriveComboBox;
@@ -25,7 +26,7 @@ class StringGrid;
 class TfmFiles : public QDialog {
     Q_OBJECT
 public:
-    explicit TfmFiles(ScreenContext& context, QWidget* parent = nullptr);
+    TfmFiles(const Services& services, ScreenContext& context, QWidget* parent = nullptr);
 
     TDriveComboBox* DriveComboBox1;
     TDirectoryListBox* DirectoryListBox1;
@@ -40,7 +41,6 @@ public:
     QAction *AZAscending1, *ZADescending1;
     QAction* Font1;
 
-    qint64 SearchTotalBytes = 0;
     int SelectedRow = 0;
 
     void FormCreate();
@@ -63,6 +63,10 @@ public:
     bool working() const { return job_.busy(); }
     // The running search or sort; Esc asks it to stop.
     const Job& job() const { return job_; }
+    // The bytes of the files the last search found.
+    qint64 searchTotalBytes() const { return SearchTotalBytes; }
+    // How often searches and sorts let input through; tests make it every step.
+    void setPacing(const WorkPacer::Timing& timing) { pacing_ = timing; }
 
     // Refused while a search or sort runs, so closing cannot pull the screen from under it.
     void done(int result) override;
@@ -85,7 +89,10 @@ private:
     void showWalkProgress();
     void showTotal();
 
+    const Services& services_;
     ScreenContext& context_;
+    WorkPacer::Timing pacing_;
+    qint64 SearchTotalBytes = 0;
     Job job_{[this](bool on) { setWorking(on); }};
     QMenuBar* menuBar_ = nullptr;
 };

@@ -1,7 +1,9 @@
+// unfiletest: the directory tree screen (TfmTree).
 #include "diskscreens/unfiletest.h"
 #include "controls/DirectoryListBox.h"
 #include "controls/DriveComboBox.h"
 #include "controls/DriveInfo.h"
+#include "controls/MenuItem.h"
 #include "controls/Panel.h"
 #include "controls/Rounding.h"
 #include "controls/ScreenFonts.h"
@@ -31,7 +33,8 @@ QString megabytes(qint64 bytes) {
 
 } // namespace
 
-TfmTree::TfmTree(Services& services, QWidget* parent) : QDialog(parent), services_(services) {
+TfmTree::TfmTree(const Services& services, ScreenContext&, QWidget* parent)
+    : QDialog(parent), services_(services) {
     setObjectName("fmTree");
     setWindowTitle("Vok Directory Tree ");
     setFont(QFont("MS Sans Serif", 8));
@@ -39,27 +42,32 @@ TfmTree::TfmTree(Services& services, QWidget* parent) : QDialog(parent), service
 
     QWidget* client = screenClientArea(this);
 
-    DriveComboBox1 = new TDriveComboBox(client);
+    DriveComboBox1 = new TDriveComboBox(*services_.drives, client);
     DriveComboBox1->setGeometry(16, 8, 161, DriveComboBox1->sizeHint().height());
     connect(DriveComboBox1, &TDriveComboBox::changed, this,
-            guardedSlot(this, &TfmTree::DriveComboBox1Change));
+            guardedSlot(*services_.dialogs, this, &TfmTree::DriveComboBox1Change));
 
-    DirectoryListBox1 = new TDirectoryListBox(client);
+    DirectoryListBox1 = new TDirectoryListBox(*services_.drives, *services_.directories,
+                                              *services_.dialogs, client);
     DirectoryListBox1->setGeometry(184, 8, 265, 97);
 
     Button1 = new QPushButton("Execute", client);
     Button1->setGeometry(24, 40, 153, 25);
-    connect(Button1, &QPushButton::clicked, this, guardedSlot(this, &TfmTree::Button1Click));
+    connect(Button1, &QPushButton::clicked, this,
+            guardedSlot(*services_.dialogs, this, &TfmTree::Button1Click));
     Button2 = new QPushButton("Sort", client);
     Button2->setGeometry(24, 72, 73, 25);
-    connect(Button2, &QPushButton::clicked, this, guardedSlot(this, &TfmTree::Button2Click));
+    connect(Button2, &QPushButton::clicked, this,
+            guardedSlot(*services_.dialogs, this, &TfmTree::Button2Click));
     Button3 = new QPushButton("Font", client);
     Button3->setGeometry(104, 72, 73, 25);
-    connect(Button3, &QPushButton::clicked, this, guardedSlot(this, &TfmTree::Button3Click));
+    connect(Button3, &QPushButton::clicked, this,
+            guardedSlot(*services_.dialogs, this, &TfmTree::Button3Click));
 
     Panel1 = new TPanel(client);
     Panel1->setGeometry(16, 112, 441, 41);
-    connect(Panel1, &TPanel::clicked, this, guardedSlot(this, &TfmTree::Panel1Click));
+    connect(Panel1, &TPanel::clicked, this,
+            guardedSlot(*services_.dialogs, this, &TfmTree::Panel1Click));
 
     TreeView1 = new QTreeWidget(client);
     TreeView1->setAccessibleName("Directory tree");
@@ -70,7 +78,7 @@ TfmTree::TfmTree(Services& services, QWidget* parent) : QDialog(parent), service
     TreeView1->setIndentation(19);
     TreeView1->setUniformRowHeights(true); // thousands of nodes scroll smoothly
     connect(TreeView1, &QTreeWidget::currentItemChanged, this,
-            guardedSlot(this, &TfmTree::TreeView1Change));
+            guardedSlot(*services_.dialogs, this, &TfmTree::TreeView1Change));
 
     StringGrid1 = new StringGrid(2, client);
     StringGrid1->setAccessibleName("Files");
@@ -78,8 +86,9 @@ TfmTree::TfmTree(Services& services, QWidget* parent) : QDialog(parent), service
     StringGrid1->setRightAligned(1); // the sizes
     StringGrid1->hide();
     connect(StringGrid1, &StringGrid::selectCell, this,
-            guardedSlot(this, &TfmTree::StringGrid1SelectCell));
-    connect(StringGrid1, &StringGrid::clicked, this, guardedSlot(this, &TfmTree::StringGrid1Click));
+            guardedSlot(*services_.dialogs, this, &TfmTree::StringGrid1SelectCell));
+    connect(StringGrid1, &StringGrid::clicked, this,
+            guardedSlot(*services_.dialogs, this, &TfmTree::StringGrid1Click));
 }
 
 void TfmTree::DriveComboBox1Change() {
@@ -91,7 +100,7 @@ void TfmTree::AddTreeNode(int level, const QString& text) {
 }
 
 bool TfmTree::AddDirectoryNode(const QString& dir, const DirEntry& rec) {
-    if (dir != scan.LastListedDir) {
+    if (dir != scan_.LastListedDir) {
         if (TreeDirCount == 0) {
             AddTreeNode(1, dir);
             // Open from the start, so the directories appear as the walk meets them.
@@ -100,44 +109,46 @@ bool TfmTree::AddDirectoryNode(const QString& dir, const DirEntry& rec) {
             addLastDirectoryNode();
         }
         ++TreeDirCount;
-        scan.ScanByteTotal = 0;
+        scan_.ScanByteTotal = 0;
     }
-    scan.LastListedDir = dir;
-    ++scan.ScanFileCount;
+    scan_.LastListedDir = dir;
+    ++scan_.ScanFileCount;
     TreeGrandTotal += rec.size;
-    scan.ScanByteTotal += rec.size;
+    scan_.ScanByteTotal += rec.size;
     return true;
 }
 
 void TfmTree::addLastDirectoryNode() {
-    AddTreeNode(2, TreeFigureText(scan.ScanByteTotal) + scan.LastListedDir);
+    AddTreeNode(2, TreeFigureText(scan_.ScanByteTotal) + scan_.LastListedDir);
 }
 
 void TfmTree::Button1Click() {
-    if (job.busy())
+    if (job_.busy())
         return;
     // The busy cursor and the disabled commands last for the walk, on every way out.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto cursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    Job::Run run(job);
-    scan.ScanFileCount = 0;
+    Job::Run run(job_);
+    scan_.ScanFileCount = 0;
     TreeGrandTotal = 0;
     TreeDirCount = 0;
-    scan.LastListedDir.clear();
-    scan.ScanByteTotal = 0;
+    scan_.LastListedDir.clear();
+    scan_.ScanByteTotal = 0;
     TreeView1->clear();
     TreeView1->show();
     StringGrid1->hide();
     TreeView1->setFocus(); // where Esc is pressed
+    WorkPacer pacer([this] { showWalkProgress(); }, pacing_);
     const JobOutcome outcome = FindFiles(
-        job, DirectoryListBox1->directory(), QStringLiteral("*.*"),
+        *services_.directories, *services_.drives, job_, DirectoryListBox1->directory(),
+        QStringLiteral("*.*"),
         [this](const QString& dir, const DirEntry& rec) { return AddDirectoryNode(dir, rec); },
-        [this] { showWalkProgress(); });
+        pacer);
     if (TreeDirCount > 0)
         addLastDirectoryNode();
     QString status = QStringLiteral(" Total space ") + megabytes(TreeGrandTotal) +
                      QStringLiteral(" Mb, Number of Files = ") +
-                     QString::number(scan.ScanFileCount);
+                     QString::number(scan_.ScanFileCount);
     if (outcome == JobOutcome::Cancelled)
         status += QStringLiteral(", stopped by Esc");
     Panel1->setText(status);
@@ -151,13 +162,13 @@ void TfmTree::Button1Click() {
 
 void TfmTree::showWalkProgress() {
     Panel1->setText(QStringLiteral(" Reading: %1 files in %2 directories (Esc stops)")
-                        .arg(scan.ScanFileCount)
+                        .arg(scan_.ScanFileCount)
                         .arg(TreeDirCount));
-    QCoreApplication::processEvents();
+    letInputThrough();
 }
 
 void TfmTree::Button2Click() {
-    if (job.busy())
+    if (job_.busy())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     {
@@ -168,20 +179,12 @@ void TfmTree::Button2Click() {
 }
 
 void TfmTree::Button3Click() {
-    const QColor text = TreeView1->palette().color(QPalette::Text);
-    const auto chosen =
-        services_.dialogs->chooseFont(FontChoice{TreeView1->font(), fromQColor(text)});
-    if (!chosen)
-        return;
-    for (QWidget* w : std::initializer_list<QWidget*>{DirectoryListBox1, StringGrid1, TreeView1}) {
-        w->setFont(chosen->font);
-        setTextColour(w, chosen->color);
-    }
+    chooseScreenFont(*services_.dialogs, {TreeView1, DirectoryListBox1, StringGrid1});
 }
 
 void TfmTree::TreeView1Change(QTreeWidgetItem* node) {
     // The walk's counters are the listing's too: nothing is listed while it runs.
-    if (!node || job.busy())
+    if (!node || job_.busy())
         return;
     const QString dir = NodeDirectory(node->text(0));
     if (dir.isEmpty())
@@ -192,20 +195,20 @@ void TfmTree::TreeView1Change(QTreeWidgetItem* node) {
     // The node's own directory, also when the directory list could not go there (it is gone):
     // the listing then says so with 0 files, rather than listing another directory.
     gridDir_ = dir;
-    ListDirectory(
-        scan, StringGrid1->cells(), dir, ListingVariant::DirectoryTree, {},
-        [this](const QString& caption) { setWindowTitle(caption); },
-        [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    WorkPacer pacer(repaintOnly);
+    ListDirectory(*services_.directories, scan_, StringGrid1->cells(), dir,
+                  ListingVariant::DirectoryTree, pacer, {},
+                  [this](const QString& caption) { setWindowTitle(caption); });
     StringGrid1->setColWidth(0, 160);
     StringGrid1->setColWidth(1, 100);
     StringGrid1->viewport()->update();
-    Panel1->setText(megabytes(scan.ScanByteTotal) + QStringLiteral(" Mb ") +
-                    QString::number(scan.ScanFileCount) + QStringLiteral(" Files"));
-    scan.ScanByteTotal = 0;
+    Panel1->setText(megabytes(scan_.ScanByteTotal) + QStringLiteral(" Mb ") +
+                    QString::number(scan_.ScanFileCount) + QStringLiteral(" Files"));
+    scan_.ScanByteTotal = 0;
 }
 
 void TfmTree::Panel1Click() {
-    if (job.busy())
+    if (job_.busy())
         return;
     const bool treeShown = !TreeView1->isHidden();
     TreeView1->setVisible(!treeShown);
@@ -217,10 +220,10 @@ void TfmTree::StringGrid1SelectCell(int, int row) {
 }
 
 void TfmTree::StringGrid1Click() {
-    if (job.busy())
+    if (job_.busy())
         return;
     DeleteClickedFile(
-        StringGrid1->cells(), StringGrid1,
+        trashAccessOf(services_), StringGrid1->cells(), StringGrid1,
         [this](const QString& text) {
             Panel1->setFontSize(10);
             Panel1->setText(text);
@@ -245,7 +248,7 @@ void TfmTree::setWorking(bool on) {
 }
 
 void TfmTree::done(int result) {
-    if (job.busy())
+    if (job_.busy())
         return;
     QDialog::done(result);
 }
@@ -253,7 +256,7 @@ void TfmTree::done(int result) {
 void TfmTree::keyPressEvent(QKeyEvent* e) {
     // Esc stops a walk; it never closes the screen, so a late press cannot close it either.
     if (e->key() == Qt::Key_Escape) {
-        job.requestCancel();
+        job_.requestCancel();
         e->accept();
         return;
     }
@@ -262,7 +265,7 @@ void TfmTree::keyPressEvent(QKeyEvent* e) {
 
 void TfmTree::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
-    runGuarded([this] { FormResize(); });
+    runGuarded(*services_.dialogs, [this] { FormResize(); });
 }
 
 } // namespace vok

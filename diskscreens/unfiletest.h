@@ -1,5 +1,7 @@
 #pragma once
+// unfiletest: the directory tree screen (TfmTree).
 #include "controls/Job.h"
+#include "controls/WorkPacer.h"
 #include "diskscreens/ScanState.h"
 #include "platform/DirEntry.h"
 #include <QDialog>
@@ -11,6 +13,7 @@ class QTreeWidgetItem;
 namespace vok {
 
 struct Services;
+class ScreenContext;
 class TDirectoryListBox;
 class TDriveComboBox;
 class TPanel;
@@ -22,7 +25,7 @@ class StringGrid;
 class TfmTree : public QDialog {
     Q_OBJECT
 public:
-    explicit TfmTree(Services& services, QWidget* parent = nullptr);
+    TfmTree(const Services& services, ScreenContext& context, QWidget* parent = nullptr);
 
     TDriveComboBox* DriveComboBox1;
     TDirectoryListBox* DirectoryListBox1;
@@ -33,15 +36,8 @@ public:
     QTreeWidget* TreeView1;
     StringGrid* StringGrid1;
 
-    // ScanFileCount, ScanByteTotal and LastListedDir count the walk's files, the current
-    // directory's bytes and the current directory while Execute walks, and the listing after.
-    ScanState scan;
-    int TreeDirCount = 0;
-    qint64 TreeGrandTotal = 0;
     int SelectedRow = 0;
-    Job job{[this](bool on) { setWorking(on); }};
 
-    bool AddDirectoryNode(const QString& dir, const DirEntry& rec);
     void AddTreeNode(int level, const QString& text);
 
     void DriveComboBox1Change();
@@ -56,6 +52,13 @@ public:
 
     // The directory the grid lists; a clicked name is resolved against it.
     QString gridDirectory() const { return gridDir_; }
+    // The last walk's or listing's files, bytes and directory (see scan_).
+    const ScanState& scan() const { return scan_; }
+    // The directories with files the last walk met, and all their bytes.
+    int treeDirCount() const { return TreeDirCount; }
+    qint64 treeGrandTotal() const { return TreeGrandTotal; }
+    // How often a walk lets input through; tests make it every step.
+    void setPacing(const WorkPacer::Timing& timing) { pacing_ = timing; }
 
     // Refused while a walk runs, so closing cannot pull the screen from under it.
     void done(int result) override;
@@ -65,12 +68,20 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    bool AddDirectoryNode(const QString& dir, const DirEntry& rec);
     void setWorking(bool on);
     void showWalkProgress();
     void addLastDirectoryNode();
 
-    Services& services_;
+    const Services& services_;
     QString gridDir_;
+    WorkPacer::Timing pacing_;
+    // ScanFileCount, ScanByteTotal and LastListedDir count the walk's files, the current
+    // directory's bytes and the current directory while Execute walks, and the listing after.
+    ScanState scan_;
+    int TreeDirCount = 0;
+    qint64 TreeGrandTotal = 0;
+    Job job_{[this](bool on) { setWorking(on); }};
 };
 
 } // namespace vok

@@ -5,7 +5,6 @@
 #include "controls/Rounding.h"
 #include "main/Unit1.h"
 #include "platform/DialogService.h"
-#include "platform/Services.h"
 #include <QAction>
 #include <QDateTime>
 
@@ -44,7 +43,7 @@ void TfmVok::Dice1Click() {
     Panel1->setText(r.message);
     Panel2->setText(r.status);
     if (r.broke)
-        services().dialogs->message(kBrokeMessage);
+        services_.dialogs->message(kBrokeMessage);
 }
 
 void TfmVok::resetDiceGame() {

@@ -3,7 +3,6 @@
 #include "controls/PieGraf.h"
 #include "main/Unit1.h"
 #include "platform/DialogService.h"
-#include "platform/Services.h"
 
 namespace vok {
 
@@ -20,7 +19,7 @@ void TfmVok::DriveComboBox1Change() {
     }
     if (!driveInfo_.DriveReady(letter)) {
         // The gauge keeps showing the previous drive.
-        services().dialogs->message("No Disk Available in Drive " + QString(letter));
+        services_.dialogs->message("No Disk Available in Drive " + QString(letter));
         return;
     }
     showDriveSpace(DiskUnits.value_or(SpaceUnit::Mb));

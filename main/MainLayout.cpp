@@ -62,15 +62,17 @@ void TfmVok::buildControls() {
     PieGraf2 =
         makePie(client, "PieGraf2", {8, 0, 100, 100}, "Memory", 65535, 16711680, 4194304, -8);
     PieGraf1 = makePie(client, "PieGraf1", {112, 0, 100, 100}, "Disk", 8454016, 255, 0, 11);
-    connect(PieGraf2, &TPanel::clicked, this, guardedSlot(this, &TfmVok::PieGraf2Click));
-    connect(PieGraf1, &TPanel::clicked, this, guardedSlot(this, &TfmVok::DirectorySearch1Click));
+    connect(PieGraf2, &TPanel::clicked, this,
+            guardedSlot(*services_.dialogs, this, &TfmVok::PieGraf2Click));
+    connect(PieGraf1, &TPanel::clicked, this,
+            guardedSlot(*services_.dialogs, this, &TfmVok::DirectorySearch1Click));
 
-    DriveComboBox1 = new TDriveComboBox(client);
+    DriveComboBox1 = new TDriveComboBox(*services_.drives, client);
     DriveComboBox1->setObjectName("DriveComboBox1");
     DriveComboBox1->setGeometry(216, 0, 81, 22);
     DriveComboBox1->setFont(designFont("Arial", -13));
     connect(DriveComboBox1, &TDriveComboBox::changed, this,
-            guardedSlot(this, &TfmVok::DriveComboBox1Change));
+            guardedSlot(*services_.dialogs, this, &TfmVok::DriveComboBox1Change));
 
     Panel1 = new TPanel(client);
     Panel1->setObjectName("Panel1");
@@ -99,11 +101,13 @@ void TfmVok::buildControls() {
     Dice2->setToolTip("Click to Roll");
     Dice2->hide();
     for (TDice* die : {Dice1, Dice2})
-        connect(die, &TDice::clicked, this, guardedSlot(this, &TfmVok::Dice1Click));
+        connect(die, &TDice::clicked, this,
+                guardedSlot(*services_.dialogs, this, &TfmVok::Dice1Click));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(6000);
-    connect(Timer1, &QTimer::timeout, this, guardedSlot(this, &TfmVok::Timer1Timer));
+    connect(Timer1, &QTimer::timeout, this,
+            guardedSlot(*services_.dialogs, this, &TfmVok::Timer1Timer));
     Timer1->start();
 }
 

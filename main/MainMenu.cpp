@@ -10,7 +10,8 @@ void TfmVok::buildMenu() {
     QMenuBar* bar = menuBar();
     auto item = [this](QMenu* menu, const QString& caption, const char* name,
                        void (TfmVok::*handler)(), bool checkable = false, bool checked = false) {
-        return addMenuItem(menu, caption, name, this, handler, checkable, checked);
+        return addMenuItem(*services_.dialogs, menu, caption, name, this, handler, checkable,
+                           checked);
     };
 
     QMenu* memory = bar->addMenu("Memory");
@@ -65,11 +66,12 @@ void TfmVok::buildMenu() {
 
     Help1 = bar->addAction("Help");
     Help1->setObjectName("Help1");
-    connect(Help1, &QAction::triggered, this, guardedSlot(this, &TfmVok::Help1Click));
+    connect(Help1, &QAction::triggered, this,
+            guardedSlot(*services_.dialogs, this, &TfmVok::Help1Click));
 }
 
 void TfmVok::Help1Click() {
-    showHelp(this);
+    showHelp(*services_.dialogs, this, QUrl("qrc:/help/main.html"));
     Redraw3DPies();
 }
 

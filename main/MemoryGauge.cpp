@@ -5,7 +5,6 @@
 #include "main/Unit1.h"
 #include "platform/MemoryStatus.h"
 #include "platform/ResourceInfo.h"
-#include "platform/Services.h"
 
 namespace vok {
 
@@ -20,7 +19,7 @@ void TfmVok::showMemory(int fontSize, int percent, const QString& text, QAction*
 }
 
 const MemoryStatus& TfmVok::measureMemory() {
-    memoryStatus = services().memory->status();
+    memoryStatus = services_.memory->status();
     return memoryStatus;
 }
 
@@ -51,7 +50,7 @@ void TfmVok::PageFile1Click() {
 
 void TfmVok::showResource(ResourceKind kind, const QString& name) {
     // Measured first: a failed query ends the command before anything changes.
-    const int percent = qBound(0, services().resources->freeResourcePercent(kind), 100);
+    const int percent = qBound(0, services_.resources->freeResourcePercent(kind), 100);
     showMemory(12, percent, QString("Free %1 Resources %2%").arg(name).arg(percent), nullptr);
 }
 

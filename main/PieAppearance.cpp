@@ -1,7 +1,7 @@
 #include "controls/PieGraf.h"
+#include "controls/ScreenFonts.h"
 #include "main/Unit1.h"
 #include "platform/DialogService.h"
-#include "platform/Services.h"
 
 namespace vok {
 
@@ -12,22 +12,19 @@ namespace {
 constexpr quint32 DefaultMainColor = 255;
 constexpr quint32 DefaultSliceColor = 32768;
 
-void chooseMainColor(TPieGraf* pie) {
-    if (const auto c = services().dialogs->chooseColor())
+void chooseMainColor(DialogService& dialogs, TPieGraf* pie) {
+    if (const auto c = dialogs.chooseColor())
         pie->setMainColor(*c);
 }
 
-void chooseSliceColor(TPieGraf* pie) {
-    if (const auto c = services().dialogs->chooseColor())
+void chooseSliceColor(DialogService& dialogs, TPieGraf* pie) {
+    if (const auto c = dialogs.chooseColor())
         pie->setSliceColor(*c);
 }
 
-void chooseFont(TPieGraf* pie) {
-    if (const auto f = services().dialogs->chooseFont(FontChoice{pie->font(), pie->fontColor()})) {
-        pie->setFont(f->font);
-        pie->setFontColor(f->color);
+void chooseFont(DialogService& dialogs, TPieGraf* pie) {
+    if (chooseScreenFont(dialogs, {pie}))
         pie->update();
-    }
 }
 
 void setToDefault(TPieGraf* pie, const ScreenScale& scale) {
@@ -41,25 +38,25 @@ void setToDefault(TPieGraf* pie, const ScreenScale& scale) {
 } // namespace
 
 void TfmVok::FreeSpace1Click() {
-    chooseMainColor(PieGraf1);
+    chooseMainColor(*services_.dialogs, PieGraf1);
 }
 void TfmVok::PieSlice1Click() {
-    chooseSliceColor(PieGraf1);
+    chooseSliceColor(*services_.dialogs, PieGraf1);
 }
 void TfmVok::TextFont1Click() {
-    chooseFont(PieGraf1);
+    chooseFont(*services_.dialogs, PieGraf1);
 }
 void TfmVok::SettoDefault1Click() {
     setToDefault(PieGraf1, scale_);
 }
 void TfmVok::Free1Click() {
-    chooseMainColor(PieGraf2);
+    chooseMainColor(*services_.dialogs, PieGraf2);
 }
 void TfmVok::UsedSpace1Click() {
-    chooseSliceColor(PieGraf2);
+    chooseSliceColor(*services_.dialogs, PieGraf2);
 }
 void TfmVok::TextFont2Click() {
-    chooseFont(PieGraf2);
+    chooseFont(*services_.dialogs, PieGraf2);
 }
 void TfmVok::SetDefault1Click() {
     setToDefault(PieGraf2, scale_);

@@ -4,7 +4,6 @@
 #include "diskscreens/unfiletest.h"
 #include "main/Unit1.h"
 #include "memscreens/Unit5.h"
-#include "platform/Services.h"
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -23,25 +22,25 @@ void TfmVok::showModal(QDialog* screen) {
 
 void TfmVok::DirectorySearch1Click() {
     if (!dirScreen_)
-        dirScreen_ = std::make_unique<TFmDir>(*this);
+        dirScreen_ = std::make_unique<TFmDir>(services_, *this);
     showModal(dirScreen_.get());
 }
 
 void TfmVok::FileSearch1Click() {
     if (!filesScreen_)
-        filesScreen_ = std::make_unique<TfmFiles>(*this);
+        filesScreen_ = std::make_unique<TfmFiles>(services_, *this);
     showModal(filesScreen_.get());
 }
 
 void TfmVok::AllDisks1Click() {
     if (!allDisksScreen_)
-        allDisksScreen_ = std::make_unique<TfmAlldisk>(services(), display_);
+        allDisksScreen_ = std::make_unique<TfmAlldisk>(services_, *this);
     showModal(allDisksScreen_.get());
 }
 
 void TfmVok::DirectoryTree1Click() {
     if (!treeScreen_)
-        treeScreen_ = std::make_unique<TfmTree>(services());
+        treeScreen_ = std::make_unique<TfmTree>(services_, *this);
     showModal(treeScreen_.get());
 }
 
@@ -49,8 +48,7 @@ void TfmVok::DirectoryTree1Click() {
 // the one opened before is released.
 void TfmVok::MemoryMap1Click() {
     memTreeScreen_.reset();
-    memTreeScreen_ = std::make_unique<TFmMemTree>(*services().processes, *services().directories,
-                                                  display_.DirFont, fileInfoOpener_);
+    memTreeScreen_ = std::make_unique<TFmMemTree>(services_, *this);
     showModal(memTreeScreen_.get());
 }
 

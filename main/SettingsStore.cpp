@@ -1,6 +1,5 @@
 #include "main/SettingsStore.h"
 #include "platform/DialogService.h"
-#include "platform/Services.h"
 #include "platform/SettingsFile.h"
 #include <limits>
 
@@ -79,8 +78,8 @@ PieLook pieLook(qint32 main, qint32 slice, const FontSetting& font) {
     return look;
 }
 
-void showSaveFailure(const SettingsFile& file) {
-    services().dialogs->error(
+void showSaveFailure(const SettingsFile& file, DialogService& dialogs) {
+    dialogs.error(
         QString("Vok could not save its settings to %1. The disk may be full or the folder "
                 "read-only; the settings saved before are kept.")
             .arg(file.location()));
@@ -149,7 +148,7 @@ void applyPieLook(const PieLook& look, const PieSetters& pie) {
     pie.setFontSize(look.fontSize);
 }
 
-bool saveSettings(SettingsFile& file, const SaveInput& in) {
+bool saveSettings(SettingsFile& file, DialogService& dialogs, const SaveInput& in) {
     if (in.settingsCleared)
         return true;
     if (in.bank > 50)
@@ -170,12 +169,11 @@ bool saveSettings(SettingsFile& file, const SaveInput& in) {
         saveFont(file, kFiles, kFilesNames, in.files, 4);
     if (file.save())
         return true;
-    showSaveFailure(file);
+    showSaveFailure(file, dialogs);
     return false;
 }
 
-bool resetSettings(SettingsFile& file) {
-    DialogService& dialogs = *services().dialogs;
+bool resetSettings(SettingsFile& file, DialogService& dialogs) {
     if (dialogs.confirm("Are you sure you wish to clear all saved settings?",
                         Buttons::YesNoCancel) != Answer::Yes)
         return false;
@@ -183,7 +181,7 @@ bool resetSettings(SettingsFile& file) {
         file.deleteSection(section);
     // Saying they were cleared when the file still holds them would mislead.
     if (!file.save()) {
-        showSaveFailure(file);
+        showSaveFailure(file, dialogs);
         return false;
     }
     dialogs.message(

@@ -6,6 +6,7 @@
 
 namespace vok {
 
+class DialogService;
 class SettingsFile;
 
 // The stored settings after loading. The four pie colours keep -1 when nothing usable was
@@ -53,12 +54,12 @@ struct SaveInput {
 };
 
 // Writes what is worth storing and saves the file; values not worth storing leave the stored
-// ones alone. A failed save is shown once through the dialog service. Returns whether the file
-// holds the settings now (true also when nothing was to be saved).
-bool saveSettings(SettingsFile& file, const SaveInput& in);
+// ones alone. A failed save is shown once through dialogs. Returns whether the file holds the
+// settings now (true also when nothing was to be saved).
+bool saveSettings(SettingsFile& file, DialogService& dialogs, const SaveInput& in);
 
 // Asks whether to clear every saved setting and on Yes deletes them; returns whether they were
 // cleared, which is when closing must save nothing.
-bool resetSettings(SettingsFile& file);
+bool resetSettings(SettingsFile& file, DialogService& dialogs);
 
 } // namespace vok

@@ -1,7 +1,6 @@
 #include "controls/PieGraf.h"
 #include "main/SettingsStore.h"
 #include "main/Unit1.h"
-#include "platform/Services.h"
 #include "platform/SettingsFile.h"
 
 namespace vok {
@@ -29,7 +28,7 @@ PieSetters settersOf(TPieGraf* pie) {
 } // namespace
 
 void TfmVok::loadSettings() {
-    const StoredSettings s = vok::loadSettings(*services().settings);
+    const StoredSettings s = vok::loadSettings(*services_.settings);
     applyPieLook(diskPieLook(s), settersOf(PieGraf1));
     applyPieLook(memoryPieLook(s), settersOf(PieGraf2));
     Disk1Font = s.disk1;
@@ -60,11 +59,11 @@ void TfmVok::FormClose() {
     in.filesCreated = filesScreen_ != nullptr;
     in.dir = display_.DirFont;
     in.files = display_.FilesFont;
-    saveSettings(*services().settings, in);
+    saveSettings(*services_.settings, *services_.dialogs, in);
 }
 
 void TfmVok::ResetSettings1Click() {
-    if (resetSettings(*services().settings))
+    if (resetSettings(*services_.settings, *services_.dialogs))
         SettingsCleared = true;
 }
 

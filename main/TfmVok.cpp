@@ -13,7 +13,6 @@
 #include "memscreens/Unit5.h"
 #include "memscreens/UtMem.h"
 #include "platform/ErrorHandler.h"
-#include "platform/Services.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -27,7 +26,9 @@ constexpr int kMajorVersion = VOK_VERSION_MAJOR;
 constexpr int kMinorVersion = VOK_VERSION_MINOR;
 } // namespace
 
-TfmVok::TfmVok(QSize screen, QWidget* parent) : QMainWindow(parent), screen_(screen) {
+TfmVok::TfmVok(const Services& services, QSize screen, QWidget* parent)
+    : QMainWindow(parent), services_(services),
+      driveInfo_(*services.drives, DriveInfo::Caller::MainWindow), screen_(screen) {
     setObjectName("fmVok");
     setWindowTitle("Vok 97");
     setFont(designFont("System", -13));
@@ -37,8 +38,9 @@ TfmVok::TfmVok(QSize screen, QWidget* parent) : QMainWindow(parent), screen_(scr
     // Activation: at start, when shown again after a screen closes, and when the user comes
     // from another window of Vok; not when returning from another program.
     connect(new ActivationWatcher(this, ActivationWatcher::OtherPrograms::Ignore),
-            &ActivationWatcher::activated, this, guardedSlot(this, &TfmVok::FormActivate));
-    runGuarded([this] { FormCreate(); });
+            &ActivationWatcher::activated, this,
+            guardedSlot(*services_.dialogs, this, &TfmVok::FormActivate));
+    runGuarded(*services_.dialogs, [this] { FormCreate(); });
 }
 
 // The screens go first: they hold a reference to this window as their context.
@@ -85,7 +87,7 @@ void TfmVok::FormActivate() {
     PieGraf1->setPercent(int(roundHalfEven(driveInfo_.DriveFreePercent(CurrentDrive))));
     // The memory pie is left to "Total" below, which measures again: setting it here to the
     // virtual share first would paint it twice.
-    memoryStatus = services().memory->status();
+    memoryStatus = services_.memory->status();
     Megabytes1Click();
     Total1Click();
     resetDiceGame();
@@ -102,6 +104,11 @@ QChar TfmVok::pickerDrive() const {
     return DriveComboBox1->drive();
 }
 
+void TfmVok::openFileInfo(const QString& path) {
+    if (fileInfoOpener_)
+        fileInfoOpener_(path);
+}
+
 void TfmVok::setCurrentDrive(int drive) {
     CurrentDrive = quint8(drive);
 }
@@ -114,20 +121,20 @@ void TfmVok::showDriveSpace(SpaceUnit unit) {
 }
 
 void TfmVok::Timer1Timer() {
-    memoryStatus = services().memory->status();
+    memoryStatus = services_.memory->status();
     setApplicationTitle(QString("Free Memory %1 %").arg(memoryStatus.memoryLoad));
 }
 
 void TfmVok::closeEvent(QCloseEvent* e) {
-    runGuarded([this] { FormClose(); });
+    runGuarded(*services_.dialogs, [this] { FormClose(); });
     e->accept();
 }
 
-int runVok(QApplication& app, const std::function<void(TfmVok&)>& afterMainWindow) {
+int runVok(QApplication& app, const Services& services,
+           const std::function<void(TfmVok&)>& afterMainWindow) {
     installFontSubstitutions();
     setApplicationTitle(kApplicationTitle);
-    setApplicationHelpFile("qrc:/help/main.html");
-    TfmVok fm;
+    TfmVok fm(services);
     if (afterMainWindow)
         afterMainWindow(fm);
     fm.show();

@@ -6,6 +6,7 @@
 #include "main/CrapsGame.h"
 #include "platform/MemoryStatus.h"
 #include "platform/ResourceInfo.h"
+#include "platform/Services.h"
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -41,12 +42,14 @@ quint32 clockSeedNow();
 
 // The main monitor window: two pie gauges, the drive picker and the read-out, and the menus
 // that open everything else. It owns the program-wide state and hands each screen it creates
-// the ScreenContext part of it. Where each member is defined: docs/units.md.
+// the services it was given and the ScreenContext part of that state. Where each member is
+// defined: docs/units.md.
 class TfmVok : public QMainWindow, public ScreenContext {
     Q_OBJECT
 public:
-    // screen: the screen size the window scales to; empty means the primary screen's.
-    explicit TfmVok(QSize screen = {}, QWidget* parent = nullptr);
+    // screen: the screen size the window scales to; empty means the primary screen's. The
+    // services outlive the window.
+    explicit TfmVok(const Services& services, QSize screen = {}, QWidget* parent = nullptr);
     ~TfmVok() override;
 
     // Controls, named as the window's design names them (MainLayout.cpp).
@@ -130,6 +133,7 @@ public:
     // ScreenContext: what the screens read and change.
     QChar pickerDrive() const override;
     SharedDisplaySettings& display() override { return display_; }
+    void openFileInfo(const QString& path) override;
 
     int activations() const { return activations_; }
     // A screen exists once it has been opened; it stays for the rest of the run.
@@ -181,7 +185,8 @@ private:
     // In 3D mode, brings the 3D pies up to date.
     void paint3DPies();
 
-    DriveInfo driveInfo_{DriveInfo::Caller::MainWindow};
+    const Services& services_;
+    DriveInfo driveInfo_;
     quint8 CurrentDrive = 0;
     std::optional<SpaceUnit> DiskUnits;
     MemoryStatus memoryStatus;
@@ -210,8 +215,9 @@ private:
 // A font scaled by num : den, kept legible.
 QFont scaledFont(QFont f, int num, int den);
 
-// The program entry after the toolkit is up: title, help file, main window, the windows the
-// entry creates after it (afterMainWindow), message loop.
-int runVok(QApplication& app, const std::function<void(TfmVok&)>& afterMainWindow = {});
+// The program entry after the toolkit is up: title, main window over the services, the windows
+// the entry creates after it (afterMainWindow), message loop.
+int runVok(QApplication& app, const Services& services,
+           const std::function<void(TfmVok&)>& afterMainWindow = {});
 
 } // namespace vok

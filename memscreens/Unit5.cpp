@@ -1,15 +1,16 @@
+// Unit5: the process tree screen (TFmMemTree).
 #include "memscreens/Unit5.h"
 #include "controls/ActivationWatcher.h"
 #include "controls/Fonts.h"
 #include "controls/Panel.h"
 #include "controls/ScreenFonts.h"
 #include "controls/ScreenFrame.h"
+#include "controls/WorkPacer.h"
 #include "memscreens/ProcessTreeLines.h"
 #include "platform/DirectoryReader.h"
 #include "platform/ErrorHandler.h"
 #include "platform/ProcessSnapshot.h"
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include "platform/Services.h"
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -17,26 +18,9 @@
 
 namespace vok {
 
-namespace {
-
-// Lets the window repaint at least every 100 ms while a build runs; input waits until it ends.
-std::function<void()> repaintPacer() {
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    return [clock] {
-        if (clock->elapsed() < 50)
-            return;
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        clock->restart();
-    };
-}
-
-} // namespace
-
-TFmMemTree::TFmMemTree(ProcessSnapshots& processes, DirectoryReader& files,
-                       const FontSetting& dirFont, FileInfoOpener openFileInfo, QWidget* parent)
-    : QDialog(parent), processes_(processes), files_(files),
-      openFileInfo_(std::move(openFileInfo)) {
+TFmMemTree::TFmMemTree(const Services& services, ScreenContext& context, QWidget* parent)
+    : QDialog(parent), processes_(*services.processes), files_(*services.directories),
+      dialogs_(*services.dialogs), context_(context) {
     setObjectName("FmMemTree");
     setWindowTitle("Vok Windows 95 Memory Tree");
     setFont(designFont("MS Sans Serif", -11));
@@ -48,12 +32,14 @@ TFmMemTree::TFmMemTree(ProcessSnapshots& processes, DirectoryReader& files,
     Button1 = new QPushButton("Build Tree", client);
     Button1->setObjectName("Button1");
     Button1->setGeometry(16, 0, 75, 25);
-    connect(Button1, &QPushButton::clicked, this, guardedSlot(this, &TFmMemTree::Button1Click));
+    connect(Button1, &QPushButton::clicked, this,
+            guardedSlot(dialogs_, this, &TFmMemTree::Button1Click));
 
     Button2 = new QPushButton("Expand Tree", client);
     Button2->setObjectName("Button2");
     Button2->setGeometry(96, 0, 75, 25);
-    connect(Button2, &QPushButton::clicked, this, guardedSlot(this, &TFmMemTree::Button2Click));
+    connect(Button2, &QPushButton::clicked, this,
+            guardedSlot(dialogs_, this, &TFmMemTree::Button2Click));
 
     Panel1 = new TPanel(client);
     Panel1->setObjectName("Panel1");
@@ -85,13 +71,15 @@ TFmMemTree::TFmMemTree(ProcessSnapshots& processes, DirectoryReader& files,
     TreeView1->setFont(designFont("MS Sans Serif", -11));
     // A click opens the line's file at once; the arrow keys only move through the tree, and
     // Enter or Space opens the line they reached.
-    connect(TreeView1, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { runGuarded([this, item] { TreeView1Change(item); }); });
+    connect(TreeView1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        runGuarded(dialogs_, [this, item] { TreeView1Change(item); });
+    });
     TreeView1->installEventFilter(this);
 
     connect(new ActivationWatcher(this, ActivationWatcher::OtherPrograms::Ignore),
-            &ActivationWatcher::activated, this, guardedSlot(this, &TFmMemTree::FormActivate));
-    runGuarded([this, &dirFont] { FormCreate(dirFont); });
+            &ActivationWatcher::activated, this,
+            guardedSlot(dialogs_, this, &TFmMemTree::FormActivate));
+    runGuarded(dialogs_, [this] { FormCreate(context_.display().DirFont); });
 }
 
 void TFmMemTree::FormCreate(const FontSetting& dirFont) {
@@ -117,7 +105,7 @@ void TFmMemTree::FormResize() {
 
 void TFmMemTree::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
-    runGuarded([this] { FormResize(); });
+    runGuarded(dialogs_, [this] { FormResize(); });
 }
 
 bool TFmMemTree::eventFilter(QObject* watched, QEvent* e) {
@@ -130,7 +118,7 @@ bool TFmMemTree::eventFilter(QObject* watched, QEvent* e) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        runGuarded([this] { TreeView1Change(TreeView1->currentItem()); });
+        runGuarded(dialogs_, [this] { TreeView1Change(TreeView1->currentItem()); });
         return true;
     default:
         return false;
@@ -139,7 +127,9 @@ bool TFmMemTree::eventFilter(QObject* watched, QEvent* e) {
 
 void TFmMemTree::Button1Click() {
     TreeView1->clear();
-    const std::function<void()> pace = repaintPacer();
+    // The window repaints while the tree is built; input waits until it ends.
+    WorkPacer pacer(repaintOnly);
+    const std::function<void()> pace = [&pacer] { pacer.now(); };
     const ProcessTreeLines tree = processTreeLines(processes_.take(pace));
     fill(tree.lines, pace);
     Panel1->setText(processTreeSummary(tree.totals));
@@ -180,9 +170,9 @@ void TFmMemTree::TreeView1Change(QTreeWidgetItem* selected) {
     if (!selected)
         return;
     const QString path = lineFilePath(selected->text(0));
-    if (path.isEmpty() || !files_.fileExists(path) || !openFileInfo_)
+    if (path.isEmpty() || !files_.fileExists(path))
         return;
-    openFileInfo_(path);
+    context_.openFileInfo(path);
     // Coming back from the file information screen activates this one again.
     FormActivate();
 }

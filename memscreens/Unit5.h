@@ -1,4 +1,5 @@
 #pragma once
+// Unit5: the process tree screen (TFmMemTree).
 #include "controls/ScreenContext.h"
 #include <QDialog>
 #include <functional>
@@ -10,13 +11,12 @@ class QTreeWidgetItem;
 
 namespace vok {
 
+class DialogService;
 class DirectoryReader;
 class ProcessSnapshots;
 class TPanel;
+struct Services;
 struct TreeLine;
-
-// Shows the file information screen for a path, modally; returns when it has closed.
-using FileInfoOpener = std::function<void(const QString& path)>;
 
 // The process and module tree: every running process with the files it has mapped, their
 // sizes and usage counts, and totals. Clicking a line that names an existing file, or pressing
@@ -24,10 +24,8 @@ using FileInfoOpener = std::function<void(const QString& path)>;
 class TFmMemTree : public QDialog {
     Q_OBJECT
 public:
-    // dirFont: the directory font at the moment of opening; files answers whether a path
-    // names an existing file.
-    TFmMemTree(ProcessSnapshots& processes, DirectoryReader& files, const FontSetting& dirFont,
-               FileInfoOpener openFileInfo, QWidget* parent = nullptr);
+    // Takes the context's directory font of the moment of opening.
+    TFmMemTree(const Services& services, ScreenContext& context, QWidget* parent = nullptr);
 
     QPushButton* Button1;
     QPushButton* Button2;
@@ -52,8 +50,9 @@ private:
     void fill(const std::vector<TreeLine>& lines, const std::function<void()>& pace);
 
     ProcessSnapshots& processes_;
-    DirectoryReader& files_;
-    FileInfoOpener openFileInfo_;
+    DirectoryReader& files_; // answers whether a line names an existing file
+    DialogService& dialogs_;
+    ScreenContext& context_;
     bool treeExpanded_ = false;
 };
 

@@ -1,3 +1,4 @@
+// UtMem: the running windows screen (TfmMem).
 #include "memscreens/UtMem.h"
 #include "controls/ActivationWatcher.h"
 #include "controls/Fonts.h"
@@ -5,9 +6,9 @@
 #include "controls/ScreenFonts.h"
 #include "controls/WindowAccessible.h"
 #include "controls/WindowsListUnit.h"
-#include "platform/Colors.h"
 #include "platform/DialogService.h"
 #include "platform/ErrorHandler.h"
+#include "platform/Services.h"
 #include "platform/TopLevelWindows.h"
 #include <QGuiApplication>
 #include <QListWidget>
@@ -25,9 +26,8 @@ constexpr quint32 kDarkBlue = 0xA00000;
 
 } // namespace
 
-TfmMem::TfmMem(TopLevelWindows& windows, const TSysInfo::Sources& machine, DialogService& dialogs,
-               QWidget* parent)
-    : QWidget(parent, Qt::Window), windows_(windows), dialogs_(dialogs) {
+TfmMem::TfmMem(const Services& services, ScreenContext&, QWidget* parent)
+    : QWidget(parent, Qt::Window), windows_(*services.windows), dialogs_(*services.dialogs) {
     installWindowAccessibility();
     setObjectName("fmMem");
     setWindowTitle("Memory Screen");
@@ -42,7 +42,7 @@ TfmMem::TfmMem(TopLevelWindows& windows, const TSysInfo::Sources& machine, Dialo
     Panel2->setColor(kBlack);
     Panel2->setFontColor(kYellow);
     Panel2->setFont(designFont("Arial", -13));
-    connect(Panel2, &TPanel::clicked, this, guardedSlot(this, &TfmMem::Panel2Click));
+    connect(Panel2, &TPanel::clicked, this, guardedSlot(dialogs_, this, &TfmMem::Panel2Click));
 
     Panel1 = new TPanel(this);
     Panel1->setObjectName("Panel1");
@@ -54,30 +54,33 @@ TfmMem::TfmMem(TopLevelWindows& windows, const TSysInfo::Sources& machine, Dialo
     Panel1->setColor(kBlack);
     Panel1->setFontColor(kYellow);
     Panel1->setFont(designFont("Arial", -12));
-    connect(Panel1, &TPanel::clicked, this, guardedSlot(this, &TfmMem::Panel1Click));
+    connect(Panel1, &TPanel::clicked, this, guardedSlot(dialogs_, this, &TfmMem::Panel1Click));
 
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName("ListBox1");
     ListBox1->setGeometry(24, 96, 273, 97);
     ListBox1->setFont(designFont("MS Sans Serif", -15));
     setTextColour(ListBox1, kDarkBlue);
-    connect(ListBox1, &QListWidget::itemClicked, this, guardedSlot(this, &TfmMem::ListBox1Click));
+    connect(ListBox1, &QListWidget::itemClicked, this,
+            guardedSlot(dialogs_, this, &TfmMem::ListBox1Click));
     // Esc closes it as it closes the other screens; it holds nothing that could be lost.
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
-    WindowsList1 = new TWindowsList(windows, this);
+    WindowsList1 = new TWindowsList(windows_, this);
     WindowsList1->setAcceptEmptyNames(false);
-    SysInfo1 = new TSysInfo(machine, this);
+    SysInfo1 =
+        new TSysInfo(TSysInfo::Sources{*services.system, *services.memory, *services.drives}, this);
 
     if (const QScreen* display = QGuiApplication::primaryScreen())
         move(display->availableGeometry().center() - rect().center());
     // The list is made afresh whenever the user comes to the screen, also from another program,
     // since windows come and go meanwhile.
     connect(new ActivationWatcher(this, ActivationWatcher::OtherPrograms::Count),
-            &ActivationWatcher::activated, this, guardedSlot(this, &TfmMem::FormActivate));
+            &ActivationWatcher::activated, this,
+            guardedSlot(dialogs_, this, &TfmMem::FormActivate));
     relist_.setSingleShot(true);
     relist_.setInterval(0);
-    connect(&relist_, &QTimer::timeout, this, guardedSlot(this, &TfmMem::FormActivate));
+    connect(&relist_, &QTimer::timeout, this, guardedSlot(dialogs_, this, &TfmMem::FormActivate));
 }
 
 TfmMem::~TfmMem() = default;
@@ -88,7 +91,7 @@ void TfmMem::bringForward() {
     raise();
     activateWindow();
     // The desktop may not activate the screen when it was active already, or at all.
-    runGuarded([this] { FormActivate(); });
+    runGuarded(dialogs_, [this] { FormActivate(); });
 }
 
 void TfmMem::FormActivate() {
@@ -110,7 +113,7 @@ void TfmMem::FormResize() {
 
 void TfmMem::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    runGuarded([this] { FormResize(); });
+    runGuarded(dialogs_, [this] { FormResize(); });
 }
 
 // What was read as the screen came forward may be from before the desktop raised it, and other
@@ -136,13 +139,7 @@ void TfmMem::Panel2Click() {
 }
 
 void TfmMem::ListBox1Click() {
-    const FontChoice current{ListBox1->font(),
-                             fromQColor(ListBox1->palette().color(QPalette::Text))};
-    const std::optional<FontChoice> chosen = dialogs_.chooseFont(current);
-    if (!chosen)
-        return;
-    ListBox1->setFont(chosen->font);
-    setTextColour(ListBox1, chosen->color);
+    chooseScreenFont(dialogs_, {ListBox1});
 }
 
 } // namespace vok

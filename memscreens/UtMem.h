@@ -1,4 +1,5 @@
 #pragma once
+// UtMem: the running windows screen (TfmMem).
 #include "controls/sysinfo.h"
 #include <QTimer>
 #include <QWidget>
@@ -9,6 +10,8 @@ class QListWidget;
 namespace vok {
 
 class DialogService;
+class ScreenContext;
+struct Services;
 class TopLevelWindows;
 class TopLevelWindowsWatch;
 class TPanel;
@@ -21,8 +24,7 @@ class TWindowsList;
 class TfmMem : public QWidget {
     Q_OBJECT
 public:
-    TfmMem(TopLevelWindows& windows, const TSysInfo::Sources& machine, DialogService& dialogs,
-           QWidget* parent = nullptr);
+    TfmMem(const Services& services, ScreenContext& context, QWidget* parent = nullptr);
     ~TfmMem() override;
 
     TPanel* Panel2; // summary

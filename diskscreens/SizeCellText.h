@@ -12,7 +12,4 @@ QString SizeCellText(qint64 size);
 // The same as UTF-8, written into room.
 QByteArrayView SizeCellUtf8(qint64 size, std::array<char, 24>& room);
 
-// The caption a listing gives its window.
-QString listingCaption(const QString& dir);
-
 } // namespace vok

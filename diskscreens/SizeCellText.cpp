@@ -1,4 +1,4 @@
-#include "diskscreens/ScanCells.h"
+#include "diskscreens/SizeCellText.h"
 #include <charconv>
 #include <cstring>
 
@@ -18,10 +18,6 @@ QByteArrayView SizeCellUtf8(qint64 size, std::array<char, 24>& room) {
     std::memset(room.data(), ' ', pad);
     std::memcpy(room.data() + pad, digits, n);
     return QByteArrayView(room.data(), qsizetype(pad + n));
-}
-
-QString listingCaption(const QString& dir) {
-    return QStringLiteral("Directory ") + dir;
 }
 
 } // namespace vok
