@@ -26,23 +26,25 @@ cleanup() {
 trap cleanup EXIT
 
 step "Building the package"
-make --no-print-directory package
-debs=(build-package/vok_*.deb)
+# From the plain build's tree, which `make test` may have built already.
+out=build
+make --no-print-directory package BUILD="$out"
+debs=("$out"/vok_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "expected one package, got: ${debs[*]}"; exit 1; }
 deb="${debs[0]}"
 dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
 
 step "desktop-file-validate"
-desktop-file-validate build-package/desktop/*.desktop && echo "no complaints"
+desktop-file-validate "$out"/desktop/*.desktop && echo "no complaints"
 step "appstreamcli validate --no-net"
-appstreamcli validate --no-net build-package/desktop/*.metainfo.xml
+appstreamcli validate --no-net "$out"/desktop/*.metainfo.xml
 step "lintian"
 lintian --fail-on error --info "$deb" && echo "lintian: no errors"
 
 step "Fortification"
-# Every object of the program (not the tests' C fixtures), the generated ones included, got the
-# optimisation that fortifying needs.
-grep '"command"' build-package/compile_commands.json | grep -v -- '-c [^ ]*/tests/' > "$tmp/commands"
+# Every object of the program and its precompiled header (not the tests'), the generated ones
+# included, got the optimisation that fortifying needs.
+grep '"command"' "$out"/compile_commands.json | grep -v -- '-c [^ ]*/tests/' > "$tmp/commands"
 total=$(wc -l < "$tmp/commands")
 fortified=$(grep -- ' -O2 ' "$tmp/commands" | grep -c -- ' -D_FORTIFY_SOURCE=3 ' || true)
 [ "$total" -gt 0 ] && [ "$fortified" -eq "$total" ] ||

@@ -3,10 +3,11 @@
 # missing; otherwise it prints the one command that would. With --package, also what building and
 # checking the Debian package needs.
 set -euo pipefail
-packages=(make cmake g++ qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
-          fonts-liberation xvfb xauth x11-utils imagemagick libxcb1-dev pkg-config openbox wmctrl
-          desktop-file-utils appstream dbus-daemon at-spi2-core xdotool)
-[ "${1:-}" = "--package" ] && packages+=(dpkg-dev file lintian)
+# dpkg-dev gives the plain build Debian's flags (dpkg-buildflags).
+packages=(make cmake ninja-build ccache g++ dpkg-dev qt6-base-dev qt6-base-dev-tools libgl-dev
+          qt6-qpa-plugins fonts-liberation xvfb xauth x11-utils imagemagick libxcb1-dev pkg-config
+          openbox wmctrl desktop-file-utils appstream dbus-daemon at-spi2-core xdotool)
+[ "${1:-}" = "--package" ] && packages+=(file lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
