@@ -24,9 +24,7 @@ private slots:
     // Free space rounds half to even, the total truncates, figures beyond 32 bits stay whole.
     void spaceTextsPerUnit() {
         TestServices t;
-        DriveInfo info(DriveInfo::Caller::MainWindow);
-        QCOMPARE(info.DriveSpaceText(3, SpaceUnit::Mb).text,
-                 QString("500 Free Mb / 1023 Mb Total")); // the fake's drive C
+        DriveInfo info(t.drives, DriveInfo::Caller::MainWindow);
         const qint64 tb = 1024 * 1024 * kMb;
         const struct {
             qint64 free, total;
@@ -53,20 +51,17 @@ private slots:
         QCOMPARE(info.DriveFreePercent(3), 37.5);
     }
 
-    void oddDriveNumbersAndUnits() {
+    // Numbers past Z wrap or fall back to C; a drive not ready or not there is named so.
+    void oddAndMissingDrives() {
         TestServices t;
-        DriveInfo info(DriveInfo::Caller::AllDisks);
-        QCOMPARE(info.DriveSpaceText(27, SpaceUnit::Mb).text,
+        DriveInfo allDisks(t.drives, DriveInfo::Caller::AllDisks);
+        QCOMPARE(allDisks.DriveSpaceText(27, SpaceUnit::Mb).text,
                  QString("500 Free Mb / 1023 Mb Total"));
-        QCOMPARE(info.DriveSpaceText(27, SpaceUnit::Mb).drive, 3);
-        QCOMPARE(info.DriveSpaceText(200, SpaceUnit::Mb).text,
-                 info.DriveSpaceText(3, SpaceUnit::Mb).text);
-    }
-
-    void missingDriveInEveryUnit() {
-        TestServices t;
+        QCOMPARE(allDisks.DriveSpaceText(27, SpaceUnit::Mb).drive, 3);
+        QCOMPARE(allDisks.DriveSpaceText(200, SpaceUnit::Mb).text,
+                 allDisks.DriveSpaceText(3, SpaceUnit::Mb).text);
         t.drives.add('E', "/media/cd", DriveType::CdRom, -1, -1);
-        DriveInfo info(DriveInfo::Caller::MainWindow);
+        DriveInfo info(t.drives, DriveInfo::Caller::MainWindow);
         for (SpaceUnit unit : {SpaceUnit::Kb, SpaceUnit::Mb, SpaceUnit::Bytes})
             QCOMPARE(info.DriveSpaceText(5, unit).text, QString("Not found Drive E"));
         QCOMPARE(info.DriveSpaceText(7, SpaceUnit::Mb).text,
@@ -74,35 +69,25 @@ private slots:
         QCOMPARE(info.DriveFreePercent(5), 0.0);
         QVERIFY(!info.DriveReady('e'));
         QVERIFY(info.DriveReady('c'));
+        QCOMPARE(errorText([&] { info.DriveTypeName('1'); }), QString("Not a valid drive ID 1"));
+        QCOMPARE(errorText([&] { allDisks.DriveTypeName('1'); }), QString("Not a valid drive ID"));
+        QCOMPARE(errorText([&] { info.DriveReady('?'); }), QString("Not a valid drive ID"));
     }
 
     void typeNamesAcceptLowerCase() {
         TestServices t;
-        t.drives.add('D', "/home", DriveType::Fixed, 1, 2);
-        t.drives.add('E', "/media/cd", DriveType::CdRom, 1, 2);
-        t.drives.add('F', "/media/usb", DriveType::Removable, 1, 2);
-        t.drives.add('G', "/mnt/nfs", DriveType::Network, 1, 2);
-        t.drives.add('H', "/tmp", DriveType::Ram, 1, 2);
-        for (const DriveInfo& info :
-             {DriveInfo(DriveInfo::Caller::MainWindow), DriveInfo(DriveInfo::Caller::AllDisks)}) {
-            QCOMPARE(info.DriveTypeName('c'), QString("Hard drive"));
-            QCOMPARE(info.DriveTypeName('D'), QString("Hard drive"));
-            QCOMPARE(info.DriveTypeName('e'), QString("CD Rom drive"));
-            QCOMPARE(info.DriveTypeName('f'), QString("Removable"));
-            QCOMPARE(info.DriveTypeName('g'), QString("Network drive"));
-            QCOMPARE(info.DriveTypeName('h'), QString("Ram drive"));
+        const std::tuple<QChar, DriveType, QString> rows[] = {
+            {'D', DriveType::Fixed, "Hard drive"},    {'e', DriveType::CdRom, "CD Rom drive"},
+            {'f', DriveType::Removable, "Removable"}, {'g', DriveType::Network, "Network drive"},
+            {'h', DriveType::Ram, "Ram drive"},       {'c', DriveType::Fixed, "Hard drive"}};
+        for (const auto& [letter, type, name] : rows)
+            t.drives.add(letter.toUpper(), QString("/mnt/") + letter, type, 1, 2);
+        for (const DriveInfo& info : {DriveInfo(t.drives, DriveInfo::Caller::MainWindow),
+                                      DriveInfo(t.drives, DriveInfo::Caller::AllDisks)}) {
+            for (const auto& [letter, type, name] : rows)
+                QCOMPARE(info.DriveTypeName(letter), name);
             QCOMPARE(info.DriveTypeName('q'), QString("does not exist"));
         }
-    }
-
-    void invalidLettersRaiseTheirTexts() {
-        TestServices t;
-        DriveInfo mainCopy(DriveInfo::Caller::MainWindow);
-        DriveInfo allDisks(DriveInfo::Caller::AllDisks);
-        QCOMPARE(errorText([&] { mainCopy.DriveTypeName('1'); }),
-                 QString("Not a valid drive ID 1"));
-        QCOMPARE(errorText([&] { allDisks.DriveTypeName('1'); }), QString("Not a valid drive ID"));
-        QCOMPARE(errorText([&] { mainCopy.DriveReady('?'); }), QString("Not a valid drive ID"));
     }
 };
 

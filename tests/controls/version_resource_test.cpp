@@ -38,40 +38,29 @@ const QList<QPair<QString, QString>> kFullTable = {
 class VersionResourceTest : public QObject {
     Q_OBJECT
 private slots:
-    void classifiesSystemTypeAndSubtype_data() {
-        QTest::addColumn<quint32>("os");
-        QTest::addColumn<quint32>("type");
-        QTest::addColumn<quint32>("subtype");
-        QTest::addColumn<QStringList>("texts");
-        QTest::newRow("NT application")
-            << 262148u << 1u << 0u
-            << QStringList{"Windows NT with 32 bit Windows", "Application", ""};
-        QTest::newRow("TrueType font")
-            << 4u << 4u << 3u << QStringList{"32 bit Windows", "Font", "TrueType"};
-        QTest::newRow("font subtype 7")
-            << 1u << 4u << 7u << QStringList{"Windows 3.0 or later", "Font", "Unknown"};
-        QTest::newRow("driver subtype 11")
-            << 65540u << 3u << 11u
-            << QStringList{"32 bit Windows with MS-Dos", "Device Driver", "Unknown"};
-        QTest::newRow("communications driver")
-            << 262144u << 3u << 10u << QStringList{"Windows NT", "Device Driver", "Communications"};
-        QTest::newRow("type 6 and OS 0") << 0u << 6u << 3u << QStringList{"Unknown", "Unknown", ""};
-        QTest::newRow("static library")
-            << 196611u << 7u << 1u
-            << QStringList{"32 bit OS/2 with Presentation Manager", "Static-Link Library", ""};
-    }
     void classifiesSystemTypeAndSubtype() {
-        QFETCH(quint32, os);
-        QFETCH(quint32, type);
-        QFETCH(quint32, subtype);
-        QFETCH(QStringList, texts);
-        FakeVersionFiles files;
-        files.files["/f.dll"] = imageWith(versionBlock(fixedInfo(1, 2, 3, 4, os, type, subtype)));
-        TVersionResource r(files);
-        r.setFileName("/f.dll");
-        const TVersionInfo& v = r.VersionInfo();
-        QCOMPARE((QStringList{v.FileOS, v.FileType, v.FileSubType}), texts);
-        QCOMPARE(v.FileVersion, QString("1.2.3.4"));
+        const struct {
+            quint32 os, type, subtype;
+            QStringList texts;
+        } rows[] = {
+            {262148, 1, 0, {"Windows NT with 32 bit Windows", "Application", ""}},
+            {4, 4, 3, {"32 bit Windows", "Font", "TrueType"}},
+            {1, 4, 7, {"Windows 3.0 or later", "Font", "Unknown"}},
+            {65540, 3, 11, {"32 bit Windows with MS-Dos", "Device Driver", "Unknown"}},
+            {262144, 3, 10, {"Windows NT", "Device Driver", "Communications"}},
+            {0, 6, 3, {"Unknown", "Unknown", ""}},
+            {196611, 7, 1, {"32 bit OS/2 with Presentation Manager", "Static-Link Library", ""}},
+        };
+        for (const auto& r : rows) {
+            FakeVersionFiles files;
+            files.files["/f.dll"] =
+                imageWith(versionBlock(fixedInfo(1, 2, 3, 4, r.os, r.type, r.subtype)));
+            TVersionResource resource(files);
+            resource.setFileName("/f.dll");
+            const TVersionInfo& v = resource.VersionInfo();
+            QCOMPARE((QStringList{v.FileOS, v.FileType, v.FileSubType}), r.texts);
+            QCOMPARE(v.FileVersion, QString("1.2.3.4"));
+        }
     }
 
     void readsTheStringTableOfTheChosenLanguageOnly() {
@@ -128,6 +117,12 @@ private slots:
         r.setCharacterSet(csMultilingual);
         QCOMPARE(changes.count(), 4);
         QCOMPARE(files.sizeQueries, 5); // construction and four assignments
+        // The file name is stored only when it is not the program.
+        QVERIFY(r.FileNameStored());
+        r.setFileName(QCoreApplication::applicationFilePath());
+        QVERIFY(!r.FileNameStored());
+        QCOMPARE(TVersionResource(files).FileName(), QCoreApplication::applicationFilePath());
+        QVERIFY(!TVersionResource(files).FileNameStored());
     }
 
     void filesWithoutVersionInformationGiveEmptyTexts() {
@@ -144,17 +139,6 @@ private slots:
             r.setFileName(name);
             QCOMPARE(allTexts(r.VersionInfo()), QStringList(15, QString()));
         }
-    }
-
-    void fileNameIsStoredOnlyWhenItIsNotTheProgram() {
-        FakeVersionFiles files;
-        TVersionResource r(files);
-        QCOMPARE(r.FileName(), QCoreApplication::applicationFilePath());
-        QVERIFY(!r.FileNameStored());
-        r.setFileName("/usr/lib/other.dll");
-        QVERIFY(r.FileNameStored());
-        r.setFileName(QCoreApplication::applicationFilePath());
-        QVERIFY(!r.FileNameStored());
     }
 };
 

@@ -3,6 +3,7 @@
 #include "controls/Panel.h"
 #include "controls/StringGrid.h"
 #include "diskscreens/Unit2.h"
+#include "support/GridColumn.h"
 #include "support/TestScreenContext.h"
 #include "support/TestServices.h"
 #include <QAction>
@@ -20,17 +21,12 @@ struct Fixture {
         for (const auto& f : files)
             t.directories.addFile("/data/" + f.first, f.second);
         t.drives.changeDirectory("/data");
-        picker = std::make_unique<TDriveComboBox>();
+        picker = std::make_unique<TDriveComboBox>(t.drives);
         context.picker = picker.get();
-        screen = std::make_unique<TFmDir>(context);
+        screen = std::make_unique<TFmDir>(t.services, context);
         screen->FormActivate();
     }
-    QStringList names() const {
-        QStringList out;
-        for (int r = 0; r < screen->StringGrid1->rowCount(); ++r)
-            out << screen->StringGrid1->cell(0, r);
-        return out;
-    }
+    QStringList names() const { return test::column(screen->StringGrid1->cells(), 0); }
     TestServices t;
     std::unique_ptr<TDriveComboBox> picker;
     TestScreenContext context;
@@ -52,10 +48,14 @@ private slots:
         Fixture f(many); // 40 files, 12 Mb
         QCOMPARE(f.screen->windowTitle(), QString("Directory /data"));
         QCOMPARE(f.screen->Panel1->text(), QString("12 Mb 40 Files"));
-        QVERIFY(f.screen->StringGrid1->isHidden());
-        QVERIFY(!f.screen->DirectoryListBox1->isHidden());
+        QVERIFY(f.screen->StringGrid1->isHidden() && !f.screen->DirectoryListBox1->isHidden());
         QCOMPARE(f.screen->scan.ScanFileCount, 40);
         QCOMPARE(f.screen->scan.ScanByteTotal, 40 * 314572);
+        // An empty directory: nothing to show in bytes, the caption stays.
+        f.screen->DirectoryListBox1->setDirectory("/data/sub");
+        QCOMPARE(f.screen->Panel1->text(), QString("0 Mb 0 Files"));
+        f.screen->Bytes1Click();
+        QCOMPARE(f.screen->Panel1->text(), QString("0 Mb 0 Files"));
     }
 
     void firstListingIsLargestFirstWithPositions() {
@@ -66,6 +66,13 @@ private slots:
         QCOMPARE(f.screen->StringGrid1->cell(2, 4), QString("5"));
         QVERIFY(f.screen->StringGrid1->isRightAligned(1) &&
                 !f.screen->StringGrid1->isRightAligned(0));
+        // The panel toggles between the list of directories and the grid.
+        f.screen->Panel1Click();
+        QVERIFY(!f.screen->StringGrid1->isHidden() && f.screen->DirectoryListBox1->isHidden());
+        QVERIFY(f.screen->Files1->isChecked() && !f.screen->Directories1->isChecked());
+        f.screen->Panel1Click();
+        QVERIFY(f.screen->StringGrid1->isHidden() && !f.screen->DirectoryListBox1->isHidden());
+        QVERIFY(f.screen->Directories1->isChecked());
     }
 
     void unitsAndActivation() {
@@ -82,30 +89,12 @@ private slots:
         QCOMPARE(f.screen->Panel1->text(), QString("2 Kb")); // 2.5 rounds to the even 2
     }
 
-    void emptyDirectory() {
-        Fixture f({});
-        QCOMPARE(f.screen->Panel1->text(), QString("0 Mb 0 Files"));
-        f.screen->Bytes1Click(); // nothing to show: the caption stays
-        QCOMPARE(f.screen->Panel1->text(), QString("0 Mb 0 Files"));
-    }
-
-    void panelClickTogglesTheView() {
-        Fixture f(kFiles);
-        f.screen->Panel1Click();
-        QVERIFY(!f.screen->StringGrid1->isHidden() && f.screen->DirectoryListBox1->isHidden());
-        QVERIFY(f.screen->Files1->isChecked() && !f.screen->Directories1->isChecked());
-        f.screen->Panel1Click();
-        QVERIFY(f.screen->StringGrid1->isHidden() && !f.screen->DirectoryListBox1->isHidden());
-        QVERIFY(f.screen->Directories1->isChecked());
-    }
-
     void sortCommands() {
         Fixture f(kFiles);
         f.screen->Ascending1Click();
         f.screen->FileExtension1Click();
         QCOMPARE(f.names(), (QStringList{"Makefile", "README", "run.bat", "a.exe", "notes.txt"}));
         QVERIFY(f.screen->FileExtension1->isChecked() && !f.screen->FileSize1->isChecked());
-
         f.screen->Name1Click();
         QCOMPARE(f.names(), (QStringList{"Makefile", "README", "a.exe", "notes.txt", "run.bat"}));
         const int walks = f.t.directories.walkedPaths.size();
@@ -113,17 +102,14 @@ private slots:
         QCOMPARE(f.names(), (QStringList{"run.bat", "notes.txt", "a.exe", "README", "Makefile"}));
         QCOMPARE(f.t.directories.walkedPaths.size(), walks);
         QCOMPARE(f.screen->StringGrid1->cell(2, 0), QString("1")); // positions stay in place
-    }
-
-    void repeatedSizeSortKeepsTheTotal() {
-        Fixture f(kFiles);
+        // Sorting by size again and again keeps the total.
         for (int i = 0; i < 3; ++i)
             f.screen->FileSize1Click();
         f.screen->Bytes1Click();
         QCOMPARE(f.screen->Panel1->text(), QString("2045 bytes"));
     }
 
-    void clickOnAnyCellOfARowTrashesThatFile() {
+    void clickTrashesTheRowsFileAndChangingDirectoryLists() {
         Fixture f(kFiles);
         f.screen->Files1Click();
         for (int column : {1, 2}) {
@@ -143,10 +129,7 @@ private slots:
         QCOMPARE(f.screen->StringGrid1->cell(0, 0), name);
         QCOMPARE(f.screen->Panel1->text(), "Unable to delete file " + name);
         QCOMPARE(f.t.trash.moved.size(), 2);
-    }
-
-    void changingDirectoryLists() {
-        Fixture f(kFiles);
+        // Another directory is listed as soon as it is chosen.
         f.t.directories.addFile("/data/sub/one.txt", 10);
         f.screen->DirectoryListBox1->setDirectory("/data/sub");
         QCOMPARE(f.screen->windowTitle(), QString("Directory /data/sub"));

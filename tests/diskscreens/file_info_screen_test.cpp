@@ -1,10 +1,10 @@
 #include "controls/Panel.h"
 #include "controls/Version.h"
 #include "diskscreens/UnFilever.h"
-#include "platform/fake/FakePackageIndex.h"
-#include "platform/fake/FakeVersionFiles.h"
 #include "support/ElfImageBuilder.h"
 #include "support/PeImageBuilder.h"
+#include "support/TestScreenContext.h"
+#include "support/TestServices.h"
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -35,6 +35,12 @@ QStringList values(const TFileInfo& s) {
     return out;
 }
 
+// The file information screen's services and context.
+struct Screen {
+    TestServices t;
+    TestScreenContext context;
+};
+
 const QStringList kFull = {"Vok Makers",
                            "Sample library",
                            "Windows NT with 32 bit Windows",
@@ -50,10 +56,9 @@ const QStringList kFull = {"Vok Makers",
 class FileInfoScreenTest : public QObject {
     Q_OBJECT
 private slots:
-    void layoutBeforeFirstActivation() {
-        FakeVersionFiles files;
-        FakePackageIndex packages;
-        TFileInfo s(files, packages);
+    void layoutBeforeFirstActivationThenValuesEveryTimeShown() {
+        Screen f;
+        TFileInfo s(f.t.services, f.context);
         QVERIFY(s.isHidden());
         QCOMPARE(s.windowTitle(), QString("FileInfo"));
         QCOMPARE(s.size(), QSize(566, 307));
@@ -71,13 +76,9 @@ private slots:
                               "InternalName", "Copyright", "ProductName", "ProductVersion"}));
         QCOMPARE(s.VersionResource1->Language(), lnUSEnglish);
         QCOMPARE(s.VersionResource1->CharacterSet(), csMultilingual);
-    }
-
-    void showingAFileFillsTheNineValuesEveryTime() {
-        FakeVersionFiles files;
-        FakePackageIndex packages;
+        // Showing a file fills the nine values, every time.
+        auto& files = f.t.versions;
         files.files["/lib/sample.dll"] = fullImage();
-        TFileInfo s(files, packages);
         s.InfoFileName = "/lib/sample.dll";
         s.show();
         QTRY_COMPARE(values(s), kFull);
@@ -87,34 +88,15 @@ private slots:
         s.show();
         QTRY_COMPARE(values(s), kFull);
         QCOMPARE(s.VersionResource1->FileName(), QString("/lib/sample.dll"));
-    }
-
-    void aMissingFileLeavesTheReaderUntouched() {
-        FakeVersionFiles files;
-        FakePackageIndex packages;
-        files.files["/lib/sample.dll"] = fullImage();
-        TFileInfo s(files, packages);
-        s.InfoFileName = "/lib/sample.dll";
-        s.FormActivate();
+        // A missing file leaves the reader untouched with the last file's values; a file without
+        // version information shows nine empty values.
         const int reads = files.sizeQueries;
         s.InfoFileName = "/lib/gone.dll";
         s.FormActivate();
         QCOMPARE(files.sizeQueries, reads);
         QCOMPARE(s.windowTitle(), QString("/lib/gone.dll"));
         QCOMPARE(values(s), kFull);
-    }
-
-    void aFileWithoutVersionInformationShowsNineEmptyValues() {
-        FakeVersionFiles files;
-        FakePackageIndex packages;
-        files.files["/lib/sample.dll"] = fullImage();
-        files.files["/bin/plain"] = QByteArray("\x7f"
-                                               "ELF",
-                                               4)
-                                        .leftJustified(256, '\0');
-        TFileInfo s(files, packages);
-        s.InfoFileName = "/lib/sample.dll";
-        s.FormActivate();
+        files.files["/bin/plain"] = QByteArray("\177ELF").leftJustified(256, '\0');
         s.InfoFileName = "/bin/plain";
         s.FormActivate();
         QCOMPARE(values(s), QStringList(9, QString()));
@@ -124,8 +106,9 @@ private slots:
     // file is described as the file its path names, its links resolved: the package of a link
     // (binutils' /usr/bin/elfedit) need not be the file's.
     void anElfFileShowsWhatItAndItsPackageSay() {
-        FakeVersionFiles files;
-        FakePackageIndex packages;
+        Screen f;
+        auto& files = f.t.versions;
+        auto& packages = f.t.packages;
         files.files["/lib/sample.dll"] = fullImage();
         ElfImageBuilder lib;
         lib.soname = "libz.so.1";
@@ -136,12 +119,11 @@ private slots:
         packages.owners["/usr/lib/libz.so.1.2.13"] = {
             "zlib1g", "1:1.2.13.dfsg-1", "Mark <m@example.org>", "compression library - runtime",
             "Copyright 1995-2013 Jean and Mark"};
-        TFileInfo s(files, packages);
+        TFileInfo s(f.t.services, f.context);
         s.InfoFileName = "/lib/sample.dll";
         s.FormActivate();
         QCOMPARE(values(s), kFull);
         QCOMPARE(packages.queries, 0);
-
         s.InfoFileName = "/usr/lib/libz.so.1";
         s.FormActivate();
         QCOMPARE(values(s),
@@ -153,7 +135,6 @@ private slots:
         s.InfoFileName = "/usr/lib/gone.so";
         s.FormActivate();
         QCOMPARE(s.ProductName->text(), QString("zlib1g"));
-
         // No package, no soname, no version in the name: the file's own facts only.
         ElfImageBuilder tool;
         tool.type = 2;

@@ -1,18 +1,19 @@
 #include "controls/GridRows.h"
 #include "diskscreens/ListDirectory.h"
-#include "diskscreens/ScanCells.h"
+#include "diskscreens/SizeCellText.h"
+#include "support/GridColumn.h"
 #include "support/TestServices.h"
 #include <QtTest>
 
 using namespace vok;
+using test::column;
 
 namespace {
 
-QStringList column(const GridRows& g, int c) {
-    QStringList out;
-    for (int r = 0; r < g.rows(); ++r)
-        out << g.cell(c, r);
-    return out;
+void list(TestServices& t, ScanState& s, GridRows& grid, const QString& dir, ListingVariant variant,
+          ListingSort first = {}, const std::function<void(const QString&)>& setCaption = {}) {
+    WorkPacer pacer({});
+    ListDirectory(t.directories, s, grid, dir, variant, pacer, first, setCaption);
 }
 
 } // namespace
@@ -27,14 +28,14 @@ private slots:
         QCOMPARE(SizeCellText(5'000'000'000'000), QString("5000000000000")); // grows, not cut
         QCOMPARE(SizeCellText(5'000'000'000), QString("  5000000000"));      // no 32-bit wrap
     }
-    void driveRootListedWithoutDoubledSeparator() {
+    void rootListedWithoutDoubledSeparatorAMissingDirectoryEmpty() {
         TestServices t;
         t.directories.addFile("/only.txt", 10);
         GridRows grid(3);
         ScanState s;
         QString caption;
-        ListDirectory(s, grid, "/", ListingVariant::DirectorySpace, {},
-                      [&](const QString& c) { caption = c; });
+        list(t, s, grid, "/", ListingVariant::DirectorySpace, {},
+             [&](const QString& c) { caption = c; });
         QCOMPARE(t.directories.walkedPaths, QStringList{"/"});
         QCOMPARE(caption, QString("Directory /"));
         QCOMPARE(s.LastListedDir, QString("/"));
@@ -44,25 +45,14 @@ private slots:
         QCOMPARE(s.ScanByteTotal, 10);
         QCOMPARE(grid.cell(0, 0) + grid.cell(1, 0) + grid.cell(2, 0),
                  "only.txt" + SizeCellText(10) + "1");
-        ListDirectory(s, grid, "/home", ListingVariant::DirectorySpace);
+        // A missing directory gives an empty listing under its caption.
+        list(t, s, grid, "/home", ListingVariant::DirectorySpace, {},
+             [&](const QString& c) { caption = c; });
         QCOMPARE(t.directories.walkedPaths.last(), QString("/home/"));
+        QCOMPARE(s.ScanFileCount, 0);
+        QCOMPARE(caption, QString("Directory /home"));
     }
-    void namesKeptExactlyHiddenFilesListedDirectoriesNot() {
-        TestServices t;
-        qint64 bytes = 0;
-        for (const char* name : {"README.TXT", "readme.txt", " padded name ", ".hidden"})
-            t.directories.addFile(QString("/d/") + name, ++bytes);
-        t.directories.addFile("/d/dev", 5, AttrSystem);
-        t.directories.addDirectory("/d/subdir");
-        t.directories.addFile("/d/subdir/inner", 6);
-        GridRows grid(3);
-        ScanState s;
-        ListDirectory(s, grid, "/d", ListingVariant::DirectorySpace, {SortByColumn0, false});
-        QCOMPARE(column(grid, 0),
-                 QStringList({" padded name ", ".hidden", "README.TXT", "dev", "readme.txt"}));
-        QCOMPARE(s.ScanByteTotal, 15);
-    }
-    void countsAndTotalsExactWhenListedTwice() {
+    void countsAndTotalsExactWhenListedTwiceNamesKeptExactly() {
         TestServices t;
         const qint64 sizes[] = {1, 4'294'967'296LL, 3'000'000'000LL, 0, 12345};
         qint64 sum = 0;
@@ -75,7 +65,7 @@ private slots:
         grid.setCell(0, 6, "stale");
         ScanState s;
         for (int round = 0; round < 2; ++round) {
-            ListDirectory(s, grid, "/five", ListingVariant::DirectorySpace);
+            list(t, s, grid, "/five", ListingVariant::DirectorySpace);
             QCOMPARE(s.ScanFileCount, 5);
             QCOMPARE(s.ScanByteTotal, sum);
             QCOMPARE(grid.rows(), 5);
@@ -86,17 +76,38 @@ private slots:
                                                SizeCellText(sizes[4]), SizeCellText(sizes[0]),
                                                SizeCellText(sizes[3])}));
         QCOMPARE(column(grid, 2), QStringList({"1", "2", "3", "4", "5"}));
+        // Names kept exactly; hidden and system files listed, directories not.
+        qint64 bytes = 0;
+        for (const char* name : {"README.TXT", "readme.txt", " padded name ", ".hidden"})
+            t.directories.addFile(QString("/d/") + name, ++bytes);
+        t.directories.addFile("/d/dev", 5, AttrSystem);
+        t.directories.addDirectory("/d/subdir");
+        t.directories.addFile("/d/subdir/inner", 6);
+        list(t, s, grid, "/d", ListingVariant::DirectorySpace, {SortByColumn0, false});
+        QCOMPARE(column(grid, 0),
+                 QStringList({" padded name ", ".hidden", "README.TXT", "dev", "readme.txt"}));
+        QCOMPARE(s.ScanByteTotal, 15);
     }
-    void emptyDirectoryLeavesBlankRows() {
+    // The tree's listing sorts by size, largest first, whatever first sort is asked for; a
+    // directory listed after a longer one leaves its rows blank.
+    void treeSortsBySizeAndAnEmptyDirectoryLeavesBlankRows() {
         for (auto variant : {ListingVariant::DirectorySpace, ListingVariant::DirectoryTree}) {
+            const bool tree = variant == ListingVariant::DirectoryTree;
             TestServices t;
             for (int i = 0; i < 4; ++i)
                 t.directories.addFile(QString("/full/f%1").arg(i), i + 1);
             t.directories.addDirectory("/empty");
-            GridRows grid(variant == ListingVariant::DirectorySpace ? 3 : 2);
+            GridRows grid(tree ? 2 : 3);
             ScanState s;
-            ListDirectory(s, grid, "/full", variant);
-            ListDirectory(s, grid, "/empty", variant);
+            list(t, s, grid, "/full", variant, {SortByColumn0, false});
+            QStringList names, sizes; // the sizes travel with their names
+            for (int i : tree ? QList<int>{3, 2, 1, 0} : QList<int>{0, 1, 2, 3}) {
+                names << QString("f%1").arg(i);
+                sizes << SizeCellText(i + 1);
+            }
+            QCOMPARE(column(grid, 0), names);
+            QCOMPARE(column(grid, 1), sizes);
+            list(t, s, grid, "/empty", variant);
             QCOMPARE(grid.rows(), 4);
             for (int c = 0; c < grid.columns(); ++c)
                 QCOMPARE(column(grid, c), QStringList(4, " "));
@@ -104,29 +115,6 @@ private slots:
             QCOMPARE(s.ScanByteTotal, 0);
             QCOMPARE(s.LastListedDir, QString("/empty"));
         }
-    }
-    void treeVariantSortsBySizeDescending() {
-        TestServices t;
-        t.directories.addFile("/t/small", 5);
-        t.directories.addFile("/t/large", 1000);
-        t.directories.addFile("/t/mid", 300);
-        GridRows grid(2);
-        ScanState s;
-        ListDirectory(s, grid, "/t", ListingVariant::DirectoryTree, {SortByColumn0, false});
-        QCOMPARE(column(grid, 0), QStringList({"large", "mid", "small"}));
-        QCOMPARE(column(grid, 1),
-                 QStringList({SizeCellText(1000), SizeCellText(300), SizeCellText(5)}));
-    }
-    void missingDirectoryGivesEmptyListing() {
-        TestServices t;
-        GridRows grid(3);
-        ScanState s;
-        s.ScanFileCount = 9;
-        QString caption;
-        ListDirectory(s, grid, "/nowhere", ListingVariant::DirectorySpace, {},
-                      [&](const QString& c) { caption = c; });
-        QCOMPARE(s.ScanFileCount, 0);
-        QCOMPARE(caption, QString("Directory /nowhere"));
     }
 };
 

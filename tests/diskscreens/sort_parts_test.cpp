@@ -2,6 +2,7 @@
 #include "diskscreens/KeyRanks.h"
 #include "diskscreens/SelectionReplay.h"
 #include "diskscreens/SortKeyPart.h"
+#include "support/SelectionSortOracle.h"
 #include <QRandomGenerator>
 #include <QtTest>
 #include <algorithm>
@@ -10,22 +11,6 @@
 using namespace vok;
 
 namespace {
-
-// Selection sort on ranks with its exchanges, stopped before pass stop.
-std::vector<int> literalOrder(std::vector<std::uint32_t> ranks, TieRule tie, int stop) {
-    const int n = int(ranks.size());
-    std::vector<int> order(ranks.size());
-    std::iota(order.begin(), order.end(), 0);
-    for (int i = 0; i < n && i < stop; ++i) {
-        int pick = i;
-        for (int j = i; j < n; ++j)
-            if (ranks[j] < ranks[pick] || (tie == TieRule::LastMet && ranks[j] == ranks[pick]))
-                pick = j;
-        std::swap(ranks[i], ranks[pick]);
-        std::swap(order[i], order[pick]);
-    }
-    return order;
-}
 
 QByteArray part(const char* text, SortKey key, bool trimmed = false) {
     return sortKeyPart(QByteArrayView(text), key, trimmed).toByteArray();
@@ -36,7 +21,7 @@ QByteArray part(const char* text, SortKey key, bool trimmed = false) {
 class SortPartsTest : public QObject {
     Q_OBJECT
 private slots:
-    void keyPartsLookForTheSlash() {
+    void keyPartsAndTheirOrdinalOrder() {
         QCOMPARE(part("/home/me/notes.txt", SortByFileName), QByteArray("notes.txt"));
         QCOMPARE(part("/home/me/notes.txt", SortByExtension), QByteArray(".txt"));
         QCOMPARE(part("/home/me/notes.txt", SortByPath), QByteArray("/home/me/"));
@@ -47,21 +32,16 @@ private slots:
         QCOMPARE(part("c:\\dos\\x", SortByFileName), QByteArray("c:\\dos\\x"));
         QCOMPARE(part("/dir/", SortByFileName), QByteArray());
         QCOMPARE(part(" ", SortByExtension), QByteArray());
-    }
-
-    void trimmingOnlyForNamePartsWhenAsked() {
+        // Trimming only for name parts, and only when asked.
         QCOMPARE(part("  /a/b.txt \t", SortByExtension), QByteArray(".txt \t"));
         QCOMPARE(part("  /a/b.txt \t", SortByExtension, true), QByteArray(".txt"));
         QCOMPARE(part("  /a/b.txt \t", SortByPath, true), QByteArray("/a/"));
         QCOMPARE(part("  b  ", SortByColumn0, true), QByteArray("  b  "));
         QCOMPARE(part("  ", SortByFileName, true), QByteArray());
-    }
-
-    void ordinalIsUnsignedBytesShorterFirst() {
+        // Ordinal order: unsigned bytes, the shorter of two texts that agree first.
         QVERIFY(compareOrdinal("Deleted ", "a") < 0);
         QVERIFY(compareOrdinal("z", "\xc3\xa9") < 0); // é after every ASCII letter
-        QVERIFY(compareOrdinal("ab", "abc") < 0);
-        QVERIFY(compareOrdinal("abc", "ab") > 0);
+        QVERIFY(compareOrdinal("ab", "abc") < 0 && compareOrdinal("abc", "ab") > 0);
         QVERIFY(compareOrdinal(" ", "           5") < 0);
         QCOMPARE(compareOrdinal("", QByteArrayView()), 0);
         // UTF-8 bytes order code points, including those beyond the 16-bit range.
@@ -118,12 +98,45 @@ private slots:
                         asked.push_back(pass);
                         return pass == stop;
                     });
-                    QCOMPARE(order, literalOrder(ranks, tie, stop));
+                    const auto literal = test::selectionSortOrder(
+                        n, [&](int a, int b) { return int(ranks[a]) - int(ranks[b]); },
+                        tie == TieRule::LastMet, stop);
+                    QCOMPARE(order, literal);
                     std::vector<int> expected(std::size_t(std::min(stop + 1, n)));
                     std::iota(expected.begin(), expected.end(), 0);
                     QCOMPARE(asked, expected); // asked before every pass, in order
                 }
         }
+    }
+
+    // On a clock the test moves: the hook runs at the first reading of the clock once the
+    // interval has passed since it last ran (or since the start, or a resume), the clock being
+    // read every stride steps; the longest gap is kept, the current one included.
+    void pacerRunsTheHookOnceTheIntervalHasPassed() {
+        qint64 now = 0;
+        QList<qint64> ranAt;
+        WorkPacer pacer([&] { ranAt << now; }, {10, 2, 3, [&] { return now; }});
+        const auto stepUntil = [&](qint64 until) {
+            while (now < until) {
+                ++now;
+                pacer.step();
+            }
+        };
+        stepUntil(20); // the sort's stride: the clock read at 3, 6, ... 18
+        QCOMPARE(ranAt, (QList<qint64>{12}));
+        pacer.setPhase(WorkPacer::Phase::Walk); // every second step: 22, 24 ...
+        stepUntil(25);
+        QCOMPARE(ranAt, (QList<qint64>{12, 22}));
+        now = 31;
+        pacer.resume();
+        now = 40;
+        pacer.now(); // 9 since the resume: not yet
+        QCOMPARE(ranAt.size(), 2);
+        QCOMPARE(pacer.maxGapNs(), 12);
+        now = 60;
+        QCOMPARE(pacer.maxGapNs(), 29); // the current interval
+        pacer.now();
+        QCOMPARE(ranAt, (QList<qint64>{12, 22, 60}));
     }
 };
 

@@ -40,21 +40,21 @@ struct Screens {
             t.dialogs.fonts << *chosen;
         }
         if (name == "main window")
-            return std::make_unique<TfmVok>(QSize(640, 480));
+            return std::make_unique<TfmVok>(t.services, QSize(640, 480));
         if (name == "directory space") {
-            auto s = std::make_unique<TFmDir>(context);
+            auto s = std::make_unique<TFmDir>(t.services, context);
             s->FormActivate();
             return s;
         }
         if (name == "file search") {
-            auto s = std::make_unique<TfmFiles>(context);
+            auto s = std::make_unique<TfmFiles>(t.services, context);
             s->DirectoryListBox1->setDirectory("/d");
             s->Edit1->setText("*.dat");
             s->Button1Click();
             return s;
         }
         if (name == "directory tree") {
-            auto s = std::make_unique<TfmTree>(services());
+            auto s = std::make_unique<TfmTree>(t.services, context);
             if (chosen)
                 s->Button3Click();
             s->DirectoryListBox1->setDirectory("/d");
@@ -63,21 +63,19 @@ struct Screens {
             return s;
         }
         if (name == "running windows") {
-            auto s = std::make_unique<TfmMem>(
-                t.windows, TSysInfo::Sources{t.system, t.memory, t.drives}, t.dialogs);
+            auto s = std::make_unique<TfmMem>(t.services, context);
             if (chosen)
                 s->ListBox1Click();
             return s;
         }
         if (name == "process tree")
-            return std::make_unique<TFmMemTree>(t.processes, t.directories,
-                                                context.settings.DirFont, [](const QString&) {});
+            return std::make_unique<TFmMemTree>(t.services, context);
         if (name == "file information")
-            return std::make_unique<TFileInfo>(t.versions, t.packages);
-        return std::make_unique<HelpViewer>();
+            return std::make_unique<TFileInfo>(t.services, context);
+        return std::make_unique<HelpViewer>(t.dialogs);
     }
     TestServices t;
-    TDriveComboBox picker;
+    TDriveComboBox picker{t.drives};
     TestScreenContext context;
 };
 
@@ -94,58 +92,9 @@ FontChoice fontOf(quint32 colour, int points = 8) {
 class AppearanceTest : public QObject {
     Q_OBJECT
 private slots:
-    void largePresetOn640Screen() {
-        TestServices t;
-        TfmVok fm(QSize(640, 480));
-        fm.Large1Click(); // size and picker as in the table below
-        QCOMPARE(fm.PieGraf2->geometry(), QRect(8, 0, 200, 200));
-        QCOMPARE(fm.PieGraf1->geometry(), QRect(212, 0, 200, 200));
-        QCOMPARE(fm.Panel1->geometry(), QRect(8, 204, 400, 50));
-        QCOMPARE(fm.DriveComboBox1->y(), 0);
-        QCOMPARE(fm.PieGraf1->font().pointSize(), 12);
-        QCOMPARE(fm.Panel1->fontSize(), 12);
-    }
-
-    void presetsGiveTheirPickerWidths_data() {
-        QTest::addColumn<int>("preset");
-        QTest::addColumn<QSize>("form");
-        QTest::addColumn<int>("pickerLeft");
-        QTest::addColumn<int>("pickerWidth");
-        QTest::newRow("small") << 0 << QSize(315, 188) << 216 << 91;
-        QTest::newRow("medium") << 1 << QSize(455, 228) << 354 << 93;
-        QTest::newRow("large") << 2 << QSize(560, 320) << 416 << 136;
-    }
-    void presetsGiveTheirPickerWidths() {
-        QFETCH(int, preset);
-        QFETCH(QSize, form);
-        QFETCH(int, pickerLeft);
-        QFETCH(int, pickerWidth);
-        TestServices t;
-        TfmVok fm(QSize(640, 480));
-        fm.Large1Click(); // presets are absolute: the last one wins
-        const Command presets[] = {&TfmVok::Small1Click, &TfmVok::Medium1Click,
-                                   &TfmVok::Large1Click};
-        (fm.*presets[preset])();
-        QCOMPARE(fm.size(), form);
-        QCOMPARE(fm.DriveComboBox1->x(), pickerLeft);
-        QCOMPARE(fm.DriveComboBox1->width(), pickerWidth);
-    }
-
-    void presetRescalesOnOtherScreens() {
-        TestServices t;
-        TfmVok fm(QSize(1280, 960));
-        fm.Small1Click();
-        QCOMPARE(fm.size(), QSize(630, 376));
-        QCOMPARE(fm.PieGraf1->geometry(), QRect(224, 0, 200, 200));
-        QCOMPARE(fm.Panel1->fontSize(), 20);
-        fm.Medium1Click();
-        fm.Small1Click();
-        QCOMPARE(fm.DriveComboBox1->height(), 44); // rescaled once, not once per preset
-    }
-
     void everyFontSizeFollowsTheScreen() {
         TestServices t;
-        TfmVok fm(QSize(1280, 1024)); // twice the design size
+        TfmVok fm(t.services, QSize(1280, 1024)); // twice the design size
         fm.FormActivate();
         QCOMPARE(fm.Panel1->fontSize(), 24); // the read-out's 12 of Mb and Total
         const std::pair<Command, int> steps[] = {{&TfmVok::Bytes1Click, 20},
@@ -161,7 +110,8 @@ private slots:
         QCOMPARE(fm.PieGraf1->font().pointSize(), 16);
     }
 
-    void fontsStayLegible() {
+    // Scaled fonts stay legible; the contrast of colour pairs.
+    void fontsAndColoursStayLegible() {
         QFont pixels("Arial");
         pixels.setPixelSize(8);
         QCOMPARE(scaledFont(pixels, 800, 640).pixelSize(), 11);
@@ -171,11 +121,14 @@ private slots:
         points.setPointSize(10);
         QCOMPARE(scaledFont(points, 320, 640).pointSizeF(), 8.0);
         QCOMPARE(scaledFont(points, 960, 640).pointSizeF(), 15.0);
+        QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(contrastRatio(Qt::red, Qt::red), 1.0);
+        QCOMPARE(qRound(contrastRatio(QColor(0x76, 0x76, 0x76), Qt::white) * 100), 454);
     }
 
     void longReadOutShrinksToFitItsPanel() {
         TestServices t;
-        TfmVok fm(QSize(640, 480));
+        TfmVok fm(t.services, QSize(640, 480));
         fm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fm));
         fm.Panel1->setFontSize(11);
@@ -196,12 +149,6 @@ private slots:
             any = any || yellowInColumn(x);
         QVERIFY(any);
         QCOMPARE(fm.Panel1->fontSize(), 11); // the size the read-out asked for is kept
-    }
-
-    void contrastOfColourPairs() {
-        QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
-        QCOMPARE(contrastRatio(Qt::red, Qt::red), 1.0);
-        QCOMPARE(qRound(contrastRatio(QColor(0x76, 0x76, 0x76), Qt::white) * 100), 454);
     }
 
     // Where a screen gives its texts a colour, the pair with their background stays legible
@@ -277,7 +224,7 @@ private slots:
 
     void setToDefaultAndColourCommands() {
         TestServices t;
-        TfmVok fm(QSize(640, 480));
+        TfmVok fm(t.services, QSize(640, 480));
         fm.SettoDefault1Click();
         QCOMPARE(fm.PieGraf1->mainColor(), quint32(255));
         QCOMPARE(fm.PieGraf1->sliceColor(), quint32(32768));

@@ -1,5 +1,6 @@
 #include "controls/DriveComboBox.h"
 #include "controls/PieGraf.h"
+#include "main/MemoryText.h"
 #include "main/Unit1.h"
 #include "support/TestServices.h"
 #include <QtTest>
@@ -31,7 +32,7 @@ struct Fixture {
         return out;
     }
     TestServices t;
-    TfmVok fm{QSize(640, 480)};
+    TfmVok fm{t.services, QSize(640, 480)};
 };
 
 } // namespace
@@ -39,55 +40,33 @@ struct Fixture {
 class GaugesTest : public QObject {
     Q_OBJECT
 private slots:
+    // A drive picked shows in each unit alone checked, with its text and size; a drive not
+    // ready changes nothing but the message. Activation's return to Mb and Total is the main
+    // window's test.
     void pickingADriveShowsIt() {
         Fixture f;
         f.pick('d');
-        QCOMPARE(f.fm.PieGraf1->caption(), QString("Drive D"));
-        QCOMPARE(f.fm.PieGraf1->percent(), 75);
-        QCOMPARE(f.fm.Panel1->text(), QString("3072 Free Mb / 4096 Mb Total"));
-        QCOMPARE(f.fm.PieGraf1->hint(), QString("3072 Free Mb / 4096 Mb Total Type is Hard drive"));
         QCOMPARE(f.fm.currentDrive(), 4);
-    }
-
-    void notReadyDriveChangesNothingButTheMessage() {
-        Fixture f;
-        f.pick('d');
-        const QString panel = f.fm.Panel1->text();
-        const QString hint = f.fm.PieGraf1->hint();
+        for (const auto& [unit, text, size, marks] :
+             {std::tuple<QAction*, QString, int, QString>{
+                  f.fm.Bytes1, QString("%1/%2 Free/Total Bytes").arg(3 * kGiB).arg(4 * kGiB), 10,
+                  "--x"},
+              {f.fm.Kilobytes1, "3145728 Kb Free / 4194304 Kb Total", 11, "-x-"},
+              {f.fm.Megabytes1, "3072 Free Mb / 4096 Mb Total", 12, "x--"}}) {
+            unit->trigger(); // through the menu, as the user chooses it
+            QCOMPARE(f.fm.Panel1->text(), text);
+            QCOMPARE(f.fm.Panel1->fontSize(), size);
+            QCOMPARE(f.units(), marks);
+        }
+        const QString hint = "3072 Free Mb / 4096 Mb Total Type is Hard drive";
+        QCOMPARE(f.fm.PieGraf1->hint(), hint);
         f.pick('a');
         QCOMPARE(f.t.dialogs.messages, QStringList{"No Disk Available in Drive A"});
         QCOMPARE(f.fm.PieGraf1->caption(), QString("Drive D"));
         QCOMPARE(f.fm.PieGraf1->percent(), 75);
         QCOMPARE(f.fm.PieGraf1->hint(), hint);
-        QCOMPARE(f.fm.Panel1->text(), panel);
+        QCOMPARE(f.fm.Panel1->text(), QString("3072 Free Mb / 4096 Mb Total"));
         QCOMPARE(f.fm.currentDrive(), 1);
-    }
-
-    void oneUnitCheckedWithItsFontSize() {
-        Fixture f;
-        f.pick('d');
-        f.fm.Bytes1Click();
-        QCOMPARE(f.fm.Panel1->text(),
-                 QString("%1/%2 Free/Total Bytes").arg(3 * kGiB).arg(4 * kGiB));
-        QCOMPARE(f.fm.Panel1->fontSize(), 10);
-        QCOMPARE(f.units(), QString("--x"));
-        f.fm.Kilobytes1Click();
-        QCOMPARE(f.fm.Panel1->text(), QString("3145728 Kb Free / 4194304 Kb Total"));
-        QCOMPARE(f.fm.Panel1->fontSize(), 11);
-        QCOMPARE(f.units(), QString("-x-"));
-        f.fm.Megabytes1->trigger(); // through the menu, as the user chooses it
-        QCOMPARE(f.fm.Panel1->fontSize(), 12);
-        QCOMPARE(f.units(), QString("x--"));
-    }
-
-    void activationReturnsToMbAndTotal() {
-        Fixture f;
-        f.fm.Kilobytes1Click();
-        f.fm.PageFile1Click();
-        f.fm.FormActivate();
-        QCOMPARE(f.units(), QString("x--"));
-        QCOMPARE(f.measures(), QString("x---"));
-        QCOMPARE(f.fm.Panel1->text(), QString("Free Total Memory is 37 %"));
     }
 
     void memoryMeasures() {
@@ -109,6 +88,36 @@ private slots:
         QCOMPARE(f.fm.Panel1->text(), QString("0/0/0Kb Used/free/total"));
         QCOMPARE(f.fm.Panel1->fontSize(), 12);
         QVERIFY(f.t.dialogs.errors.isEmpty());
+    }
+
+    // The read-out's figures themselves.
+    void kbCutsOnlyTheFraction_data() {
+        QTest::addColumn<double>("kb");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("trailing point kept") << 5000.5 << 5 << "5000.";
+        QTest::newRow("short fits") << 12.75 << 5 << "12.75";
+        QTest::newRow("total cut") << 1234.56 << 6 << "1234.5";
+        QTest::newRow("long whole part shown whole") << 123456.5 << 5 << "123456";
+        QTest::newRow("16 GiB") << 16777216.0 << 6 << "16777216";
+        QTest::newRow("whole fits exactly") << 12345.5 << 5 << "12345";
+        QTest::newRow("integer") << 512.0 << 5 << "512";
+        QTest::newRow("zero") << 0.0 << 5 << "0";
+    }
+    void kbCutsOnlyTheFraction() {
+        QFETCH(double, kb);
+        QFETCH(int, width);
+        QFETCH(QString, text);
+        QCOMPARE(kbText(kb * 1024, width), text);
+    }
+
+    void percentagesTieToEven() {
+        QCOMPARE(freePercent(200, 1), 0); // 0.5
+        QCOMPARE(freePercent(200, 3), 2); // 1.5
+        QCOMPARE(freePercent(200, 5), 2); // 2.5
+        QCOMPARE(freePercent(1000, 125), 12);
+        QCOMPARE(freePercent(0, 0), 0); // no page file
+        QCOMPARE(freePercent(100, 100), 100);
     }
 };
 

@@ -1,10 +1,12 @@
 #include "controls/Application.h"
 #include "controls/Dice.h"
 #include "controls/DriveComboBox.h"
+#include "controls/Panel.h"
 #include "controls/PieGraf.h"
+#include "controls/QtDialogService.h"
 #include "diskscreens/Unit2.h"
 #include "main/Unit1.h"
-#include "platform/QtDialogService.h"
+#include "support/DesignFigures.h"
 #include "support/DesktopTitle.h"
 #include "support/TestServices.h"
 #include <QMenuBar>
@@ -13,6 +15,8 @@
 #include <QtTest>
 
 using namespace vok;
+using vok::test::panelFigures;
+using vok::test::wrongFigures;
 
 namespace {
 
@@ -57,62 +61,130 @@ struct WithheldActivation : QObject {
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void designLayoutOn640Screen() {
+    // The window as designed, on the 640-wide screen it keeps its design size on, and at each
+    // size preset; the pie fonts are the first run's stored Arial 8.
+    void designFigures() {
         TestServices t;
-        TfmVok fm(QSize(640, 480));
-        QCOMPARE(fm.size(), QSize(320, 188));
-        QCOMPARE(fm.windowTitle(), QString("Vok 97"));
-        QCOMPARE(fm.PieGraf2->geometry(), QRect(8, 0, 100, 100));
-        QCOMPARE(fm.PieGraf1->geometry(), QRect(112, 0, 100, 100));
-        QCOMPARE(fm.DriveComboBox1->geometry(), QRect(216, 0, 81, 22));
-        QCOMPARE(fm.Panel1->geometry(), QRect(8, 104, 289, 33));
-        QCOMPARE(fm.PieGraf2->caption(), QString("Memory"));
-        QCOMPARE(fm.PieGraf2->mainColor(), quint32(65535));
-        QCOMPARE(fm.PieGraf2->sliceColor(), quint32(16711680));
-        QCOMPARE(fm.PieGraf1->mainColor(), quint32(8454016));
-        QCOMPARE(fm.PieGraf1->sliceColor(), quint32(255));
-        QCOMPARE(fm.Timer1->interval(), 6000);
-        QVERIFY(fm.Timer1->isActive());
-        QVERIFY(fm.Dice1->isHidden() && fm.Dice2->isHidden());
+        TfmVok fm(t.services, QSize(640, 480));
+        const QString pies = "|  Pie Graph Colors|    Free Space|    Used Space|    Text Font|"
+                             "    Set to Default";
+        const QString menu =
+            "Memory|  Whats running . Window Names. |  Memory Tree. Processes and Modules.|"
+            "  Total|  Virtual|  Real|  Page File|  GDI|  System|  User" +
+            pies +
+            "|Disk|  All Disks|  Megabytes|  Kilobytes|  Bytes|  Directory Search|"
+            "  Directory Tree|  File Search" +
+            pies +
+            "|Options|  Small Vok|  Medium Vok|  Large Vok|  Craps Game|  Reset Settings|"
+            "  3D Pie Not Fully Functional|Help";
+        const auto pie = [](const TPieGraf* p) {
+            return QVariantList{p->geometry(),   p->caption(),         p->mainColor(),
+                                p->sliceColor(), p->fontColor(),       p->font().pointSize(),
+                                p->bevelWidth(), int(p->bevelInner()), int(p->bevelOuter())};
+        };
+        const auto die = [](const TDice* d) {
+            return QVariantList{d->geometry(), d->value(), d->toolTip(), d->isHidden()};
+        };
+        const int L = int(Bevel::Lowered), none = int(Bevel::None);
+        const TDriveComboBox* picker = fm.DriveComboBox1;
+        // clang-format off
+        QCOMPARE(wrongFigures({
+            {"window", QVariantList{fm.size(), fm.windowTitle()},
+                       QVariantList{QSize(320, 188), "Vok 97"}},
+            {"menu", captions(fm.menuBar()), menu.split('|')},
+            {"checked", QVariantList{fm.Total1->isChecked(), fm.Megabytes1->isChecked(),
+                                     fm.N3D1->isChecked(), fm.GDI2->isCheckable()},
+                        QVariantList{true, true, false, false}},
+            {"PieGraf2", pie(fm.PieGraf2), QVariantList{QRect(8, 0, 100, 100), "Memory", 65535,
+                                                        16711680, 4194304, 8, 2, L, L}},
+            {"PieGraf1", pie(fm.PieGraf1), QVariantList{QRect(112, 0, 100, 100), "Disk", 8454016,
+                                                        255, 0, 8, 2, L, L}},
+            {"DriveComboBox1", QVariantList{picker->geometry(), picker->font().pixelSize()},
+                               QVariantList{QRect(216, 0, 81, 22), 13}},
+            {"Panel1", panelFigures(fm.Panel1),
+                       QVariantList{QRect(8, 104, 289, 33), 0, 0x00FFFF, 16, none, L, 2}},
+            {"Panel2", QVariantList{fm.Panel2->geometry(), fm.Panel2->isHidden()},
+                       QVariantList{QRect(216, 32, 81, 25), true}},
+            {"Dice1", die(fm.Dice1), QVariantList{QRect(224, 72, 30, 30), 6, "Click to Roll ",
+                                                  true}},
+            {"Dice2", die(fm.Dice2), QVariantList{QRect(256, 72, 30, 30), 1, "Click to Roll",
+                                                  true}},
+            {"Timer1", QVariantList{fm.Timer1->interval(), fm.Timer1->isActive()},
+                       QVariantList{6000, true}},
+        }), QString());
+        // clang-format on
+
+        // Each size preset as designed, whatever preset came before; the dice follow it.
+        fm.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fm));
+        QTRY_COMPARE(fm.activations(), 1);
+        fm.Craps1->trigger();
+        const struct {
+            QAction* preset;
+            QSize form;
+            int pie, pie1Left, fontSize;
+            QRect panel1, picker;
+            int die, dice1Left, dice2Left, diceTop, panel2Top;
+        } rows[] = {
+            // clang-format off
+            {fm.Medium1, {455, 228}, 150, 200, 11, {8, 154, 350, 33}, {354, 0, 93, 22},
+             3, 354, 399, 108, 63},
+            {fm.Large1, {560, 320}, 200, 212, 12, {8, 204, 400, 50}, {416, 0, 136, 22},
+             4, 416, 476, 143, 83},
+            {fm.Small1, {315, 188}, 100, 112, 10, {8, 104, 289, 33}, {216, 0, 91, 22},
+             2, 216, 246, 73, 43},
+            // clang-format on
+        };
+        for (const auto& r : rows) {
+            r.preset->trigger();
+            const QPoint dice1(r.dice1Left, r.diceTop), dice2(r.dice2Left, r.diceTop);
+            // clang-format off
+            const QString wrong = wrongFigures({
+                {"form", fm.size(), r.form},
+                {"PieGraf2", fm.PieGraf2->geometry(), QRect(8, 0, r.pie, r.pie)},
+                {"PieGraf1", fm.PieGraf1->geometry(), QRect(r.pie1Left, 0, r.pie, r.pie)},
+                {"fonts", QVariantList{fm.PieGraf1->font().pointSize(), fm.Panel1->fontSize()},
+                          QVariantList{r.fontSize, r.fontSize}},
+                {"Panel1", fm.Panel1->geometry(), r.panel1},
+                {"DriveComboBox1", picker->geometry(), r.picker},
+                {"dice", QVariantList{fm.Dice1->diceSize(), fm.Dice2->diceSize(), fm.Dice1->pos(),
+                                      fm.Dice2->pos()},
+                         QVariantList{r.die, r.die, dice1, dice2}},
+                {"Panel2", fm.Panel2->geometry(),
+                           QRect(r.picker.x(), r.panel2Top, r.picker.width(), 25)},
+            });
+            // clang-format on
+            QVERIFY2(wrong.isEmpty(), qPrintable(r.preset->text() + ": " + wrong));
+            QTRY_COMPARE(fm.Dice1->size(), QSize(15 * r.die, 15 * r.die));
+        }
     }
 
+    // Rescaled once, not once per preset; the presets' figures on a 640-wide screen are the
+    // design table's.
     void scalesOnceToOtherScreens() {
         TestServices t;
-        TfmVok fm(QSize(1280, 960));
+        TfmVok fm(t.services, QSize(1280, 960));
         QCOMPARE(fm.size(), QSize(640, 376));
         QCOMPARE(fm.PieGraf1->geometry(), QRect(224, 0, 200, 200));
         QCOMPARE(fm.Panel1->geometry(), QRect(16, 208, 578, 66));
         QCOMPARE(fm.Panel1->font().pixelSize(), 32);
-        TfmVok small(QSize(800, 600));
+        fm.Small1Click();
+        QCOMPARE(fm.size(), QSize(630, 376));
+        QCOMPARE(fm.PieGraf1->geometry(), QRect(224, 0, 200, 200));
+        QCOMPARE(fm.Panel1->fontSize(), 20);
+        fm.Medium1Click();
+        fm.Small1Click();
+        QCOMPARE(fm.DriveComboBox1->height(), 44);
+        TfmVok small(t.services, QSize(800, 600));
         QCOMPARE(small.size(), QSize(400, 235));
         QCOMPARE(small.PieGraf2->geometry(), QRect(10, 0, 125, 125));
     }
 
-    void menuCaptionsAndMarks() {
-        TestServices t;
-        TfmVok fm(QSize(640, 480));
-        const QString pies = "|  Pie Graph Colors|    Free Space|    Used Space|    Text Font|"
-                             "    Set to Default";
-        const QStringList expected =
-            ("Memory|  Whats running . Window Names. |  Memory Tree. Processes and Modules.|"
-             "  Total|  Virtual|  Real|  Page File|  GDI|  System|  User" +
-             pies +
-             "|Disk|  All Disks|  Megabytes|  Kilobytes|  Bytes|  Directory Search|"
-             "  Directory Tree|  File Search" +
-             pies +
-             "|Options|  Small Vok|  Medium Vok|  Large Vok|  Craps Game|  Reset Settings|"
-             "  3D Pie Not Fully Functional|Help")
-                .split('|');
-        QCOMPARE(captions(fm.menuBar()), expected);
-        QVERIFY(fm.Total1->isChecked());
-        QVERIFY(fm.Megabytes1->isChecked());
-        QVERIFY(!fm.N3D1->isChecked());
-        QVERIFY(!fm.GDI2->isCheckable());
-    }
-
+    // Activation fills the gauges; the timer's tick sets the title only; without drive C
+    // activation still runs.
     void activationShowsDriveAndMemory() {
         WithMemory t;
-        TfmVok fm(QSize(640, 480));
+        TfmVok fm(t.services, QSize(640, 480));
         fm.Kilobytes1Click();
         fm.Real1Click();
         fm.FormActivate();
@@ -126,18 +198,20 @@ private slots:
         QVERIFY(fm.Total1->isChecked() && !fm.Real1->isChecked());
         QVERIFY(fm.diskUnit() == SpaceUnit::Mb);
         QCOMPARE(applicationTitle(), QString("Free Memory 37 %"));
-    }
 
-    void timerTickSetsTheTitleOnly() {
-        WithMemory t;
-        TfmVok fm(QSize(640, 480));
-        fm.FormActivate();
-        const QString panel = fm.Panel1->text();
         t.memory.figures.memoryLoad = 81;
         fm.Timer1Timer();
         QCOMPARE(applicationTitle(), QString("Free Memory 81 %"));
-        QCOMPARE(fm.Panel1->text(), panel);
+        QCOMPARE(fm.Panel1->text(), QString("Free Total Memory is 37 %"));
         QCOMPARE(fm.PieGraf2->percent(), 37);
+
+        t.memory.figures.memoryLoad = 37;
+        t.drives.remove('C'); // the picker has nothing
+        fm.FormActivate();
+        QCOMPARE(fm.Panel1->text(), QString("Free Total Memory is 37 %"));
+        QCOMPARE(fm.PieGraf1->hint(), QString("Not found Drive C Type is does not exist"));
+        QCOMPARE(fm.PieGraf1->percent(), 0);
+        QVERIFY(t.dialogs.errors.isEmpty());
     }
 
     // Shown, the window is filled once, whether the desktop activates it or not; a message box
@@ -145,7 +219,7 @@ private slots:
     void showingTheWindowFillsItOnce() {
         for (const bool activated : {true, false}) {
             WithMemory t;
-            TfmVok fm(QSize(640, 480));
+            TfmVok fm(t.services, QSize(640, 480));
             std::optional<WithheldActivation> withheld;
             if (!activated)
                 withheld.emplace(&fm);
@@ -153,9 +227,7 @@ private slots:
             fm.show();
             QVERIFY(QTest::qWaitForWindowExposed(&fm));
             QTRY_COMPARE(fm.activations(), 1);
-            QCOMPARE(fm.windowTitle(), QString("Vok 97 v2.4"));
             QCOMPARE(fm.PieGraf1->percent(), 49);
-            QCOMPARE(fm.PieGraf2->percent(), 37);
             QCOMPARE(fm.Panel1->text(), QString("Free Total Memory is 37 %"));
             QMessageBox box(QMessageBox::Information, "x", "x", QMessageBox::Ok, &fm);
             box.show();
@@ -163,6 +235,12 @@ private slots:
             box.close();
             QTest::qWait(50);
             QCOMPARE(fm.activations(), 1);
+            // A new activation paints the memory pie once.
+            fm.Real1Click();
+            const int before = fm.PieGraf2->drawCount();
+            fm.FormActivate();
+            QCOMPARE(fm.PieGraf2->percent(), 37);
+            QCOMPARE(fm.PieGraf2->drawCount() - before, 1);
         }
     }
 
@@ -170,7 +248,7 @@ private slots:
     void aBoxOpenOverTwoRefreshesNamesTheTitleOnce() {
         WithMemory t;
         t.memory.figures.memoryLoad = 9;
-        TfmVok fm(QSize(640, 480));
+        TfmVok fm(t.services, QSize(640, 480));
         fm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fm));
         fm.Timer1Timer();
@@ -191,23 +269,11 @@ private slots:
         QCOMPARE(shown, (QStringList{"1", "Free Memory 7 %", "Vok 97 v2.4 — Free Memory 7 %"}));
     }
 
-    void activationPaintsTheMemoryPieOnce() {
-        WithMemory t;
-        TfmVok fm(QSize(640, 480));
-        fm.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fm));
-        fm.Real1Click();
-        const int before = fm.PieGraf2->drawCount();
-        fm.FormActivate();
-        QCOMPARE(fm.PieGraf2->percent(), 37);
-        QCOMPARE(fm.PieGraf2->drawCount() - before, 1);
-    }
-
     void returningFromAScreenShowsTheCurrentTitle() {
         WithMemory t;
         t.memory.figures.memoryLoad = 18;
         t.directories.addDirectory("/data");
-        TfmVok fm(QSize(640, 480));
+        TfmVok fm(t.services, QSize(640, 480));
         fm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fm));
         QTRY_COMPARE(fm.activations(), 1);
@@ -226,19 +292,6 @@ private slots:
         QVERIFY(fm.isVisible());
         QCOMPARE(applicationTitle(), QString("Free Memory 7 %"));
         QCOMPARE(shown.text(), QString("Vok 97 v2.4 — Free Memory 7 %"));
-    }
-
-    void activationWithoutTheDriveStillRuns() {
-        WithMemory t;
-        TfmVok fm(QSize(640, 480));
-        fm.FormActivate();
-        // A drive table without C: the picker has nothing; activation still works.
-        t.drives.remove('C');
-        fm.FormActivate();
-        QCOMPARE(fm.Panel1->text(), QString("Free Total Memory is 37 %"));
-        QCOMPARE(fm.PieGraf1->hint(), QString("Not found Drive C Type is does not exist"));
-        QCOMPARE(fm.PieGraf1->percent(), 0);
-        QVERIFY(t.dialogs.errors.isEmpty());
     }
 };
 

@@ -2,8 +2,6 @@
 #include "controls/PieGraf.h"
 #include "main/Unit1.h"
 #include "memscreens/UtMem.h"
-#include "platform/fake/FakeSystemFacts.h"
-#include "platform/fake/FakeTopLevelWindows.h"
 #include "support/TestServices.h"
 #include <QAction>
 #include <QListWidget>
@@ -13,18 +11,9 @@ using namespace vok;
 
 namespace {
 
-// The test services with a desktop and a machine summary of the test's own.
+// The test services with a machine of the test's own.
 struct WindowServices : TestServices {
-    WindowServices() : windowScope(withWindows()) { memory.figures.totalPhys = 33067008; }
-    Services withWindows() {
-        Services s = services();
-        s.windows = &desktop;
-        s.system = &facts;
-        return s;
-    }
-    FakeTopLevelWindows desktop;
-    FakeSystemFacts facts;
-    ScopedServices windowScope;
+    WindowServices() { memory.figures.totalPhys = 33067008; }
 };
 
 } // namespace
@@ -32,10 +21,10 @@ struct WindowServices : TestServices {
 class RunningWindowsOpeningTest : public QObject {
     Q_OBJECT
 private slots:
-    void openedBesideTheMainWindowOnceAndRefreshedOnRequest() {
+    void openedBesideTheMainWindowOnceRefreshedAndBackAfterClosing() {
         WindowServices t;
-        t.desktop.desktop = {{5, "Vok 97 v2.4"}, {6, ""}, {7, "Terminal"}};
-        TfmVok fm(QSize(640, 480));
+        t.windows.desktop = {{5, "Vok 97 v2.4"}, {6, ""}, {7, "Terminal"}};
+        TfmVok fm(t.services, QSize(640, 480));
         fm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fm));
 
@@ -50,24 +39,17 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(screen));
 
         // The pie opens the same screen, with what runs now.
-        t.desktop.desktop.prepend({8, "Calculator"});
+        t.windows.desktop.prepend({8, "Calculator"});
         QTest::mouseClick(fm.PieGraf2, Qt::LeftButton);
         QCOMPARE(fm.memScreen(), screen);
         QCOMPARE(screen->ListBox1->item(0)->text(), QString("Calculator"));
         QCOMPARE(screen->Panel2->text(), QString("32292 KB/ 3 Windows"));
         QVERIFY(fm.isVisible());
-    }
 
-    void aClosedScreenComesBack() {
-        WindowServices t;
-        TfmVok fm(QSize(640, 480));
-        fm.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fm));
-        fm.PieGraf2Click();
-        TfmMem* screen = fm.memScreen();
+        // Closed, it comes back.
         QTest::mouseClick(screen->Panel1, Qt::LeftButton);
         QVERIFY(!screen->isVisible());
-        t.desktop.desktop = {{1, "New"}};
+        t.windows.desktop = {{1, "New"}};
         fm.PieGraf2Click();
         QCOMPARE(fm.memScreen(), screen);
         QVERIFY(screen->isVisible());

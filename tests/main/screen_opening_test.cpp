@@ -1,8 +1,8 @@
-#include "controls/Dice.h"
 #include "controls/DirectoryListBox.h"
 #include "controls/HelpViewer.h"
 #include "controls/Panel.h"
 #include "controls/PieGraf.h"
+#include "controls/QtDialogService.h"
 #include "controls/StringGrid.h"
 #include "diskscreens/UnFilever.h"
 #include "diskscreens/Unit2.h"
@@ -12,7 +12,6 @@
 #include "main/Unit1.h"
 #include "memscreens/Unit5.h"
 #include "memscreens/UtMem.h"
-#include "platform/QtDialogService.h"
 #include "support/TestScreenContext.h"
 #include "support/TestServices.h"
 #include <QAccessible>
@@ -43,23 +42,6 @@ struct Closer {
     bool mainHiddenMeanwhile = false;
 };
 
-QString helpPage(const QString& name) {
-    HelpViewer makesTheResourceAvailable;
-    QFile f(":/help/" + name);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-// The commands the help names as doing nothing yet.
-QStringList helpNotYet() {
-    static const QRegularExpression list("<ul class=\"not-yet\">(.*?)</ul>",
-                                         QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression item("<li><i>(.*?)</i>");
-    QStringList names;
-    for (const auto& m : item.globalMatch(list.match(helpPage("main.html")).captured(1)))
-        names << m.captured(1).trimmed();
-    return names;
-}
-
 // Triggers the command and closes what it opens, modal or not, handing each window to `visit`
 // while open; gives how many it opened.
 int openAndClose(QAction* command, const std::function<void(QWidget*)>& visit) {
@@ -87,7 +69,7 @@ int openAndClose(QAction* command, const std::function<void(QWidget*)>& visit) {
 // opens, the file information window and a message box; each is handed to `visit` while open.
 void visitEveryWindow(TestServices& t, const std::function<void(QWidget*)>& visit) {
     t.directories.addDirectory("/data");
-    TfmVok fm(QSize(640, 480));
+    TfmVok fm(t.services, QSize(640, 480));
     fm.show();
     QVERIFY(QTest::qWaitForWindowExposed(&fm));
     visit(&fm);
@@ -96,7 +78,7 @@ void visitEveryWindow(TestServices& t, const std::function<void(QWidget*)>& visi
         openAndClose(command, visit);
         QTRY_VERIFY(fm.isVisible());
     }
-    TFileInfo info(t.versions, t.packages, &fm);
+    TFileInfo info(t.services, fm, &fm);
     info.show();
     visit(&info);
     info.close();
@@ -127,7 +109,7 @@ private slots:
     void screensAreCreatedOnceAndShownModally() {
         TestServices t;
         t.directories.addDirectory("/data");
-        TfmVok fm(QSize(640, 480));
+        TfmVok fm(t.services, QSize(640, 480));
         fm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fm));
         const struct {
@@ -154,35 +136,32 @@ private slots:
             s.command->trigger();
             QVERIFY2(s.screen() == first && closer.screen == first, name);
         }
+
+        // The process tree is made fresh at every opening, with the directory font of then.
+        closer.arm();
+        fm.MemoryMap1->trigger();
+        QPointer<TFmMemTree> first = fm.memTreeScreen();
+        QVERIFY(first);
+        QCOMPARE(closer.screen, static_cast<QDialog*>(first));
+        QVERIFY(closer.mainHiddenMeanwhile);
+        QVERIFY(first->windowState() & Qt::WindowMaximized);
+        QCOMPARE(first->TreeView1->font().pointSize(), 8);
+        fm.display().DirFont = FontSetting{0xFF0000, 9, "Arial"};
+        closer.arm();
+        fm.MemoryMap1Click();
+        QVERIFY(!first); // the earlier one is released
+        QCOMPARE(closer.screen, static_cast<QDialog*>(fm.memTreeScreen()));
+        QCOMPARE(fm.memTreeScreen()->TreeView1->font().pointSize(), 9);
+        QVERIFY(fm.isVisible());
     }
 
-    // What the help says of the commands that open screens and the game stays true as they
-    // arrive: it names exactly those that do nothing yet.
-    void helpNamesTheCommandsThatDoNothingYet() {
-        TestServices t;
-        t.directories.addDirectory("/data");
-        TfmVok fm(QSize(640, 480));
-        fm.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fm));
-        QVERIFY(helpPage("main.html").contains("<h1>"));
-        const QStringList notYet = helpNotYet();
-        QStringList doingNothing;
-        for (QAction* command : {fm.WhatsRunning1, fm.MemoryMap1, fm.AllDisks1, fm.DirectorySearch1,
-                                 fm.DirectoryTree1, fm.FileSearch1, fm.Craps1}) {
-            if (!openAndClose(command, [](QWidget*) {}) && !fm.Dice1->isVisible() &&
-                !fm.Panel2->isVisible())
-                doingNothing << command->text().trimmed();
-            QTRY_VERIFY(fm.isVisible());
-        }
-        QCOMPARE(notYet, doingNothing);
-        // The 3D pies are kept drawn by the window; the help must not say otherwise.
-        QVERIFY(!helpPage("options-menu.html").contains("erase"));
-    }
-
-    void everyWindowIsAnnouncedAsAWindowByItsTitle() {
+    // Every window is announced as a window by its title, and names and paths that look like
+    // markup read as they are, on screen and to a screen reader.
+    void everyWindowIsAnnouncedByItsTitleAndShowsPlainText() {
         QAccessible::setActive(true);
         TestServices t;
         QStringList heard, wrong;
+        int labels = 0;
         visitEveryWindow(t, [&](QWidget* w) {
             // A message box is an alert, which screen readers announce as a dialog, read whole;
             // it has no caption of its own (the desktop shows the application title), so its
@@ -199,31 +178,20 @@ private slots:
                              .arg(w->metaObject()->className())
                              .arg(int(role))
                              .arg(name);
-        });
-        QCOMPARE(heard.size(), 10);
-        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
-    }
-
-    // Names and paths that look like markup read as they are, on screen and to a screen reader.
-    void everyLabelShowsPlainText() {
-        QAccessible::setActive(true);
-        TestServices t;
-        QStringList wrong;
-        int labels = 0;
-        visitEveryWindow(t, [&](QWidget* w) {
             for (QLabel* l : w->findChildren<QLabel*>()) {
                 if (qobject_cast<TPieGraf*>(l) || !l->pixmap().isNull())
                     continue;
                 ++labels;
-                for (const char* name : {"<h1>BIG", "<b>cat.jpg<!--", "a &amp; b"}) {
-                    l->setText(name);
+                for (const char* text : {"<h1>BIG", "<b>cat.jpg<!--", "a &amp; b"}) {
+                    l->setText(text);
                     const QString read =
                         QAccessible::queryAccessibleInterface(l)->text(QAccessible::Name);
-                    if (read != name || l->textFormat() != Qt::PlainText)
+                    if (read != text || l->textFormat() != Qt::PlainText)
                         wrong << w->windowTitle() + "/" + l->objectName() + ": " + read;
                 }
             }
         });
+        QCOMPARE(heard.size(), 10);
         QVERIFY(labels > 20);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
     }
@@ -236,22 +204,17 @@ private slots:
             t.directories.addFile(QString("/w/d%1/f%2").arg(i / 10).arg(i % 10), 100 + i);
         TestScreenContext c;
         std::unique_ptr<QWidget> closing[] = {
-            std::make_unique<TFmDir>(c),
-            std::make_unique<TfmAlldisk>(services(), c.settings),
-            std::make_unique<TfmMem>(t.windows, TSysInfo::Sources{t.system, t.memory, t.drives},
-                                     t.dialogs),
-            std::make_unique<TFmMemTree>(t.processes, t.directories, FontSetting{},
-                                         FileInfoOpener()),
-            std::make_unique<TFileInfo>(t.versions, t.packages),
-            std::make_unique<HelpViewer>()};
+            std::make_unique<TFmDir>(t.services, c),    std::make_unique<TfmAlldisk>(t.services, c),
+            std::make_unique<TfmMem>(t.services, c),    std::make_unique<TFmMemTree>(t.services, c),
+            std::make_unique<TFileInfo>(t.services, c), std::make_unique<HelpViewer>(t.dialogs)};
         for (const auto& screen : closing) {
             screen->show();
             QVERIFY(QTest::qWaitForWindowActive(screen.get()));
             pressEsc(screen.get());
             QVERIFY2(!screen->isVisible(), screen->metaObject()->className());
         }
-        TfmFiles files(c);
-        TfmTree tree(services());
+        TfmFiles files(t.services, c);
+        TfmTree tree(t.services, c);
         const struct {
             QWidget* screen;
             std::function<void()> walk;
@@ -295,31 +258,6 @@ private slots:
             QCOMPARE(w.found(), found);
             QVERIFY2(found.size() > 1, name);
         }
-    }
-
-    // A fresh tree at every opening, with the directory font of that moment.
-    void processTreeIsFreshEachTime() {
-        TestServices t;
-        TfmVok fm(QSize(640, 480));
-        fm.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fm));
-        Closer closer{&fm};
-        closer.arm();
-        fm.MemoryMap1->trigger();
-        QPointer<TFmMemTree> first = fm.memTreeScreen();
-        QVERIFY(first);
-        QCOMPARE(closer.screen, static_cast<QDialog*>(first));
-        QVERIFY(closer.mainHiddenMeanwhile);
-        QVERIFY(first->windowState() & Qt::WindowMaximized);
-        QCOMPARE(first->TreeView1->font().pointSize(), 8);
-
-        fm.display().DirFont = FontSetting{0xFF0000, 9, "Arial"};
-        closer.arm();
-        fm.MemoryMap1Click();
-        QVERIFY(!first); // the earlier one is released
-        QCOMPARE(closer.screen, static_cast<QDialog*>(fm.memTreeScreen()));
-        QCOMPARE(fm.memTreeScreen()->TreeView1->font().pointSize(), 9);
-        QVERIFY(fm.isVisible());
     }
 };
 

@@ -1,10 +1,5 @@
 #include "main/SettingsStore.h"
-#include "platform/linux/LinuxSettingsFile.h"
-#include "support/FileSizeLimit.h"
 #include "support/TestServices.h"
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vok;
@@ -56,51 +51,8 @@ private slots:
         QFETCH(int, expected);
         QCOMPARE(settingInt(text, -1), expected);
     }
-    void missingIntegerGivesDefault() { QCOMPARE(settingInt(std::nullopt, 42), 42); }
 
-    void firstRunLoadsDefaults() {
-        TestServices t;
-        const StoredSettings s = loadSettings(t.settings);
-        QCOMPARE(s.pie1Color, -1);
-        QCOMPARE(s.pie2Slice, -1);
-        QCOMPARE(s.allColor, 32768);
-        QCOMPARE(s.allSlice, 255);
-        for (const FontSetting& f : {s.disk1, s.disk2, s.dir, s.files}) {
-            QCOMPARE(f.color, 0u);
-            QCOMPARE(f.size, 8);
-            QCOMPARE(f.name, "Arial");
-        }
-        QCOMPARE(s.bet, -1);
-        QCOMPARE(s.total, -1);
-        // The pies keep their design colours but take Arial 8.
-        const PieLook disk = diskPieLook(s);
-        QVERIFY(!disk.mainColor && !disk.sliceColor && !disk.fontColor);
-        QCOMPARE(disk.fontName, QString("Arial"));
-        QCOMPARE(disk.fontSize, 8);
-    }
-
-    void firstRunSavesFontsAndAllDiskColoursOnly() {
-        TestServices t;
-        t.settings.write("Dir", "DirColor", "4");
-        t.settings.write("Files", "FontName", "Courier New");
-        const StoredSettings s = loadSettings(t.settings);
-        QVERIFY(saveSettings(t.settings, firstRunClose(s)));
-        for (const QString disk : {"Disk1", "Disk2"}) {
-            QCOMPARE(t.settings.read(disk, "FontName"), QString("Arial"));
-            QCOMPARE(t.settings.read(disk, "Fontsize"), QString("8"));
-            QCOMPARE(t.settings.read(disk, "Fontcolor"), std::nullopt); // black is not stored
-        }
-        QCOMPARE(t.settings.read("Settings", "AllColor"), QString("32768"));
-        QCOMPARE(t.settings.read("Settings", "AllSlice"), QString("255"));
-        QCOMPARE(t.settings.read("Settings", "Pie1Color"), QString("8454016"));
-        QCOMPARE(t.settings.read("Bet", "Total"), QString("500"));
-        // Neither screen was opened: their sections stay exactly as they were.
-        QCOMPARE(t.settings.names("Dir"), QStringList{"DirColor"});
-        QCOMPARE(t.settings.names("Files"), QStringList{"FontName"});
-        QCOMPARE(t.settings.saves, 1);
-        QVERIFY(t.dialogs.errors.isEmpty());
-    }
-
+    // What the first run loads and stores is the main window's test.
     void outOfRangeValuesBecomeDefaults() {
         TestServices t;
         t.settings.write("Disk1", "Fontsize", "14");
@@ -126,6 +78,12 @@ private slots:
         QCOMPARE(s.pie2Color, -1);
         QCOMPARE(s.disk1.name, "A font name well pas");
         QCOMPARE(s.total, -20); // the game decides what to do with a bad bank
+        // Nothing stored: the defaults.
+        QCOMPARE(settingInt(std::nullopt, 42), 42);
+        QCOMPARE(s.pie2Slice, -1);
+        QCOMPARE(s.bet, -1);
+        QCOMPARE(s.dir.color, 0u);
+        QCOMPARE(s.files.name, "Arial");
     }
 
     void pieLooksTakeOnlyUsableValues() {
@@ -163,7 +121,7 @@ private slots:
         in.bet = 0;
         in.dirCreated = true;
         in.dir = {0, 6, "Sans"}; // four characters are too few for the screens' fonts
-        QVERIFY(saveSettings(t.settings, in));
+        QVERIFY(saveSettings(t.settings, t.dialogs, in));
         QCOMPARE(t.settings.read("Settings", "Pie1Color"), QString("16711680"));
         QCOMPARE(t.settings.read("Bet", "Total"), QString("900"));
         QCOMPARE(t.settings.read("Bet", "Bet"), std::nullopt);
@@ -181,7 +139,7 @@ private slots:
         in.files = {65535, 10, "Liberation Mono"};
         in.bank = 51;
         in.bet = 5;
-        QVERIFY(saveSettings(t.settings, in));
+        QVERIFY(saveSettings(t.settings, t.dialogs, in));
         QCOMPARE(t.settings.names("Dir"), (QStringList{"DirColor", "DirSize", "FontName"}));
         QCOMPARE(t.settings.names("Files"), (QStringList{"Fontsize", "FontColor", "FontName"}));
         const StoredSettings s = loadSettings(t.settings);
@@ -194,26 +152,13 @@ private slots:
         QCOMPARE(s.bet, 5);
     }
 
-    void resetAsksAndClearsOnlyOnYes() {
-        TestServices t;
-        t.settings.write("Settings", "Pie1Color", "255");
-        t.dialogs.answers = {Answer::No, Answer::Cancel};
-        QVERIFY(!resetSettings(t.settings));
-        QVERIFY(!resetSettings(t.settings));
-        QCOMPARE(t.settings.read("Settings", "Pie1Color"), QString("255"));
-        QCOMPARE(t.dialogs.confirmations,
-                 QStringList(2, "Are you sure you wish to clear all saved settings?"));
-        QCOMPARE(t.dialogs.confirmButtons, QList<Buttons>(2, Buttons::YesNoCancel));
-        QVERIFY(t.dialogs.messages.isEmpty());
-    }
-
     void resetThenCloseLeavesNoneOfTheSections() {
         TestServices t;
         for (const QString& section : kSections)
             t.settings.write(section, "x", "1");
         t.settings.write("Elsewhere", "y", "2");
         StoredSettings s = loadSettings(t.settings);
-        QVERIFY(resetSettings(t.settings));
+        QVERIFY(resetSettings(t.settings, t.dialogs));
         QCOMPARE(
             t.dialogs.messages,
             QStringList{
@@ -221,45 +166,20 @@ private slots:
         SaveInput in = firstRunClose(s);
         in.settingsCleared = true;
         in.dirCreated = in.filesCreated = true;
-        QVERIFY(saveSettings(t.settings, in));
+        QVERIFY(saveSettings(t.settings, t.dialogs, in));
         QCOMPARE(t.settings.sections(), QStringList{"Elsewhere"});
     }
 
     void failuresAreShownOnceAndNeverAsSuccess() {
         TestServices t;
         t.settings.failSaves = true;
-        QVERIFY(!saveSettings(t.settings, firstRunClose(loadSettings(t.settings))));
+        QVERIFY(!saveSettings(t.settings, t.dialogs, firstRunClose(loadSettings(t.settings))));
         QCOMPARE(t.dialogs.errors.size(), 1);
         QVERIFY(t.dialogs.errors[0].contains(t.settings.location()));
-        QVERIFY(!resetSettings(t.settings)); // a reset that could not be stored is not one
+        QVERIFY(
+            !resetSettings(t.settings, t.dialogs)); // a reset that could not be stored is not one
         QCOMPARE(t.dialogs.errors.size(), 2);
         QVERIFY(t.dialogs.messages.isEmpty());
-    }
-
-    // The whole road on a real file: a disk that refuses the save leaves the old settings.
-    void fullDiskAtClosingKeepsTheOldFile() {
-        TestServices t;
-        QTemporaryDir home;
-        QVERIFY(home.isValid());
-        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-        const QString path = home.path() + "/Vok95.conf";
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        const QByteArray before =
-            "[Settings]\nPie1Color=16711680\n[Notes]\ntext=" + QByteArray(3000, 'n') + "\n";
-        old.write(before);
-        old.close();
-        LinuxSettingsFile file;
-        SaveInput in = firstRunClose(loadSettings(file));
-        {
-            FileSizeLimit limit(2048);
-            QVERIFY(!saveSettings(file, in));
-        }
-        QCOMPARE(t.dialogs.errors.size(), 1);
-        QVERIFY(t.dialogs.errors[0].contains(path));
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), before);
-        QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"Vok95.conf"});
     }
 };
 

@@ -1,12 +1,16 @@
 #include "controls/Panel.h"
 #include "memscreens/ProcessTreeLines.h"
 #include "memscreens/Unit5.h"
+#include "support/DesignFigures.h"
+#include "support/TestScreenContext.h"
 #include "support/TestServices.h"
+#include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
 
 using namespace vok;
+using vok::test::wrongFigures;
 
 namespace {
 
@@ -15,11 +19,11 @@ ProcessRecord process(qint64 pid, const QString& exe, int threads,
     return ProcessRecord{pid, exe, threads, std::move(modules)};
 }
 
-// A screen over the fake services that records what it asked to open.
+// A screen over the fake services; its context records what it asked to open.
 struct Fixture {
     explicit Fixture(FontSetting font = {}) {
-        screen = std::make_unique<TFmMemTree>(t.processes, t.directories, font,
-                                              [this](const QString& p) { opened << p; });
+        context.settings.DirFont = font;
+        screen = std::make_unique<TFmMemTree>(t.services, context);
     }
     QStringList texts(QTreeWidgetItem* parent = nullptr) const {
         QStringList out;
@@ -30,7 +34,8 @@ struct Fixture {
     }
     QTreeWidgetItem* root(int i) const { return screen->TreeView1->topLevelItem(i); }
     TestServices t;
-    QStringList opened;
+    TestScreenContext context;
+    QStringList& opened = context.fileInfoOpened;
     std::unique_ptr<TFmMemTree> screen;
 };
 
@@ -167,10 +172,25 @@ private slots:
         QCOMPARE(big.screen->TreeView1->palette().color(QPalette::Text), QColor(Qt::red));
         Fixture small(FontSetting{0, 7, "Arial"});
         QCOMPARE(small.screen->TreeView1->font().pointSize(), 7);
-        QCOMPARE(small.screen->windowTitle(), QString("Vok Windows 95 Memory Tree"));
-        QCOMPARE(small.screen->Label1->text(),
-                 QString("Fonts are set in the Directory  search screen for this memory tree "
-                         "using the directory font."));
+        const TFmMemTree& s = *small.screen;
+        const auto button = [](const QPushButton* b) {
+            return QVariantList{b->geometry(), b->text()};
+        };
+        // clang-format off
+        QCOMPARE(wrongFigures({
+            {"window", QVariantList{s.windowTitle(), bool(s.windowState() & Qt::WindowMaximized)},
+                       QVariantList{"Vok Windows 95 Memory Tree", true}},
+            {"Button1", button(s.Button1), QVariantList{QRect(16, 0, 75, 25), "Build Tree"}},
+            {"Button2", button(s.Button2), QVariantList{QRect(96, 0, 75, 25), "Expand Tree"}},
+            {"Panel1", s.Panel1->pos(), QPoint(176, 16)},
+            {"Label1", QVariantList{s.Label1->text(), s.Label1->wordWrap()},
+                       QVariantList{"Fonts are set in the Directory  search screen for this "
+                                    "memory tree using the directory font.", true}},
+            {"TreeView1", QVariantList{s.TreeView1->indentation(),
+                                       int(s.TreeView1->editTriggers())},
+                          QVariantList{19, int(QAbstractItemView::NoEditTriggers)}},
+        }), QString());
+        // clang-format on
     }
 };
 

@@ -1,25 +1,20 @@
 #include "controls/Panel.h"
 #include "memscreens/UtMem.h"
-#include "platform/fake/FakeDialogService.h"
-#include "platform/fake/FakeDriveTable.h"
-#include "platform/fake/FakeMemoryInfo.h"
-#include "platform/fake/FakeSystemFacts.h"
-#include "platform/fake/FakeTopLevelWindows.h"
+#include "support/DesignFigures.h"
+#include "support/TestScreenContext.h"
+#include "support/TestServices.h"
 #include <QListWidget>
 #include <QtTest>
 
 using namespace vok;
+using vok::test::panelFigures;
+using vok::test::wrongFigures;
 
 namespace {
 
-struct Machine {
+struct Machine : TestServices {
     Machine() { memory.figures.totalPhys = 33067008; }
-    FakeTopLevelWindows desktop;
-    FakeSystemFacts facts;
-    FakeMemoryInfo memory;
-    FakeDriveTable drives;
-    FakeDialogService dialogs;
-    TSysInfo::Sources sources() { return {facts, memory, drives}; }
+    TestScreenContext context;
 };
 
 QStringList listed(const QListWidget* list) {
@@ -36,10 +31,23 @@ class RunningWindowsScreenTest : public QObject {
 private slots:
     void fillsWithCaptionedWindowsOnEachActivation() {
         Machine m;
-        m.desktop.desktop = {{7, "Editor"}, {3, ""}, {9, "Terminal"}, {4, "Editor"}};
-        TfmMem fm(m.desktop, m.sources(), m.dialogs);
-        QCOMPARE(fm.windowTitle(), QString("Memory Screen"));
-        QCOMPARE(fm.Panel1->text(), QString("Windows 95  Currently running"));
+        m.windows.desktop = {{7, "Editor"}, {3, ""}, {9, "Terminal"}, {4, "Editor"}};
+        TfmMem fm(m.services, m.context);
+        const int L = int(Bevel::Lowered), none = int(Bevel::None), raised = int(Bevel::Raised);
+        // clang-format off
+        QCOMPARE(wrongFigures({
+            {"window", QVariantList{fm.windowTitle(), fm.size()},
+                       QVariantList{"Memory Screen", QSize(349, 226)}},
+            {"Panel2", panelFigures(fm.Panel2),
+                       QVariantList{QRect(24, 16, 273, 41), 0, 0x00FFFF, 13, none, raised, 1}},
+            {"Panel1", panelFigures(fm.Panel1),
+                       QVariantList{QRect(24, 56, 273, 41), 0, 0x00FFFF, 12, L, L, 2}},
+            {"Panel1 caption", fm.Panel1->text(), "Windows 95  Currently running"},
+            {"ListBox1", QVariantList{fm.ListBox1->geometry(), fm.ListBox1->font().pixelSize(),
+                                      fm.ListBox1->palette().color(QPalette::Text)},
+                         QVariantList{QRect(24, 96, 273, 97), 15, QColor(0, 0, 0xA0)}},
+        }), QString());
+        // clang-format on
         fm.FormActivate();
         QCOMPARE(listed(fm.ListBox1), (QStringList{"Editor", "Terminal", "Editor"}));
         QCOMPARE(fm.Panel2->text(), QString("32292 KB/ 3 Windows"));
@@ -48,11 +56,11 @@ private slots:
         QCOMPARE(fm.ListBox1->count(), 3);
         QCOMPARE(fm.Panel2->text(), QString("32292 KB/ 3 Windows"));
 
-        m.desktop.desktop.removeFirst();
+        m.windows.desktop.removeFirst();
         fm.FormActivate();
         QCOMPARE(listed(fm.ListBox1), (QStringList{"Terminal", "Editor"}));
         QCOMPARE(fm.Panel1->text(), QString("Windows 95  Currently running"));
-        m.desktop.desktop = {{1, ""}, {2, ""}}; // no captions at all
+        m.windows.desktop = {{1, ""}, {2, ""}}; // no captions at all
         fm.FormActivate();
         QCOMPARE(fm.ListBox1->count(), 0);
         QCOMPARE(fm.Panel2->text(), QString("32292 KB/ 0 Windows"));
@@ -61,15 +69,15 @@ private slots:
     // Shown, the screen lists, and lists again whenever the desktop restacks until it is hidden.
     void showingListsAndResizingFollowsTheWindow() {
         Machine m;
-        m.desktop.desktop = {{1, "Only"}};
-        TfmMem fm(m.desktop, m.sources(), m.dialogs);
+        m.windows.desktop = {{1, "Only"}};
+        TfmMem fm(m.services, m.context);
         fm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fm));
         QTRY_COMPARE(fm.ListBox1->count(), 1);
-        m.desktop.restack({{2, "Raised"}, {1, "Only"}});
+        m.windows.restack({{2, "Raised"}, {1, "Only"}});
         QTRY_COMPARE(listed(fm.ListBox1), (QStringList{"Raised", "Only"}));
         fm.hide();
-        QVERIFY(m.desktop.watches.isEmpty());
+        QVERIFY(m.windows.watches.isEmpty());
         fm.show();
         fm.resize(500, 400);
         QCOMPARE(fm.ListBox1->geometry(), QRect(24, 96, 460, 298));
@@ -80,7 +88,7 @@ private slots:
     void panelClicksClose() {
         Machine m;
         for (int panel = 0; panel < 2; ++panel) {
-            TfmMem fm(m.desktop, m.sources(), m.dialogs);
+            TfmMem fm(m.services, m.context);
             fm.show();
             QVERIFY(QTest::qWaitForWindowExposed(&fm));
             QTest::mouseClick(panel ? fm.Panel1 : fm.Panel2, Qt::LeftButton);
@@ -90,8 +98,8 @@ private slots:
 
     void listClickAsksForAFont() {
         Machine m;
-        m.desktop.desktop = {{1, "Only"}};
-        TfmMem fm(m.desktop, m.sources(), m.dialogs);
+        m.windows.desktop = {{1, "Only"}};
+        TfmMem fm(m.services, m.context);
         fm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fm));
         QTRY_COMPARE(fm.ListBox1->count(), 1);

@@ -105,10 +105,7 @@ private slots:
             if (f && n < good.size())
                 QVERIFY(f->buildId.isEmpty());
         }
-        QVERIFY(!readBytes(QByteArray("\x7f"
-                                      "ELF\x03\x01",
-                                      6)
-                               .leftJustified(64, '\0')));
+        QVERIFY(!readBytes(QByteArray("\x7f\x45LF\x03\x01", 6).leftJustified(64, '\0')));
 
         const auto broken = [&](auto change) {
             QByteArray image = good;
@@ -165,13 +162,14 @@ private slots:
         f.type = 0xFE00;
         QCOMPARE(elfFileTypeText(f), QString("Unknown"));
 
-        QCOMPARE(versionInSoName("libz.so.1.2.13"), QString("1.2.13"));
-        QCOMPARE(versionInSoName("libc.so.6"), QString("6"));
-        QCOMPARE(versionInSoName("libfoo-2.0.so.0.3"), QString("0.3"));
-        QCOMPARE(versionInSoName("libz.so"), QString());
-        QCOMPARE(versionInSoName("libz.so.1.debug"), QString());
-        QCOMPARE(versionInSoName("libz.so."), QString());
-        QCOMPARE(versionInSoName("bash"), QString());
+        for (const auto& [name, version] : {std::pair{"libz.so.1.2.13", "1.2.13"},
+                                            {"libc.so.6", "6"},
+                                            {"libfoo-2.0.so.0.3", "0.3"},
+                                            {"libz.so", ""},
+                                            {"libz.so.1.debug", ""},
+                                            {"libz.so.", ""},
+                                            {"bash", ""}})
+            QCOMPARE(versionInSoName(name), QString(version));
     }
 };
 

@@ -53,8 +53,7 @@ QStringList elfFilesIn(const QString& dir, const QStringList& masks, int count) 
     for (const QFileInfo& f : QDir(dir).entryInfoList(masks, QDir::Files, QDir::Name)) {
         FileByteSource file(f.filePath());
         char magic[4];
-        if (file.readAt(0, magic, 4) && QByteArrayView(magic, 4) == "\x7f"
-                                                                    "ELF")
+        if (file.readAt(0, magic, 4) && QByteArrayView(magic, 4) == "\x7f\x45LF")
             elf << f.filePath();
     }
     QStringList picked;

@@ -68,28 +68,31 @@ void commandOnly(QAction* a) {
 // A command of the main window; prepare runs before the failure is armed.
 Command onMain(std::function<void(TfmVok&)> start, std::function<void(TfmVok&)> prepare = {}) {
     return [=](Fixture& f) {
-        auto& fm = f.make<TfmVok>(QSize(640, 480));
+        auto& fm = f.make<TfmVok>(f.t.services, QSize(640, 480));
         if (prepare)
             prepare(fm);
         f.strike([&] { start(fm); });
     };
 }
 
-constexpr unsigned long kRowsWorth = 4096; // a sort's keys, past the toolkit's bookkeeping
-
-TfmFiles& searched(Fixture& f) {
-    for (int i = 0; i < 1000; ++i)
-        f.t.directories.addFile(QString("/s/f%1.txt").arg(i), i);
-    auto& s = f.make<TfmFiles>(f.context);
-    s.DirectoryListBox1->setDirectory("/s");
-    s.Button1Click();
-    return s;
+// A command of a screen made over the fakes.
+template <typename Screen>
+Command onScreen(std::function<void(Screen&)> start, std::function<void(Screen&)> prepare = {}) {
+    return [=](Fixture& f) {
+        auto& s = f.make<Screen>(f.t.services, f.context);
+        if (prepare)
+            prepare(s);
+        f.strike([&] { start(s); });
+    };
 }
 
-TfmTree& treeBuilt(Fixture& f) {
+constexpr unsigned long kRowsWorth = 4096; // a sort's keys, past the toolkit's bookkeeping
+
+// A search or tree screen that has listed 1000 files.
+template <typename Screen> Screen& listed(Fixture& f) {
     for (int i = 0; i < 1000; ++i)
         f.t.directories.addFile(QString("/s/f%1.txt").arg(i), i);
-    auto& s = f.make<TfmTree>(services());
+    auto& s = f.make<Screen>(f.t.services, f.context);
     s.DirectoryListBox1->setDirectory("/s");
     s.Button1Click();
     return s;
@@ -99,7 +102,7 @@ TFmMemTree& processTree(Fixture& f) {
     for (int pid = 1; pid <= 100; ++pid)
         f.t.processes.snapshot.processes.push_back(
             ProcessRecord{pid, "/bin/sh", 1, {{"/bin/sh", 1, 1}}});
-    return f.make<TFmMemTree>(f.t.processes, f.t.directories, FontSetting{}, [](const QString&) {});
+    return f.make<TFmMemTree>(f.t.services, f.context);
 }
 
 const QList<std::pair<const char*, Command>>& commands() {
@@ -111,48 +114,35 @@ const QList<std::pair<const char*, Command>>& commands() {
         {"main drive picker", onMain([](TfmVok& fm) { emit fm.DriveComboBox1->changed(); })},
         {"click on a die", onMain([](TfmVok& fm) { emit fm.Dice1->clicked(); })},
         {"all disks menu item",
-         [](Fixture& f) {
-             auto& s = f.make<TfmAlldisk>(services(), f.context.settings);
-             commandOnly(s.TextFont1);
-             f.strike([&] { emit s.TextFont1->triggered(); });
-         }},
-        {"search button",
-         [](Fixture& f) {
-             auto& s = f.make<TfmFiles>(f.context);
-             f.strike([&] { emit s.Button1->clicked(); });
-         }},
+         onScreen<TfmAlldisk>([](TfmAlldisk& s) { emit s.TextFont1->triggered(); },
+                              [](TfmAlldisk& s) { commandOnly(s.TextFont1); })},
+        {"search button", onScreen<TfmFiles>([](TfmFiles& s) { emit s.Button1->clicked(); })},
         {"search sort menu item",
          [](Fixture& f) {
-             auto& s = searched(f);
+             auto& s = listed<TfmFiles>(f);
              commandOnly(s.FileSize1);
              f.strike([&] { emit s.FileSize1->triggered(); }, kRowsWorth);
          }},
         {"search grid click",
          [](Fixture& f) {
-             auto& s = searched(f);
+             auto& s = listed<TfmFiles>(f);
              f.strike([&] { emit s.StringGrid1->clicked(); });
          }},
         {"directory space list box",
-         [](Fixture& f) {
-             auto& s = f.make<TFmDir>(f.context);
-             f.strike([&] { emit s.DirectoryListBox1->changed(); });
-         }},
+         onScreen<TFmDir>([](TFmDir& s) { emit s.DirectoryListBox1->changed(); })},
         {"directory space panel click",
-         [](Fixture& f) {
-             auto& s = f.make<TFmDir>(f.context);
-             f.strike([&] { emit s.Panel1->clicked(); });
-         }},
+         onScreen<TFmDir>([](TFmDir& s) { emit s.Panel1->clicked(); })},
         {"directory tree button",
          [](Fixture& f) {
              for (int i = 0; i < 1000; ++i)
                  f.t.directories.addFile(QString("/t/d%1/f.txt").arg(i), i);
-             auto& s = f.make<TfmTree>(services());
+             auto& s = f.make<TfmTree>(f.t.services, f.context);
              s.DirectoryListBox1->setDirectory("/t");
              f.strike([&] { emit s.Button1->clicked(); }, kRowsWorth);
          }},
         {"directory tree selection",
          [](Fixture& f) {
-             auto& s = treeBuilt(f);
+             auto& s = listed<TfmTree>(f);
              QTreeWidgetItem* node = s.TreeView1->topLevelItem(0);
              f.strike([&] { emit s.TreeView1->currentItemChanged(node, nullptr); }, kRowsWorth);
          }},
@@ -169,15 +159,11 @@ const QList<std::pair<const char*, Command>>& commands() {
              f.strike([&] { emit s.TreeView1->itemClicked(line, 0); });
          }},
         {"running windows list box",
-         [](Fixture& f) {
-             auto& s = f.make<TfmMem>(
-                 f.t.windows, TSysInfo::Sources{f.t.system, f.t.memory, f.t.drives}, f.t.dialogs);
-             f.strike([&] { emit s.ListBox1->itemClicked(nullptr); });
-         }},
+         onScreen<TfmMem>([](TfmMem& s) { emit s.ListBox1->itemClicked(nullptr); })},
         {"directory list Enter key",
          [](Fixture& f) {
              f.t.directories.addDirectory("/d/sub");
-             auto& box = f.make<TDirectoryListBox>();
+             auto& box = f.make<TDirectoryListBox>(f.t.drives, f.t.directories, f.t.dialogs);
              box.setDirectory("/d");
              box.setCurrentRow(box.count() - 1);
              QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -185,7 +171,7 @@ const QList<std::pair<const char*, Command>>& commands() {
          }},
         {"help topic",
          [](Fixture& f) {
-             auto& help = f.make<HelpViewer>();
+             auto& help = f.make<HelpViewer>(f.t.dialogs);
              auto* topics = help.findChild<QListWidget*>();
              f.strike([&] { emit topics->currentRowChanged(2); });
          }},
@@ -200,8 +186,12 @@ class ErrorHandlerTest : public QObject {
 private slots:
     void errorEndsHandlerAndShowsText() {
         TestServices t;
+        bool ran = false;
+        runGuarded(t.dialogs, [&] { ran = true; });
+        QVERIFY(ran);
+        QVERIFY(t.dialogs.errors.isEmpty()); // a quiet handler shows nothing
         int reached = 0;
-        runGuarded([&] {
+        runGuarded(t.dialogs, [&] {
             ++reached;
             throw VokError("Not a valid drive ID 1");
             ++reached;
@@ -213,20 +203,13 @@ private slots:
         TestServices t;
         bool escaped = false;
         try {
-            runGuarded([] { throw std::bad_alloc(); });
+            runGuarded(t.dialogs, [] { throw std::bad_alloc(); });
         } catch (...) {
             escaped = true;
         }
         QVERIFY(!escaped);
         QCOMPARE(t.dialogs.errors, QStringList{"Out of memory"});
         QVERIFY(outOfMemoryReserve().held()); // taken again for the next time
-    }
-    void quietHandlerShowsNothing() {
-        TestServices t;
-        bool ran = false;
-        runGuarded([&] { ran = true; });
-        QVERIFY(ran);
-        QVERIFY(t.dialogs.errors.isEmpty());
     }
 
     // Whatever control starts a command, running out of memory ends it with the message, and

@@ -1,6 +1,12 @@
+#include "platform/VokError.h"
 #include "platform/linux/LinuxMemoryInfo.h"
-#include <QFile>
+#include "platform/linux/LinuxResourceInfo.h"
+#include "platform/linux/LinuxSystemFacts.h"
+#include "support/TestFiles.h"
 #include <QtTest>
+#include <pwd.h>
+#include <sys/utsname.h>
+#include <unistd.h>
 
 using namespace vok;
 
@@ -9,13 +15,21 @@ namespace {
 const quint64 kb = 1024;
 const quint64 space47 = quint64(1) << 47;
 
-QByteArray readFile(const char* path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+QString errorOf(ResourceKind kind, const ResourceUse& files, const ResourceUse& tasks) {
+    try {
+        freeResourcePercent(kind, files, tasks);
+    } catch (const VokError& e) {
+        return e.text();
+    }
+    return {};
 }
+
+const QString noLimit = "Cannot load USER.EXE";
+const QString noUsage = "Cannot get address of GetFreeSystemResources";
 
 } // namespace
 
+// What the machine says of itself: memory, free resources, the system and its user.
 class LinuxMemoryInfoTest : public QObject {
     Q_OBJECT
 private slots:
@@ -107,6 +121,108 @@ private slots:
         const auto cpu = userAddressSpace(readFile("/proc/cpuinfo"));
         if (cpu)
             QCOMPARE(s.totalVirtual, *cpu);
+    }
+
+    // The free system resources, figured from the limits on open files and tasks.
+    void freeShareOfEachLimit() {
+        const ResourceUse files{1024, 256};
+        const ResourceUse tasks{1000, 100};
+        QCOMPARE(freeResourcePercent(ResourceKind::GDI, files, tasks), 75);
+        QCOMPARE(freeResourcePercent(ResourceKind::User, files, tasks), 90);
+        QCOMPARE(freeResourcePercent(ResourceKind::System, files, tasks), 75);
+        QCOMPARE(freeResourcePercent(ResourceKind::System, ResourceUse{10, 0}, tasks), 90);
+    }
+
+    void percentagesStayInRange() {
+        QCOMPARE(freeShare({1000, 0}), 100);
+        QCOMPARE(freeShare({1000, 1}), 99); // rounded down: not all free
+        QCOMPARE(freeShare({1000, 1000}), 0);
+        QCOMPARE(freeShare({1000, 5000}), 0); // a limit lowered below what is already open
+    }
+
+    void failuresUseTheSystemTexts() {
+        const ResourceUse good{100, 10};
+        QCOMPARE(errorOf(ResourceKind::GDI, {std::nullopt, 10}, good), noLimit);
+        QCOMPARE(errorOf(ResourceKind::GDI, {0, 0}, good), noLimit); // no division by zero
+        QCOMPARE(errorOf(ResourceKind::GDI, {100, std::nullopt}, good), noUsage);
+        QCOMPARE(errorOf(ResourceKind::User, good, {std::nullopt, 10}), noLimit);
+        QCOMPARE(errorOf(ResourceKind::User, good, {100, std::nullopt}), noUsage);
+        QCOMPARE(errorOf(ResourceKind::User, {std::nullopt, std::nullopt}, good), QString());
+        // System needs both and names a missing limit before a missing count.
+        QCOMPARE(errorOf(ResourceKind::System, {100, std::nullopt}, {std::nullopt, 1}), noLimit);
+        QCOMPARE(errorOf(ResourceKind::System, good, {100, std::nullopt}), noUsage);
+    }
+
+    void countsTasksByRealUser() {
+        const QByteArray status = "Name:\tUid: 0\n"
+                                  "Uid:\t1000\t0\t0\t0\n"
+                                  "Gid:\t1000\t1000\t1000\t1000\n"
+                                  "Threads:\t7\n";
+        QCOMPARE(tasksOfUser(status, 1000), quint64(7));
+        QCOMPARE(tasksOfUser(status, 0), quint64(0));
+        QCOMPARE(tasksOfUser("Threads:\t3\n", 1000), quint64(0));
+    }
+
+    void realFiguresAreInRange() {
+        LinuxResourceInfo info;
+        const int gdi = info.freeResourcePercent(ResourceKind::GDI);
+        const int user = info.freeResourcePercent(ResourceKind::User);
+        const int system = info.freeResourcePercent(ResourceKind::System);
+        for (int p : {gdi, user, system})
+            QVERIFY(p >= 0 && p <= 100);
+        QVERIFY(system <= gdi + 1 && system <= user + 1); // counts may move between calls
+        // This test itself runs as one of the user's tasks and holds open files.
+        QVERIFY(userTaskUse().used.value_or(0) >= 1);
+        QVERIFY(openFileUse().used.value_or(0) >= 3);
+    }
+
+    // The user, the kernel and the processor, as the main window names them.
+    void fullNameIsTheFirstGecosField() {
+        QCOMPARE(fullNameFromGecos("Ann Example,Room 4,555-1234,,"), QString("Ann Example"));
+        QCOMPARE(fullNameFromGecos("  Zoë Ångström  "), QString("Zoë Ångström"));
+        QCOMPARE(fullNameFromGecos(",Room 4"), QString());
+        QCOMPARE(fullNameFromGecos(""), QString());
+    }
+
+    void processorTypes() {
+        const std::pair<const char*, int> rows[] = {{"x86_64", 586}, {"i686", 586}, {"i586", 586},
+                                                    {"i486", 486},   {"i386", 386}, {"aarch64", 0},
+                                                    {"x86_64x", 0},  {"", 0}};
+        for (const auto& [machine, type] : rows)
+            QVERIFY2(processorTypeOf(machine) == type, machine);
+    }
+
+    void kernelVersions() {
+        const struct {
+            const char* release;
+            OsVersion version;
+        } rows[] = {{"6.1.0-18-amd64", {6, 1, 0, true}},
+                    {"4.9.337", {4, 9, 337, true}},
+                    {"6.8-rc1", {6, 8, 0, true}},
+                    {"", {}},
+                    {"linux", {}},
+                    {"99999999999.1.1", {}}};
+        for (const auto& r : rows) {
+            const OsVersion v = kernelVersionOf(r.release);
+            QVERIFY2(v.known == r.version.known &&
+                         (!v.known || (v.major == r.version.major && v.minor == r.version.minor &&
+                                       v.build == r.version.build)),
+                     r.release);
+        }
+    }
+
+    void theRealMachineAnswers() {
+        utsname u{};
+        QCOMPARE(uname(&u), 0);
+        LinuxSystemFacts facts;
+        const OsVersion v = facts.osVersion();
+        QVERIFY(v.known);
+        QVERIFY(QByteArray(u.release).startsWith(QByteArray::number(v.major) + "." +
+                                                 QByteArray::number(v.minor)));
+        QCOMPARE(facts.processorType(), processorTypeOf(u.machine));
+        const passwd* me = getpwuid(getuid());
+        QVERIFY(me);
+        QCOMPARE(facts.ownerName(), fullNameFromGecos(me->pw_gecos));
     }
 };
 

@@ -1,8 +1,7 @@
-#include "platform/DpkgText.h"
 #include "platform/linux/DpkgPackageIndex.h"
+#include "platform/linux/DpkgText.h"
 #include "support/ChildProcess.h"
-#include <QDir>
-#include <QFile>
+#include "support/TestFiles.h"
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -11,10 +10,7 @@ using namespace vok;
 namespace {
 
 void write(const QString& path, const QByteArray& text) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
-    f.write(text);
+    QVERIFY2(writeFile(path, text), qPrintable(path));
 }
 
 const QByteArray kStatus = "Package: zlib1g\nStatus: install ok installed\nArchitecture: amd64\n"

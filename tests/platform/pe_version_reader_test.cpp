@@ -3,6 +3,7 @@
 #include "platform/VersionBlock.h"
 #include "platform/linux/LinuxVersionFiles.h"
 #include "support/PeImageBuilder.h"
+#include "support/TestFiles.h"
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -66,13 +67,6 @@ private slots:
         QVERIFY(!queryVersionString(block, u"\\StringFileInfo\\040904E4\\CompanyNam"));
     }
 
-    void textsKeepNonLatinCharacters() {
-        const QString text = QString::fromUtf8("Société — 東京 \xF0\x9F\x98\x80");
-        const QByteArray block = versionBlock(fixedInfo(1, 0, 0, 0), {{"040704B0", {{"X", text}}}});
-        QCOMPARE(queryVersionString(block, u"\\StringFileInfo\\040704B0\\X")->toUtf8(),
-                 text.toUtf8());
-    }
-
     void choosesTheLanguageInItsOrder_data() {
         QTest::addColumn<QList<quint16>>("languages");
         QTest::addColumn<int>("chosen");
@@ -92,12 +86,6 @@ private slots:
         QCOMPARE(int(fixed->fileVersionMS >> 16), chosen);
     }
 
-    void readsOnlyTheResourceWithIdOne() {
-        PeImageBuilder pe = sampleImage();
-        pe.resourceId = 2;
-        QVERIFY(blockOf(pe.build()).isEmpty());
-    }
-
     // Each of these must read as no version information, safely.
     void malformedImagesGiveNoBlock_data() {
         QTest::addColumn<QByteArray>("image");
@@ -111,10 +99,10 @@ private slots:
             return b;
         };
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("ELF") << QByteArray("\x7f"
-                                           "ELF\x02\x01\x01",
-                                           7)
-                                    .leftJustified(4096, '\0');
+        PeImageBuilder otherId = sampleImage();
+        otherId.resourceId = 2; // only the resource with id 1 is read
+        QTest::newRow("version resource with id 2") << otherId.build();
+        QTest::newRow("ELF") << QByteArray("\x7f\x45LF\x02\x01\x01", 7).leftJustified(4096, '\0');
         QTest::newRow("MZ without PE") << good.left(0x40);
         QTest::newRow("PE offset past the end")
             << patched([](QByteArray& b) { put32(b, 0x3C, 0xFFFFFFF0u); });
@@ -208,12 +196,14 @@ private slots:
         QVERIFY(!queryVersionString(stuck, path));
     }
 
+    // Keys of one to four characters put the value at each padding; the texts keep characters
+    // beyond Latin-1 and beyond the BMP.
     void alignmentCountsFromTheBlockStart() {
-        // Keys of one to four characters put the value at each padding.
+        const QString text = QString::fromUtf8(" Société — 東京 \xF0\x9F\x98\x80");
         for (const QString key : {"A", "AB", "ABC", "ABCD"}) {
-            const QByteArray block =
-                versionBlock(fixedInfo(1, 0, 0, 0), {{"040904E4", {{key, "v" + key}, {"Z", "z"}}}});
-            QCOMPARE(queryVersionString(block, "\\StringFileInfo\\040904E4\\" + key), "v" + key);
+            const QByteArray block = versionBlock(fixedInfo(1, 0, 0, 0),
+                                                  {{"040904E4", {{key, key + text}, {"Z", "z"}}}});
+            QCOMPARE(queryVersionString(block, "\\StringFileInfo\\040904E4\\" + key), key + text);
             QCOMPARE(queryVersionString(block, u"\\StringFileInfo\\040904E4\\Z"), QString("z"));
         }
     }
@@ -221,10 +211,7 @@ private slots:
     void linuxFilesReadRegularFilesOnly() {
         QTemporaryDir dir;
         const QString dll = dir.filePath("sample.dll");
-        QFile f(dll);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(sampleImage().build());
-        f.close();
+        QVERIFY(writeFile(dll, sampleImage().build()));
         const QString fifo = dir.filePath("fifo.exe");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
 

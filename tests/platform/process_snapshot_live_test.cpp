@@ -1,5 +1,12 @@
 #include "memscreens/ProcessTreeLines.h"
+#include "platform/linux/LinuxMemoryInfo.h"
 #include "platform/linux/LinuxProcessSnapshots.h"
+#include "platform/linux/LinuxResourceInfo.h"
+#include "platform/linux/MountInfo.h"
+#include "platform/linux/ProcFiles.h"
+#include "platform/linux/SysfsDeviceProbe.h"
+#include "support/ProcMapsText.h"
+#include "support/TestFiles.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -8,16 +15,17 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <climits>
 #include <map>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace vok;
 
 namespace {
 
 QByteArray readProc(qint64 pid, const char* file) {
-    QFile f(QStringLiteral("/proc/%1/%2").arg(pid).arg(file));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return readFile(QStringLiteral("/proc/%1/%2").arg(pid).arg(file));
 }
 
 // A mapped file as the test reads /proc/PID/maps itself.
@@ -85,11 +93,186 @@ struct Child {
     QProcess process;
 };
 
+const QByteArray kMaps =
+    "55d0c0a00000-55d0c0a02000 r--p 00000000 fe:00 247134                     /usr/bin/cat\n"
+    "55d0c0a02000-55d0c0a07000 r-xp 00002000 fe:00 247134                     /usr/bin/cat\n"
+    "55d0c1000000-55d0c1021000 rw-p 00000000 00:00 0                          [heap]\n"
+    "7f0000000000-7f0000001000 r--p 00000000 fe:00 555                        /tmp/my file \n"
+    "7f0000001000-7f0000002000 rw-p 00000000 00:00 0 \n"
+    "7f0000002000-7f0000003000 rw-s 00000000 00:01 4242                       /memfd:x (deleted)\n"
+    "7f0000004000-7f0000006000 r--p 00000000 fe:00 555                        /tmp/my file \n"
+    "7f0000010000-7f0000011000 r--p 00000000 103:0a 9                         /a\\012b\n"
+    "7f0000020000-7f0000021000 r--p 00000000 fe:00 77                         /tmp/old.so "
+    "(deleted)\n"
+    "7f0000030000-7f0000031000 r--p 00000000 fe:00 88                         /lib/libc.so.6\n"
+    "garbage line\n"
+    "7ffc0000-7ffc1000 r-xp 00000000 00:00 0                          [vdso]";
+
+// How a file that a reader expects is replaced: by a FIFO without a writer, a link to
+// /dev/zero, or the text on a line of its own behind a hole larger than any limit.
+enum class Kind { Plain, Fifo, ZeroLink, Huge };
+
+// A proc root made of plain files, for the readers to be pointed at.
+struct FakeRoot {
+    QTemporaryDir dir;
+    QByteArray root() const { return QFile::encodeName(dir.path()); }
+    void put(const QString& name, const QByteArray& text, Kind kind = Kind::Plain) {
+        const QString path = dir.filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
+        if (kind == Kind::Fifo || kind == Kind::ZeroLink) {
+            QVERIFY(kind == Kind::Fifo ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                                       : QFile::link("/dev/zero", path));
+            return;
+        }
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        if (kind == Kind::Huge)
+            QVERIFY(f.resize(qint64(64) << 20) && f.seek(f.size()) && f.write("\n") == 1);
+        f.write(text);
+    }
+    void proc(int pid, const QByteArray& name, int threads, const QByteArray& maps,
+              const QByteArray& exe = {}, Kind mapsKind = Kind::Plain) {
+        const QString sub = QString::number(pid) + '/';
+        put(sub + "stat", QByteArray::number(pid) + " (" + name +
+                              ") S 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 " +
+                              QByteArray::number(threads) + " 0 1\n");
+        if (maps.isNull())
+            QDir(dir.filePath(sub)).mkdir("maps"); // reading it fails
+        else
+            put(sub + "maps", maps, mapsKind);
+        if (!exe.isEmpty())
+            QFile::link(QString::fromUtf8(exe), dir.filePath(sub + "exe"));
+    }
+};
+
 } // namespace
 
+// The readers of proc files, over made-up trees and over this machine's own processes.
 class ProcessSnapshotLiveTest : public QObject {
     Q_OBJECT
 private slots:
+    void filesOfAMapsTextExecutableFirst() {
+        const std::vector<MappedFile> f = mappedFiles(kMaps, "/lib/libc.so.6");
+        QCOMPARE(f.size(), size_t(4));
+        QCOMPARE(f[0].path, QByteArray("/lib/libc.so.6"));
+        QCOMPARE(f[1].path, QByteArray("/usr/bin/cat"));
+        QCOMPARE(f[1].low, 0x55d0c0a00000ull);
+        QCOMPARE(f[1].span(), quint64(0x7000));
+        // Two mappings with a gap between: the span covers the gap; the trailing blank is the
+        // name's.
+        QCOMPARE(f[2].path, QByteArray("/tmp/my file "));
+        QCOMPARE(f[2].inode, 555ull);
+        QCOMPARE(f[2].span(), quint64(0x6000));
+        QCOMPARE(f[3].path, QByteArray("/a\nb"));
+        QCOMPARE(f[3].device, (0x103ull << 32) | 0xa);
+        QVERIFY(mappedFiles("", "").empty());
+        QVERIFY(mappedFiles("1-0 r--p 0 fe:00 5 /x\n", "").empty()); // end before start
+        // The same path on another inode is another file.
+        QCOMPARE(
+            mappedFiles("1000-2000 r--p 0 fe:00 5 /x\n3000-4000 r--p 0 fe:00 6 /x\n", "").size(),
+            size_t(2));
+    }
+
+    // Keys chosen to collide in a fixed hash still give each file once; what they cost is a
+    // figure of `vok-bench processes --colliding N`, not a timed test.
+    void chosenKeysKeepEachFileOnce() {
+        for (const bool colliding : {false, true})
+            QCOMPARE(mappedFiles(mapsOfManyFiles(20000, colliding), "").size(), size_t(20000));
+    }
+
+    void statNameMayHoldParentheses() {
+        const QByteArray stat = "4242 (a) b) S 1 4242 4242 0 -1 4194560 96 0 0 0 0 0 0 0 20 0 "
+                                "7 0 1234 5000 100 18446744073709551615\n";
+        const auto s = parseStat(stat);
+        QVERIFY(s);
+        QCOMPARE(s->name, QByteArray("a) b"));
+        QCOMPARE(s->threads, 7);
+        QVERIFY(!parseStat("4242 (cut) S 1 2 3"));
+        QVERIFY(!parseStat(""));
+    }
+
+    void pidNamesInRangeOnly() {
+        for (const pid_t pid : {1, 4194304, INT_MAX})
+            QCOMPARE(parsePid(QByteArray::number(pid)), std::optional<pid_t>(pid));
+        for (const char* name :
+             {"2147483648", "99999999999999999999", "-1", "0", "007", "12abc", "+5", "", "self"})
+            QVERIFY2(!parsePid(name), name);
+    }
+
+    // The reader over a proc tree made of plain files: ended and unreadable processes, names
+    // for unreadable executables, global usage by device and inode, not by path text, and
+    // entries whose names are no pid.
+    void snapshotFromAProcTree() {
+        FakeRoot r;
+        r.proc(300, "three", 1,
+               "1000-3000 r--p 0 fe:00 10 /bin/three\n5000-6000 r--p 0 fe:00 20 /lib/a.so\n",
+               "/bin/three");
+        r.proc(20, "two", 2,
+               "1000-2000 r--p 0 fe:00 20 /lib/renamed.so\n"
+               "7000-8000 r--p 0 fe:01 20 /lib/a.so\n",
+               "/bin/two");
+        r.proc(7, "kworker/0:1", 1, {});
+        QDir(r.dir.path()).mkpath("9"); // ended: no stat any more
+        QDir(r.dir.path()).mkpath("self");
+        for (const QString name : {"99999999999999999999", "2147483648", "-1", "0", "12abc"})
+            r.put(name + "/stat", "1 (odd) S 1 1 1 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 1\n");
+
+        LinuxProcessSnapshots reader(r.root());
+        int paced = 0;
+        const ProcessSnapshot s = reader.take([&] { ++paced; });
+        QVERIFY(s.taken);
+        QCOMPARE(paced, 4);
+        QCOMPARE(s.processes.size(), size_t(3));
+        QCOMPARE(s.processes[0].pid, 7);
+        QCOMPARE(s.processes[0].exePath, QString("[kworker/0:1]"));
+        QVERIFY(s.processes[0].modules.empty());
+        const ProcessRecord& two = s.processes[1];
+        QCOMPARE(two.exePath, QString("/bin/two"));
+        QCOMPARE(two.usageCount, 2);
+        QCOMPARE(two.modules.size(), size_t(2));
+        QCOMPARE(two.modules[0].path, QString("/lib/renamed.so"));
+        QCOMPARE(two.modules[0].globalUsage, 2); // same file as /lib/a.so in 300
+        QCOMPARE(two.modules[1].globalUsage, 1); // same path, other device
+        const ProcessRecord& three = s.processes[2];
+        QCOMPARE(three.modules[0].path, QString("/bin/three"));
+        QCOMPARE(three.modules[0].size, quint64(0x2000));
+        QCOMPARE(three.modules[1].globalUsage, 2);
+
+        // Past the limit maps are passed over, a line the limit cuts included.
+        const qsizetype firstLine = QByteArray("1000-3000 r--p 0 fe:00 10 /bin/three\n").size();
+        const ProcessSnapshot cut = LinuxProcessSnapshots(r.root(), firstLine + 10).take();
+        QCOMPARE(cut.processes[2].modules.size(), size_t(1));
+        QCOMPARE(cut.processes[1].modules.size(), size_t(1));
+
+        LinuxProcessSnapshots missing(r.root() + "/none");
+        QVERIFY(!missing.take().taken);
+    }
+
+    // Every reader of proc and sys files, given a FIFO, a link to /dev/zero or a file larger
+    // than its limit where it expects a small file, reads nothing, neither blocking nor
+    // growing without bound; the same tree with plain files gives the figures.
+    void hostileFilesReadAsNothing() {
+        for (const Kind kind : {Kind::Plain, Kind::Fifo, Kind::ZeroLink, Kind::Huge}) {
+            FakeRoot r;
+            r.put("meminfo", "MemTotal: 1000 kB\n", kind);
+            r.put("self/mountinfo", "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n", kind);
+            r.proc(5, "five", 1, "1000-2000 r--p 0 fe:00 5 /x\n", {}, kind);
+            r.put("5/status", "Uid:\t" + QByteArray::number(::getuid()) + "\nThreads:\t3\n", kind);
+            r.put("dev/block/8:1/removable", "1\n", kind);
+
+            const bool plain = kind == Kind::Plain;
+            const QByteArray what = QByteArray::number(int(kind));
+            QVERIFY2((LinuxMemoryInfo(r.root()).status().totalPhys == 1024000) == plain, what);
+            QVERIFY2(parseMountInfo(readMountInfoUnder(r.root())).isEmpty() != plain, what);
+            QVERIFY2((userTaskUse(r.root()).used == 3u) == plain, what);
+            const ProcessSnapshot s = LinuxProcessSnapshots(r.root()).take();
+            QCOMPARE(s.processes.size(), size_t(1));
+            QVERIFY2(s.processes[0].modules.empty() != plain, what);
+            MountEntry sda1{0, 0, 8, 1, {}, {}, {}, {}, "/dev/sda1"};
+            QVERIFY2(SysfsDeviceProbe(r.dir.path()).isRemovable(sda1) == plain, what);
+        }
+    }
+
     // Tens of thousands of mappings of a long path make maps hundreds of megabytes: the
     // snapshot lists the file once and reads a bounded part of that text, so its memory does
     // not grow by what the whole text would take.
@@ -122,11 +305,7 @@ private slots:
         QTemporaryDir dir;
         // A blank and " * " in the name: the tree line must still give the path back.
         const QString file = dir.path() + "/map me * twice.dat";
-        {
-            QFile f(file);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(QByteArray(16384, 'x'));
-        }
+        QVERIFY(writeFile(file, QByteArray(16384, 'x')));
         const QString library = "/usr/lib/x86_64-linux-gnu/libz.so.1";
         if (!QFileInfo::exists(library))
             QSKIP("libz.so.1 is not installed where the helper loads it from");

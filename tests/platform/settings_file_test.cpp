@@ -1,6 +1,8 @@
 #include "platform/IniText.h"
 #include "platform/linux/LinuxSettingsFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/OtherUser.h"
+#include "support/TestFiles.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,17 +19,6 @@ using namespace vok;
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void put(const QString& path, const QByteArray& text) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(text);
-}
-
 // A path as a save could change it: what it is, through a link what that leads to, and the
 // bytes of a regular file.
 QByteArray stateOf(const QString& path) {
@@ -37,7 +28,7 @@ QByteArray stateOf(const QString& path) {
         if (look(QFile::encodeName(path).constData(), &st) == 0)
             state += QByteArray::number(st.st_mode) + ' ' + QByteArray::number(st.st_uid) + ' ' +
                      QByteArray::number(qulonglong(st.st_ino)) + ' ' +
-                     (S_ISREG(st.st_mode) ? contents(path) : QByteArray()) + '\n';
+                     (S_ISREG(st.st_mode) ? readFile(path) : QByteArray()) + '\n';
     }
     return state;
 }
@@ -120,18 +111,12 @@ private slots:
         QCOMPARE(ini.read("Settings", "Pie1Color"), std::nullopt);
     }
 
-    void defaultPathFollowsXdgConfigHome() {
-        QCOMPARE(LinuxSettingsFile::defaultPath(), path_);
-        LinuxSettingsFile file;
-        file.write("Settings", "Pie1Color", "255");
-        QVERIFY(file.save());
-        QVERIFY(contents(path_).contains("[Settings]\nPie1Color=255\n"));
-    }
-
+    // The file at the default path, under $XDG_CONFIG_HOME.
     void namesMatchInAnyCaseAndKeepTheirSpelling() {
-        put(path_, "[dir]\ndirsize=9\n[Files]\nFontsize=7\nFONTSIZE=11\n");
+        QCOMPARE(LinuxSettingsFile::defaultPath(), path_);
+        QVERIFY(writeFile(path_, "[dir]\ndirsize=9\n[Files]\nFontsize=7\nFONTSIZE=11\n"));
         {
-            LinuxSettingsFile file(path_);
+            LinuxSettingsFile file;
             QCOMPARE(file.read("Dir", "DirSize"), QString("9"));
             QCOMPARE(file.read("DIR", "Dirsize"), QString("9"));
             QCOMPARE(file.read("Dir", "FontName"), std::nullopt);
@@ -140,7 +125,7 @@ private slots:
             file.write("Files", "FontSize", "12");
             QVERIFY(file.save());
         }
-        const QByteArray text = contents(path_);
+        const QByteArray text = readFile(path_);
         QVERIFY(text.contains("[dir]\ndirsize=10\n"));
         QVERIFY(!text.contains("DirSize") && !text.contains("[Dir]"));
         QCOMPARE(text.toLower().count("fontsize="), 1); // the two spellings became one value
@@ -152,50 +137,52 @@ private slots:
     void savingKeepsWhatItDoesNotWrite() {
         const QByteArray theirs =
             "[Foo/Bar]\nx=1\n\n; note\n[foo]\nBar/x = 2\n[Settings]\nUnknown=abc\n";
-        put(path_, theirs + "Pie1Color=5\n[disk1]\nFontsize=9\n");
+        QVERIFY(writeFile(path_, theirs + "Pie1Color=5\n[disk1]\nFontsize=9\n"));
         LinuxSettingsFile file(path_);
         file.write("Settings", "Pie1Color", "6");
         file.write("Bet", "Total", "600");
         file.deleteSection("Disk1");
         QCOMPARE(file.read("Disk1", "Fontsize"), std::nullopt);
         QVERIFY(file.save());
-        QCOMPARE(contents(path_), theirs + "Pie1Color=6\n\n[Bet]\nTotal=600\n");
+        QCOMPARE(readFile(path_), theirs + "Pie1Color=6\n\n[Bet]\nTotal=600\n");
         LinuxSettingsFile again(path_);
         QCOMPARE(again.read("Foo/Bar", "x"), QString("1"));
         QCOMPARE(again.read("foo", "bar/x"), QString("2"));
         QCOMPARE(again.read("Settings", "Pie1Color"), QString("6"));
     }
 
-    void garbageFileStillSavesAndSaysSo() {
-        QByteArray junk(4096, '\0');
-        for (int i = 0; i < junk.size(); ++i)
-            junk[i] = char((i * 7919) % 256);
-        put(path_, junk + "\n[Settings]\nPie1Color=255\n");
-        LinuxSettingsFile file(path_);
-        QCOMPARE(file.read("Settings", "Pie1Color"), QString("255"));
-        file.write("Settings", "Pie2Color", "65535");
-        QVERIFY(file.save());
-        QCOMPARE(LinuxSettingsFile(path_).read("Settings", "Pie2Color"), QString("65535"));
+    // A save the disk refuses leaves the old file as it was, and nothing beside it.
+    void refusedSaveLeavesTheOldFile_data() {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("read-only folder") << false;
+        QTest::newRow("full disk") << true;
     }
-
-    void readOnlyFolderFailsAndLeavesTheOldFile() {
-        const QByteArray old = "[Settings]\nPie1Color=5\n";
-        put(path_, old);
+    void refusedSaveLeavesTheOldFile() {
+        QFETCH(bool, fullDisk);
+        const QByteArray old =
+            "[Settings]\nPie1Color=5\n[Notes]\ntext=" + QByteArray(3000, 'n') + "\n";
+        QVERIFY(writeFile(path_, old));
         const QString dir = QFileInfo(path_).path();
-        QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
-        QFile probe(dir + "/probe");
-        const bool writable = probe.open(QIODevice::WriteOnly);
-        if (writable) {
-            probe.remove();
-            QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QSKIP("permissions do not bind root; settings_store_test fills the disk instead");
-        }
         LinuxSettingsFile file(path_);
         file.write("Settings", "Pie1Color", "6");
-        const bool saved = file.save();
-        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        bool saved = true;
+        if (fullDisk) {
+            FileSizeLimit limit(2048);
+            saved = file.save();
+        } else {
+            QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+            QFile probe(dir + "/probe");
+            if (probe.open(QIODevice::WriteOnly)) {
+                probe.remove();
+                QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                QSKIP("permissions do not bind root; the full disk binds it");
+            }
+            saved = file.save();
+            QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
         QVERIFY(!saved);
-        QCOMPARE(contents(path_), old);
+        QCOMPARE(readFile(path_), old);
+        QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{"Vok95.conf"});
     }
 
     // Opening a FIFO for reading waits for a writer; a device never ends; a link or a file of
@@ -220,7 +207,7 @@ private slots:
             QCOMPARE(::symlink(kind.endsWith("device") ? "/dev/zero" : target.constData(), path),
                      0);
         if (kind.contains("file"))
-            put(QFile::decodeName(theirs), "[Settings]\nPie1Color=77\n");
+            QVERIFY(writeFile(QFile::decodeName(theirs), "[Settings]\nPie1Color=77\n"));
         if (kind.contains("another")) {
             const OtherUser other;
             if (!other.failure.isEmpty())
@@ -275,20 +262,24 @@ private slots:
         QVERIFY2(lost.isEmpty(), qPrintable("lost: " + lost.join(' ')));
     }
 
-    // Its speed is vok-bench settings' figure; here only that nothing else changes.
+    // Its speed is vok-bench settings' figure; here only that nothing else changes, binary
+    // garbage before the first section included.
     void largeFileChangesOnlyTheValueWritten() {
-        QByteArray text = "[Settings]\nPie1Color=5\n[Junk]\n";
+        QByteArray text(4096, '\0');
+        for (int i = 0; i < text.size(); ++i)
+            text[i] = char((i * 7919) % 256);
+        text += "\n[Settings]\nPie1Color=5\n[Junk]\n";
         for (int i = 0; i < 300000; ++i)
             text += "SomeRatherLongName" + QByteArray::number(i) + "=value\n";
         text += "[Disk1]\nFontsize=9\n";
-        put(path_, text);
+        QVERIFY(writeFile(path_, text));
         LinuxSettingsFile file(path_);
         for (int i = 0; i < 100; ++i)
             QCOMPARE(file.read(i % 2 ? "Disk1" : "Settings", i % 2 ? "fontsize" : "Pie1Color"),
                      QString(i % 2 ? "9" : "5"));
         file.write("Settings", "Pie1Color", "6");
         QVERIFY(file.save());
-        QCOMPARE(contents(path_), text.replace("Pie1Color=5", "Pie1Color=6"));
+        QCOMPARE(readFile(path_), text.replace("Pie1Color=5", "Pie1Color=6"));
     }
 };
 

@@ -5,10 +5,8 @@
 #include "support/TestServices.h"
 #include "support/XvfbSession.h"
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QRegularExpression>
-#include <QThread>
 #include <QtTest>
 #include <cstdlib>
 #include <memory>
@@ -52,16 +50,13 @@ public:
 
     // Waits until the window manager lists all of them.
     bool managed(const QList<xcb_window_t>& windows, int timeoutMs = 15000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < timeoutMs) {
-            const QList<xcb_window_t> listed = stacking();
-            if (std::all_of(windows.begin(), windows.end(),
-                            [&](xcb_window_t w) { return listed.contains(w); }))
-                return true;
-            QThread::msleep(50);
-        }
-        return false;
+        return QTest::qWaitFor(
+            [&] {
+                const QList<xcb_window_t> listed = stacking();
+                return std::all_of(windows.begin(), windows.end(),
+                                   [&](xcb_window_t w) { return listed.contains(w); });
+            },
+            timeoutMs);
     }
 
     // A window manager may announce itself before it takes over mapping; a window that it
@@ -79,7 +74,7 @@ public:
         }
         xcb_destroy_window(c_.get(), probe);
         sync();
-        return ready && managedGone(probe);
+        return ready && QTest::qWaitFor([&] { return !stacking().contains(probe); }, 5000);
     }
 
     void sync() {
@@ -111,14 +106,6 @@ public:
     }
 
 private:
-    bool managedGone(xcb_window_t w) {
-        QElapsedTimer clock;
-        clock.start();
-        while (stacking().contains(w) && clock.elapsed() < 5000)
-            QThread::msleep(50);
-        return !stacking().contains(w);
-    }
-
     QList<xcb_window_t> stacking() {
         auto reply = std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)>(
             xcb_get_property_reply(
@@ -215,13 +202,12 @@ int screenRounds(int argc, char** argv, const QByteArray& display) {
     QApplication app(argc, argv);
     TestServices fakes;
     XcbTopLevelWindows desktop(display);
-    Services live = services();
+    Services live = fakes.services;
     live.windows = &desktop;
-    const ScopedServices scope(live);
     TestClient others(display);
     const QList<xcb_window_t> made = {others.window("Editor", "Editor"),
                                       others.window("Terminal", "Terminal")};
-    TfmVok fm(QSize(640, 480));
+    TfmVok fm(live, QSize(640, 480));
     fm.show();
     if (!others.managed(made) || !QTest::qWaitForWindowActive(&fm))
         return 77;
@@ -270,6 +256,30 @@ int screenRounds(int argc, char** argv, const QByteArray& display) {
 class XcbWindowsTest : public QObject {
     Q_OBJECT
 private slots:
+    void decodesAndStopsAtNul() {
+        QCOMPARE(captionFrom("Gr\xc3\xbc\xc3\x9f\x65", CaptionEncoding::Utf8), QString("Grüße"));
+        QCOMPARE(captionFrom("Gr\xfc\xdf\x65", CaptionEncoding::Latin1), QString("Grüße"));
+        QCOMPARE(captionFrom(QByteArray("one\0two", 7), CaptionEncoding::Latin1), QString("one"));
+        QCOMPARE(captionFrom("", CaptionEncoding::Utf8), QString());
+        // Broken UTF-8 still gives a caption, never more bytes than were there.
+        QVERIFY(!captionFrom("ab\xff\xfe", CaptionEncoding::Utf8).isEmpty());
+    }
+
+    void cutToTheLimitWithoutSplittingACharacter() {
+        const QByteArray ascii(300, 'x');
+        QCOMPARE(captionFrom(ascii, CaptionEncoding::Latin1).size(), kCaptionLimit);
+        QCOMPARE(captionFrom(ascii.left(kCaptionLimit), CaptionEncoding::Latin1).size(),
+                 kCaptionLimit);
+        // U+1F600 takes two UTF-16 units; 254 of them are 254 characters.
+        QByteArray faces;
+        for (int i = 0; i < 300; ++i)
+            faces += "\xf0\x9f\x98\x80";
+        const QString cut = captionFrom(faces, CaptionEncoding::Utf8);
+        QCOMPARE(cut.size(), 2 * kCaptionLimit);
+        QVERIFY(cut.back().isLowSurrogate());
+        QCOMPARE(cut.toUcs4().size(), kCaptionLimit);
+    }
+
     void noDisplayGivesNoWindows() {
         QCOMPARE(XcbTopLevelWindows(":999").windows(), QList<TopLevelWindow>());
         const QByteArray saved = qgetenv("DISPLAY");

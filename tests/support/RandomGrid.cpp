@@ -1,7 +1,5 @@
 #include "support/RandomGrid.h"
 #include "controls/GridRows.h"
-#include "diskscreens/GridSort.h"
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QString>
 #include <array>
@@ -35,19 +33,6 @@ void fillRandomRows(GridRows& grid, int n, quint32 seed) {
         }
     }
     grid.flush();
-}
-
-GridSortMeasure measureGridSort(int n, SortKey key, bool descending, quint32 seed) {
-    GridSortMeasure m;
-    GridRows grid(3);
-    QElapsedTimer clock;
-    clock.start();
-    fillRandomRows(grid, n, seed);
-    m.fillMs = clock.restart();
-    SortGrid(grid, key, descending);
-    m.sortMs = clock.elapsed();
-    m.bytesPerRow = double(grid.bytesUsed()) / grid.rows();
-    return m;
 }
 
 } // namespace vok

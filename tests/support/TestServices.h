@@ -15,8 +15,8 @@
 
 namespace vok {
 
-// Installs fresh fakes for one test; drive C is "/" with 500.5 Mb free of 1023.9 Mb. The
-// file tree starts empty; the trash moves files out of it.
+// Fresh fakes for one test, handed to what it builds as `services`; drive C is "/" with 500.5
+// Mb free of 1023.9 Mb. The file tree starts empty; the trash moves files out of it.
 struct TestServices {
     TestServices();
     FakeDriveTable drives;
@@ -31,7 +31,8 @@ struct TestServices {
     FakeSystemFacts system;
     FakeVersionFiles versions;
     FakePackageIndex packages;
-    ScopedServices scope;
+    // The fakes above, as a screen or control is handed them at creation.
+    Services services;
 };
 
 } // namespace vok

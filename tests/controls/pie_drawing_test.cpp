@@ -1,3 +1,4 @@
+#include "controls/GdiPie.h"
 #include "controls/Pie3D.h"
 #include <QImage>
 #include <QPainter>
@@ -39,11 +40,62 @@ int countDark(const QImage& img, const QRect& r) {
     return n;
 }
 
+// The pie in a box, filled black on white.
+QImage draw(int w, int h, QPoint start, QPoint end) {
+    QImage img(w + 2, h + 2, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    gdiPie(p, 0, 0, w, h, start, end);
+    return img;
+}
+// Whether the point at this polar angle (degrees, counterclockwise from 3 o'clock as seen)
+// and this fraction of the way to the ellipse is filled.
+bool filledAt(const QImage& img, int w, int h, double deg, double reach = 0.8) {
+    const double a = w / 2.0, b = h / 2.0, t = deg * M_PI / 180;
+    // Distance to the ellipse along the ray.
+    const double r = 1 / std::sqrt(std::pow(std::cos(t) / a, 2) + std::pow(std::sin(t) / b, 2));
+    const int x = int(std::lround(a + reach * r * std::cos(t)));
+    const int y = int(std::lround(b - reach * r * std::sin(t)));
+    return img.pixelColor(x, y) == QColor(Qt::black);
+}
+
 } // namespace
 
-class Pie3DTest : public QObject {
+// The flat pie primitive and the 3D pie drawn with it.
+class PieDrawingTest : public QObject {
     Q_OBJECT
 private slots:
+    // Counterclockwise from the start ray to the end ray, each meeting the ellipse where it
+    // points; equal rays give the whole ellipse.
+    void pieCoversTheArcBetweenItsRays() {
+        const struct {
+            int w, h;
+            QPoint start, end;
+            QList<double> filled, empty; // polar angles
+        } rows[] = {
+            {100, 100, {100, 50}, {50, 0}, {45}, {135, 300}}, // 3 to 12 o'clock: one quarter
+            {100, 100, {50, 0}, {100, 50}, {135, 300}, {45}}, // the other three
+            // The start ray at the box's corner, 26.6 degrees up as seen; the end straight up.
+            {200, 100, {200, 0}, {100, 0}, {35, 85}, {20, 95}},
+            {100, 60, {50, 0}, {50, 0}, {10, 100, 200, 300}, {}},
+        };
+        for (const auto& r : rows) {
+            const QImage img = draw(r.w, r.h, r.start, r.end);
+            for (const bool filled : {true, false})
+                for (double deg : filled ? r.filled : r.empty)
+                    QVERIFY2(filledAt(img, r.w, r.h, deg) == filled,
+                             qPrintable(QString("%1x%2 from %3,%4: %5")
+                                            .arg(r.w)
+                                            .arg(r.h)
+                                            .arg(r.start.x())
+                                            .arg(r.start.y())
+                                            .arg(deg)));
+        }
+        QCOMPARE(gdiPieSpan(0, 0, 100, 60, QPoint(50, 0), QPoint(50, 0)), 360.0);
+    }
+
     void shadesAreThreeQuartersRoundedToEven() {
         QCOMPARE(pieShade(255), 191u);
         QCOMPARE(pieShade(65535), 49151u);
@@ -52,7 +104,7 @@ private slots:
         QCOMPARE(pieShade(0xFFFFFFFF), 3221225471u);
     }
 
-    void quarterLiesInTheUpperRightOfBothFaces() {
+    void quarterLiesInTheUpperRightOfBothFacesAndTheSideIsBlack() {
         const QImage img = paint(25, 0, 0, 100);
         for (int top : {0, 50}) { // upper face, then lower face
             const QColor wedge = top ? kYellowShade : kYellow;
@@ -63,6 +115,11 @@ private slots:
             QCOMPARE(at(img, 0, top, 100, 0.70, 0.8), face);
             QCOMPARE(at(img, 0, top, 100, 0.95, 0.8), face);
         }
+        // The side is black between the faces; nothing is drawn below or beside them.
+        QCOMPARE(img.pixelColor(2, 50), QColor(Qt::black));
+        QCOMPARE(img.pixelColor(97, 50), QColor(Qt::black));
+        QCOMPARE(img.pixelColor(50, 110), QColor(Qt::white));
+        QCOMPARE(img.pixelColor(101, 50), QColor(Qt::white));
     }
 
     // The wedge colour fills the first `percent` of a turn clockwise, wherever the pie stands.
@@ -76,14 +133,6 @@ private slots:
                              (share * 100 < percent ? kYellow : kRed),
                          qPrintable(QString("%1 %, share %2").arg(percent).arg(share)));
         }
-    }
-
-    void sideIsBlackBetweenTheFaces() {
-        const QImage img = paint(30, 0, 0, 100);
-        QCOMPARE(img.pixelColor(2, 50), QColor(Qt::black));
-        QCOMPARE(img.pixelColor(97, 50), QColor(Qt::black));
-        QCOMPARE(img.pixelColor(50, 110), QColor(Qt::white)); // below the lower face
-        QCOMPARE(img.pixelColor(101, 50), QColor(Qt::white)); // right of the pie
     }
 
     void labelsAreWrittenOnTheLowerFace() {
@@ -101,5 +150,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Pie3DTest)
-#include "pie3d_test.moc"
+QTEST_MAIN(PieDrawingTest)
+#include "pie_drawing_test.moc"

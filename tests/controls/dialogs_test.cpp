@@ -1,5 +1,5 @@
-#include "platform/FontColourDialog.h"
-#include "platform/QtDialogService.h"
+#include "controls/FontColourDialog.h"
+#include "controls/QtDialogService.h"
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontDatabase>
@@ -30,17 +30,36 @@ QListView* familyList(FontColourDialog& d) {
 class DialogsTest : public QObject {
     Q_OBJECT
 private slots:
-    void wholeDriveQuestionIsInformationWithYesAndNo() {
+    // Names that look like markup are shown as written; the whole-drive question is
+    // information with Yes and No.
+    void messageBoxes() {
         QtDialogService dialogs;
+        const QString text = "Unable to delete file <b>cat.jpg<!-- & more";
+        QList<Qt::TextFormat> formats;
+        QStringList shown;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            icon = box->icon();
-            buttons = box->standardButtons();
-            box->button(QMessageBox::Yes)->click();
-        });
+        auto readAndClose = [&] {
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                formats << box->textFormat();
+                shown << box->text();
+                icon = box->icon();
+                buttons = box->standardButtons();
+                QAbstractButton* yes = box->button(QMessageBox::Yes);
+                (yes ? yes : box->buttons().constFirst())->click();
+            });
+        };
+        readAndClose();
+        dialogs.message(text);
+        readAndClose();
+        dialogs.error(text);
+        readAndClose();
+        dialogs.confirm(text, Buttons::YesNo);
+        QCOMPARE(formats, QList<Qt::TextFormat>(3, Qt::PlainText));
+        QCOMPARE(shown, QStringList(3, text));
+        readAndClose();
         QCOMPARE(dialogs.confirmInformation("Search the whole drive?", Buttons::YesNo),
                  Answer::Yes);
         QCOMPARE(icon, QMessageBox::Information);
@@ -63,34 +82,24 @@ private slots:
         QCOMPARE(same.color, quint32(0x123456));
     }
 
+    // Esc and Enter in the chooser's fields answer the whole dialog; the chooser stays for the
+    // next opening.
     void escAndEnterAnswerTheWholeFontDialog() {
-        {
+        const std::pair<int, QDialog::DialogCode> keys[] = {{Qt::Key_Escape, QDialog::Rejected},
+                                                            {Qt::Key_Return, QDialog::Accepted},
+                                                            {Qt::Key_Enter, QDialog::Accepted}};
+        for (const auto& [key, answer] : keys) {
             FontColourDialog d(FontChoice{pieFont(), 0});
             d.show();
             QVERIFY(QTest::qWaitForWindowExposed(&d));
-            QTest::keyClick(familyList(d), Qt::Key_Escape);
-            QCOMPARE(d.result(), int(QDialog::Rejected));
-            QVERIFY(!d.isVisible());
-            QVERIFY(!d.chooser()->isHidden()); // the chooser stays for the next opening
-        }
-        {
-            FontColourDialog d(FontChoice{pieFont(), 0});
-            d.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&d));
-            QTest::keyClick(familyList(d), Qt::Key_Return);
-            QCOMPARE(d.result(), int(QDialog::Accepted));
+            QWidget* field = key == Qt::Key_Enter
+                                 ? d.chooser()->findChildren<QLineEdit*>().value(0) // the size
+                                 : static_cast<QWidget*>(familyList(d));
+            QVERIFY(field);
+            QTest::keyClick(field, Qt::Key(key));
+            QCOMPARE(d.result(), int(answer));
             QVERIFY(!d.isVisible());
             QVERIFY(!d.chooser()->isHidden());
-        }
-        {
-            FontColourDialog d(FontChoice{pieFont(), 0});
-            d.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&d));
-            auto* size = d.chooser()->findChildren<QLineEdit*>().value(0);
-            QVERIFY(size);
-            QTest::keyClick(size, Qt::Key_Enter);
-            QCOMPARE(d.result(), int(QDialog::Accepted));
-            QVERIFY(!d.isVisible());
         }
     }
 };

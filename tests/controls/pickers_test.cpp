@@ -1,3 +1,4 @@
+#include "controls/DirectoryListBox.h"
 #include "controls/DriveComboBox.h"
 #include "support/TestServices.h"
 #include <QAbstractItemView>
@@ -5,14 +6,35 @@
 
 using namespace vok;
 
-class DriveComboBoxTest : public QObject {
+// The directory list and the drive picker the screens share.
+class PickersTest : public QObject {
     Q_OBJECT
 private slots:
+    void linksToDirectoriesAreListedAndLeadToTheirTarget() {
+        TestServices t;
+        t.directories.addDirectory("/usr/bin");
+        t.directories.addDirectory("/data");
+        t.directories.addFile("/notes", 1);
+        t.directories.addDirectoryLink("/bin", "/usr/bin");
+        t.directories.addDirectoryLink("/.hidden", "/data");
+        TDirectoryListBox box(t.drives, t.directories, t.dialogs);
+        box.setDirectory("/");
+        QStringList texts;
+        for (int i = 0; i < box.count(); ++i)
+            texts << box.item(i)->text();
+        QCOMPARE(texts, (QStringList{"/", "  bin", "  data", "  usr"}));
+
+        box.setCurrentRow(1);
+        QTest::keyClick(&box, Qt::Key_Return);
+        QCOMPARE(box.directory(), QString("/usr/bin"));
+        QCOMPARE(t.drives.workingDirectory, QString("/usr/bin"));
+    }
+
     void longMountPointsShowWholeInTheListAndElidedInTheBox() {
         TestServices t;
         const QString mount = "/tmp/h1/nested/mounts/of/a/long/name/end";
         t.drives.add('H', mount, DriveType::Fixed, 1, 2);
-        TDriveComboBox box;
+        TDriveComboBox box(t.drives);
         box.setGeometry(0, 0, 81, 22);
         QVERIFY(box.setDrive('h'));
         box.show();
@@ -38,5 +60,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DriveComboBoxTest)
-#include "drive_combo_box_test.moc"
+QTEST_MAIN(PickersTest)
+#include "pickers_test.moc"
