@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/MemoryReserve.h"
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -27,6 +28,13 @@ public:
     // The dialog shows what was chosen last; nullopt when cancelled.
     virtual std::optional<quint32> chooseColor() = 0;
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
+
+    // Memory held back for saying that memory ran out (runGuarded takes it and gives it back
+    // for the message): it lives as long as the dialogs that need it.
+    MemoryReserve& room() noexcept { return room_; }
+
+private:
+    MemoryReserve room_{8u << 20};
 };
 
 } // namespace vok

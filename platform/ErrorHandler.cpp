@@ -1,6 +1,5 @@
 #include "platform/ErrorHandler.h"
 #include "platform/DialogService.h"
-#include "platform/MemoryReserve.h"
 
 namespace vok {
 
@@ -15,13 +14,13 @@ void showHandlerError(DialogService& dialogs, const QString& text) noexcept {
 void showOutOfMemory(DialogService& dialogs) noexcept {
     // Unwinding has given back what the handler held; what it kept (rows found, say) may still
     // fill the memory, so the reserve makes the room the box and its readers need.
-    outOfMemoryReserve().release();
+    dialogs.room().release();
     showHandlerError(dialogs, QStringLiteral("Out of memory"));
-    outOfMemoryReserve().take();
+    keepMemoryReserve(dialogs);
 }
 
-void keepMemoryReserve() noexcept {
-    outOfMemoryReserve().take();
+void keepMemoryReserve(DialogService& dialogs) noexcept {
+    dialogs.room().take();
 }
 
 } // namespace vok

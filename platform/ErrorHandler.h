@@ -9,18 +9,19 @@ class DialogService;
 
 // Shows the text of an error that ended a handler.
 void showHandlerError(DialogService& dialogs, const QString& text) noexcept;
-// Shows "Out of memory" for a handler that ran out of it. The memory reserve is given back for
-// the message and taken again after it.
+// Shows "Out of memory" for a handler that ran out of it. The dialogs' memory reserve is given
+// back for the message and taken again after it.
 void showOutOfMemory(DialogService& dialogs) noexcept;
-// Takes the memory reserve if it is not held (at start, and again after it was given back).
-void keepMemoryReserve() noexcept;
+// Takes the dialogs' memory reserve if it is not held (before each handler, so again after it
+// was given back).
+void keepMemoryReserve(DialogService& dialogs) noexcept;
 
 // Runs one event handler; a VokError raised inside it ends the handler and its text is shown in
 // a message box of dialogs, leaving the window as it was. Running out of memory (std::bad_alloc)
 // ends the handler the same way with "Out of memory": never the program. Nothing is allocated on
 // the way in, so that even the first allocation a handler makes may fail.
 template <typename Handler> void runGuarded(DialogService& dialogs, Handler&& handler) {
-    keepMemoryReserve();
+    keepMemoryReserve(dialogs);
     try {
         std::forward<Handler>(handler)();
     } catch (const VokError& e) {

@@ -24,7 +24,4 @@ private:
     void* block_ = nullptr;
 };
 
-// The program's one reserve, kept for the "Out of memory" message.
-MemoryReserve& outOfMemoryReserve() noexcept;
-
 } // namespace vok

@@ -1,28 +1,20 @@
 #include "platform/fake/FakeRunningCopy.h"
-#include <QHash>
 
 namespace vok {
 
-namespace {
-QHash<QString, FakeRunningCopy*>& holders() {
-    static QHash<QString, FakeRunningCopy*> map;
-    return map;
-}
-} // namespace
-
 FakeRunningCopy::~FakeRunningCopy() {
     if (holds_)
-        holders().remove(claimedName);
+        machine_.remove(claimedName);
 }
 
 bool FakeRunningCopy::claim(const QString& name) {
     claimedName = name;
-    if (FakeRunningCopy* holder = holders().value(name)) {
+    if (FakeRunningCopy* holder = machine_.value(name)) {
         ++holder->timesAskedForward;
         holder->askedToComeForward();
         return false;
     }
-    holders().insert(name, this);
+    machine_.insert(name, this);
     holds_ = true;
     return true;
 }

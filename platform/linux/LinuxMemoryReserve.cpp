@@ -22,9 +22,4 @@ void MemoryReserve::release() noexcept {
     block_ = nullptr;
 }
 
-MemoryReserve& outOfMemoryReserve() noexcept {
-    static MemoryReserve reserve(8u << 20);
-    return reserve;
-}
-
 } // namespace vok

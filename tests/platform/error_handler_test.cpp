@@ -13,7 +13,6 @@
 #include "memscreens/Unit5.h"
 #include "memscreens/UtMem.h"
 #include "platform/ErrorHandler.h"
-#include "platform/MemoryReserve.h"
 #include "platform/VokError.h"
 #include "support/FailingAllocation.h"
 #include "support/TestScreenContext.h"
@@ -209,7 +208,7 @@ private slots:
         }
         QVERIFY(!escaped);
         QCOMPARE(t.dialogs.errors, QStringList{"Out of memory"});
-        QVERIFY(outOfMemoryReserve().held()); // taken again for the next time
+        QVERIFY(t.dialogs.room().held()); // taken again for the next time
     }
 
     // Whatever control starts a command, running out of memory ends it with the message, and

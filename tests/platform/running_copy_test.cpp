@@ -122,11 +122,12 @@ private slots:
         QTest::qWait(100);
         QVERIFY(window.isMinimized());
 
-        FakeRunningCopy first;
+        FakeCopies machine;
+        FakeRunningCopy first(machine);
         QVERIFY(!TOnlyOne(first, "Vok 97 for Windows 95").anotherCopyRuns());
         QCOMPARE(first.claimedName, QString("OnlyOneVok 97 for Windows 9")); // 20 of the title
         QCOMPARE(TOnlyOne::markerName("Vok"), QString("OnlyOneVok"));
-        FakeRunningCopy second;
+        FakeRunningCopy second(machine);
         QVERIFY(TOnlyOne(second, "Vok 97 for Windows 95").anotherCopyRuns());
         QCOMPARE(first.timesAskedForward, 1);
         QVERIFY(!window.isMinimized());
