@@ -4,7 +4,7 @@
 # checking the Debian package needs.
 set -euo pipefail
 # dpkg-dev gives the plain build Debian's flags (dpkg-buildflags).
-packages=(make cmake ninja-build ccache g++ dpkg-dev qt6-base-dev qt6-base-dev-tools libgl-dev
+packages=(make cmake ninja-build ccache lld g++ dpkg-dev qt6-base-dev qt6-base-dev-tools libgl-dev
           qt6-qpa-plugins fonts-liberation xvfb xauth x11-utils imagemagick libxcb1-dev pkg-config
           openbox wmctrl desktop-file-utils appstream dbus-daemon at-spi2-core xdotool)
 [ "${1:-}" = "--package" ] && packages+=(file lintian)
