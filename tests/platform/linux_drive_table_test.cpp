@@ -68,11 +68,6 @@ QByteArray mountLine(int n, const QByteArray& point, const QByteArray& fsAndSour
            (fsAndSource.isEmpty() ? "ext4 /dev/sda" + id : fsAndSource) + " rw\n";
 }
 
-// The root and an ext4 drive D at point.
-QByteArray withD(const QByteArray& point) {
-    return kRoot + mountLine(2, point);
-}
-
 const QByteArray withNas = kRoot + mountLine(2, "/mnt/nas", "nfs4 nas:/x");
 
 // A temporary folder by its canonical path; the working directory the test changes is restored.
@@ -211,7 +206,7 @@ private slots:
     // The table still lists it but the directory is gone.
     void vanishedMountIsNotReady() {
         QTemporaryDir dir;
-        LinuxDriveTable table = tableOf(withD(QFile::encodeName(dir.path())));
+        LinuxDriveTable table = tableOf(kRoot + mountLine(2, QFile::encodeName(dir.path())));
         QVERIFY(table.space('D').ready());
         QVERIFY(dir.remove());
         QCOMPARE(figures(table.space('D')), Figures(-1, -1));
@@ -222,7 +217,7 @@ private slots:
         Scratch work;
         QVERIFY(QDir(work.path).mkpath("d/sub"));
         QVERIFY(QFile::link(work.path + "/d/sub", work.path + "/link"));
-        LinuxDriveTable table = tableOf(withD(QFile::encodeName(work.path + "/d")));
+        LinuxDriveTable table = tableOf(kRoot + mountLine(2, QFile::encodeName(work.path + "/d")));
         QVERIFY(table.changeDirectory("/"));
         QVERIFY(table.changeDirectory(work.path + "/link"));
         QCOMPARE(table.currentDirectory('D'), work.path + "/d/sub");
