@@ -1,10 +1,6 @@
 #include "platform/ElfReader.h"
 #include "platform/linux/DpkgPackageIndex.h"
 #include "platform/linux/FileByteSource.h"
-#include <QDir>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QtTest>
 
 using namespace vok;

@@ -4,15 +4,10 @@
 #include "platform/linux/MountInfo.h"
 #include "support/RemoveTree.h"
 #include "support/ServiceContracts.h"
-#include <QDir>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
 #include <condition_variable>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 using namespace vok;
@@ -64,43 +59,43 @@ Figures figures(const DriveSpace& s) {
     return {s.freeBytes, s.totalBytes};
 }
 
-// The root and an ext4 drive D at point.
-QByteArray withD(const QByteArray& point) {
-    return "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n2 1 8:2 / " + point + " rw - ext4 /dev/sda2 rw\n";
+const QByteArray kRoot = "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n";
+
+// Mount n below the root: ext4 on /dev/sdaN unless told otherwise.
+QByteArray mountLine(int n, const QByteArray& point, const QByteArray& fsAndSource = {}) {
+    const QByteArray id = QByteArray::number(n);
+    return id + " 1 8:" + id + " / " + point + " rw - " +
+           (fsAndSource.isEmpty() ? "ext4 /dev/sda" + id : fsAndSource) + " rw\n";
 }
 
-const QByteArray withNas = "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                           "2 1 0:60 / /mnt/nas rw - nfs4 nas:/x rw\n";
+const QByteArray withNas = kRoot + mountLine(2, "/mnt/nas", "nfs4 nas:/x");
 
-// Restores the working directory the tests change.
-struct KeepWorkingDirectory {
+// A temporary folder by its canonical path; the working directory the test changes is restored.
+struct Scratch {
     QString saved = QDir::currentPath();
-    ~KeepWorkingDirectory() { QDir::setCurrent(saved); }
+    QTemporaryDir tmp;
+    QString path = QDir(tmp.path()).canonicalPath();
+    ~Scratch() { QDir::setCurrent(saved); }
 };
 
 // The contract's mounts as a mount table of real folders in a temporary folder.
 class LinuxFixture : public DriveFixture {
 public:
     void mount(const QStringList& folders, const QString& workingDir) override {
-        QByteArray text = "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n";
-        int n = 1;
+        QByteArray text = kRoot;
         for (const QString& folder : folders) {
             QVERIFY(QDir().mkpath(path(folder) + "/sub"));
-            const QByteArray id = QByteArray::number(++n);
-            text += id + " 1 8:" + id + " / " + QFile::encodeName(path(folder)) +
-                    " rw - ext4 /dev/sda" + id + " rw\n";
+            text += mountLine(int(text.count('\n')) + 1, QFile::encodeName(path(folder)));
         }
         QVERIFY(QDir::setCurrent(path(workingDir)));
         table_ = std::make_unique<LinuxDriveTable>([text] { return text; }, statvfsSpace, 2s,
                                                    std::make_unique<FakeProbe>());
     }
     DriveTable& table() override { return *table_; }
-    QString root() const override { return root_; }
+    QString root() const override { return scratch_.path; }
 
 private:
-    KeepWorkingDirectory keep_;
-    QTemporaryDir tmp_;
-    QString root_ = QFileInfo(tmp_.path()).canonicalFilePath();
+    Scratch scratch_;
     std::unique_ptr<LinuxDriveTable> table_;
 };
 
@@ -135,18 +130,27 @@ const QByteArray desktop = R"(21 1 0:20 / /proc rw - proc proc rw
 47 1 0:66 / /proc/x rw - tmpfs tmpfs rw
 )";
 
-QStringList mountPoints(const QList<Drive>& drives) {
+// "C=/", or with types "C=/ fixed".
+QStringList mountPoints(const QList<Drive>& drives, bool withType = false) {
+    static const char* const types[] = {"none", "removable", "fixed", "network", "cd", "ram"};
     QStringList out;
     for (const Drive& d : drives)
-        out << QString(d.letter) + "=" + d.mountPoint;
+        out << QString(d.letter) + "=" + d.mountPoint +
+                   (withType ? QString(" ") + types[int(d.type)] : QString());
     return out;
 }
 
-Drive driveAt(const QList<Drive>& drives, const QString& mountPoint) {
-    for (const Drive& d : drives)
-        if (d.mountPoint == mountPoint)
-            return d;
-    return {};
+// Every field of each entry, the texts as their bytes.
+QList<QByteArray> described(const QList<MountEntry>& entries) {
+    QList<QByteArray> out;
+    for (const MountEntry& e : entries) {
+        QByteArray line = QByteArray::number(e.mountId) + ' ' + QByteArray::number(e.parentId) +
+                          ' ' + QByteArray::number(e.major) + ':' + QByteArray::number(e.minor);
+        for (const QString& text : {e.root, e.mountPoint, e.options, e.fsType, e.source})
+            line += ' ' + encodeFileName(text);
+        out << line;
+    }
+    return out;
 }
 
 // The drives a fresh set of letters makes of a mount table.
@@ -202,8 +206,7 @@ private slots:
     // The table still lists it but the directory is gone.
     void vanishedMountIsNotReady() {
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        LinuxDriveTable table = tableOf(withD(QFile::encodeName(dir.path())));
+        LinuxDriveTable table = tableOf(kRoot + mountLine(2, QFile::encodeName(dir.path())));
         QVERIFY(table.space('D').ready());
         QVERIFY(dir.remove());
         QCOMPARE(figures(table.space('D')), Figures(-1, -1));
@@ -211,34 +214,26 @@ private slots:
 
     // A link on C to a folder on D moves D's current directory, not C's.
     void changingThroughALinkMovesTheDriveItLeadsTo() {
-        KeepWorkingDirectory keep;
-        QTemporaryDir tmp;
-        QVERIFY(tmp.isValid());
-        const QString work = QDir(tmp.path()).canonicalPath();
-        QVERIFY(QDir(work).mkpath("d/sub"));
-        QVERIFY(QFile::link(work + "/d/sub", work + "/link"));
-        LinuxDriveTable table = tableOf(withD(QFile::encodeName(work + "/d")));
+        Scratch work;
+        QVERIFY(QDir(work.path).mkpath("d/sub"));
+        QVERIFY(QFile::link(work.path + "/d/sub", work.path + "/link"));
+        LinuxDriveTable table = tableOf(kRoot + mountLine(2, QFile::encodeName(work.path + "/d")));
         QVERIFY(table.changeDirectory("/"));
-        QVERIFY(table.changeDirectory(work + "/link"));
-        QCOMPARE(table.currentDirectory('D'), work + "/d/sub");
+        QVERIFY(table.changeDirectory(work.path + "/link"));
+        QCOMPARE(table.currentDirectory('D'), work.path + "/d/sub");
         QCOMPARE(table.currentDirectory('C'), QString("/"));
     }
 
     // Qt's currentPath would read cwd\xFF as cwd\uFFFD, whose bytes name the twin folder.
     void workingDirectoryAndMountPointsKeepTheirBytes() {
-        KeepWorkingDirectory keep;
-        QTemporaryDir tmp;
-        QVERIFY(tmp.isValid());
-        const QByteArray base = QFile::encodeName(QDir(tmp.path()).canonicalPath());
+        Scratch scratch;
+        const QByteArray base = QFile::encodeName(scratch.path);
         const QByteArray bad = base + "/cwd\xff";
         const QByteArray twin = base + "/cwd\xef\xbf\xbd";
         QCOMPARE(::mkdir(bad.constData(), 0755), 0);
         QCOMPARE(::mkdir(twin.constData(), 0755), 0);
         QCOMPARE(::chdir(bad.constData()), 0);
-        const QByteArray text = "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                                "2 1 0:99 / " +
-                                bad + " rw - tmpfs tmpfs rw\n";
-        LinuxDriveTable table = tableOf(text);
+        LinuxDriveTable table = tableOf(kRoot + mountLine(2, bad, "tmpfs tmpfs"));
         QCOMPARE(encodeFileName(table.currentPath()), bad);
         QCOMPARE(table.driveOfPath(table.currentPath()), QChar('D'));
         QCOMPARE(encodeFileName(table.currentDirectory('D')), bad);
@@ -249,7 +244,7 @@ private slots:
 
         QVERIFY(::rmdir(twin.constData()) == 0);
         QVERIFY(statvfsSpace(decodeFileName(bad)).ready()); // no twin to answer in its place
-        QVERIFY(removeTree(tmp.path()));
+        QVERIFY(removeTree(scratch.path));
     }
 
     void realTableHasTheRootAsCAgreeingWithDf() {
@@ -293,11 +288,7 @@ private slots:
             QVERIFY2(mounted, qPrintable(d.mountPoint));
             QVERIFY(!d.mountPoint.startsWith("/proc") && !d.mountPoint.startsWith("/sys"));
         }
-        // The same table read twice gives the same letters.
-        QString again;
-        for (const Drive& d : table.drives())
-            again += d.letter;
-        QCOMPARE(again, letters);
+        QCOMPARE(mountPoints(table.drives()), mountPoints(drives)); // the same when read again
         // The working directory lies on some drive.
         QVERIFY(!table.driveOfPath(QDir::currentPath()).isNull());
     }
@@ -306,10 +297,9 @@ private slots:
     // the first would wait out its limit and show as not ready. A letter not in the table is
     // not ready either.
     void spacesOfSeveralDrivesAreAskedAllAtOnce() {
-        const QByteArray text = "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                                "2 1 0:60 / /mnt/a rw - nfs4 nas:/a rw\n"
-                                "3 1 0:61 / /mnt/b rw - nfs4 nas:/b rw\n"
-                                "4 1 0:62 / /mnt/c rw - nfs4 nas:/c rw\n";
+        const QByteArray text = kRoot + mountLine(2, "/mnt/a", "nfs4 nas:/a") +
+                                mountLine(3, "/mnt/b", "nfs4 nas:/b") +
+                                mountLine(4, "/mnt/c", "nfs4 nas:/c");
         auto meeting = std::make_shared<Gate>(); // its count of started queries
         LinuxDriveTable table = tableOf(
             text,
@@ -327,51 +317,36 @@ private slots:
         for (const Drive& d : table.drives())
             letters << d.letter;
         QCOMPARE(letters.size(), 4);
-        const QList<DriveSpace> spaces = table.spaces(letters << 'Z');
-        QCOMPARE(spaces.size(), 5);
-        QCOMPARE(spaces[0].freeBytes, 1);
-        for (int i = 1; i < 4; ++i)
-            QCOMPARE(spaces[i].freeBytes, 2);
-        QVERIFY(!spaces[4].ready());
+        QList<Figures> spaces;
+        for (const DriveSpace& s : table.spaces(letters << 'Z'))
+            spaces << figures(s);
+        QCOMPARE(spaces, (QList<Figures>{{1, 4}, {2, 4}, {2, 4}, {2, 4}, {-1, -1}}));
     }
 
-    void readsEveryFieldOfALine() {
-        const auto entries = parseMountInfo(
-            "36 35 98:0 /mnt1 /mnt2 rw,noatime master:1 - ext3 /dev/root rw,errors=continue\n");
-        QCOMPARE(entries.size(), 1);
-        const MountEntry& e = entries[0];
-        const QStringList texts = {e.root, e.mountPoint, e.options, e.fsType, e.source};
-        QCOMPARE(QString("%1 %2 %3:%4 ").arg(e.mountId).arg(e.parentId).arg(e.major).arg(e.minor) +
-                     texts.join(' '),
-                 QString("36 35 98:0 /mnt1 /mnt2 rw,noatime ext3 /dev/root"));
-    }
-
+    // A byte that is not UTF-8, raw or escaped, must come back as itself, not as U+FFFD.
     void decodesEscapesInPathsAndSource() {
-        const auto entries = parseMountInfo(
-            R"(50 26 8:17 /a\134b /media/me/My\040Stick\011x\012y rw - vfat /dev/sdb\0401 rw)");
-        QCOMPARE(entries.size(), 1);
-        QCOMPARE(entries[0].root, QString("/a\\b"));
-        QCOMPARE(entries[0].mountPoint, QString("/media/me/My Stick\tx\ny"));
-        QCOMPARE(entries[0].source, QString("/dev/sdb 1"));
-        const auto utf8 = parseMountInfo("5 1 8:3 / /media/Gr\xc3\xbcn rw - ext4 /dev/sdc1 rw");
-        QCOMPARE(utf8.value(0).mountPoint, QString::fromUtf8("/media/Gr\xc3\xbcn"));
-        // A byte that is not UTF-8, raw or escaped, must come back as itself, not as U+FFFD.
-        const auto bytes = parseMountInfo("6 1 0:50 /r\\377 /tmp/bad\xff rw - tmpfs tmp\xfe rw");
-        QCOMPARE(encodeFileName(bytes.value(0).mountPoint), QByteArray("/tmp/bad\xff"));
-        QCOMPARE(encodeFileName(bytes.value(0).root), QByteArray("/r\xff"));
-        QCOMPARE(encodeFileName(bytes.value(0).source), QByteArray("tmp\xfe"));
+        QCOMPARE(
+            described(parseMountInfo(
+                R"(50 26 8:17 /a\134b /media/me/My\040Stick\011x\012y rw - vfat /dev/sdb\0401 rw)"
+                "\n5 1 8:3 / /media/Gr\xc3\xbcn rw - ext4 /dev/sdc1 rw\n"
+                "6 1 0:50 /r\\377 /tmp/bad\xff rw - tmpfs tmp\xfe rw")),
+            (QList<QByteArray>{"50 26 8:17 /a\\b /media/me/My Stick\tx\ny rw vfat /dev/sdb 1",
+                               "5 1 8:3 / /media/Gr\xc3\xbcn rw ext4 /dev/sdc1",
+                               "6 1 0:50 /r\xff /tmp/bad\xff rw tmpfs tmp\xfe"}));
     }
 
     void leavesIncompleteEscapesAlone() {
-        QCOMPARE(decodeMountEscapes(R"(a\04)"), QByteArray(R"(a\04)"));
-        QCOMPARE(decodeMountEscapes(R"(a\09x)"), QByteArray(R"(a\09x)"));
-        QCOMPARE(decodeMountEscapes(R"(\)"), QByteArray(R"(\)"));
+        for (const QByteArray field : {R"(a\04)", R"(a\09x)", R"(\)"})
+            QCOMPARE(decodeMountEscapes(field), field);
         QCOMPARE(decodeMountEscapes(R"(\040\040)"), QByteArray("  "));
     }
 
-    void skipsMalformedLinesAndKeepsTheRest() {
+    // Optional tags may be absent or many; the last line has no newline.
+    void readsEveryFieldAndSkipsMalformedLines() {
         const QByteArray text = "garbage\n"
                                 "\n"
+                                "36 35 98:0 /mnt1 /mnt2 rw,noatime master:1 - ext3 /dev/root "
+                                "rw,errors=continue\n"
                                 "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
                                 "2 1 8:2 / /home rw shared:1 master:2 propagate_from:3 "
                                 "unbindable - xfs /dev/sda2 rw\n"
@@ -381,106 +356,75 @@ private slots:
                                 "4 1 8:4 / /short rw -\n"
                                 "5 1 8:5 relative /rel rw - ext4 /dev/sda5 rw\n"
                                 "6 1 8:6 / /ok rw - ext4 /dev/sda6 rw\r\n"
-                                "7 1 8:7 / /last rw - btrfs /dev/sda7 rw"; // no newline at the end
-        const auto entries = parseMountInfo(text);
-        QCOMPARE(entries.size(), 4);
-        QCOMPARE(entries[0].fsType, QString("ext4"));
-        // Optional tags may be absent or many.
-        QCOMPARE(entries[1].fsType, QString("xfs"));
-        QCOMPARE(entries[1].source, QString("/dev/sda2"));
-        QCOMPARE(entries[2].mountPoint, QString("/ok"));
-        QCOMPARE(entries[2].options, QString("rw"));
-        QCOMPARE(entries[3].mountPoint, QString("/last"));
-        QCOMPARE(entries[3].fsType, QString("btrfs"));
+                                "7 1 8:7 / /last rw - btrfs /dev/sda7 rw";
+        QCOMPARE(described(parseMountInfo(text)),
+                 (QList<QByteArray>{
+                     "36 35 98:0 /mnt1 /mnt2 rw,noatime ext3 /dev/root",
+                     "1 0 8:1 / / rw ext4 /dev/sda1", "2 1 8:2 / /home rw xfs /dev/sda2",
+                     "6 1 8:6 / /ok rw ext4 /dev/sda6", "7 1 8:7 / /last rw btrfs /dev/sda7"}));
         QVERIFY(parseMountInfo("").isEmpty());
         QVERIFY(parseMountInfo("\n\n").isEmpty());
     }
 
-    void choosesDataFileSystemsAndLettersThem() {
-        const auto drives = assigned(desktop);
-        // Pseudo file systems, RAM file systems under /run, /dev and /proc (not /running), snap
-        // images, gvfs and both bind mounts of /home are left out; /run/media holds a real stick.
-        QCOMPARE(mountPoints(drives),
-                 (QStringList{"A=/media/floppy", "C=/", "D=/home", "E=/tmp", "F=/mnt/nas",
-                              "G=/run/media/me/STICK", "H=/media/cdrom", "I=/home/me/remote",
-                              "J=/mnt/zram", "K=/mnt/scratch", "L=/media/dvd", "M=/media/sr1",
-                              "N=/running"}));
-    }
-
-    void typesFollowTheDevice() {
-        // A CD drive on USB is still a CD drive.
+    // Pseudo file systems, RAM file systems under /run, /dev and /proc (not /running), snap
+    // images, gvfs and both bind mounts of /home are left out; /run/media holds a real stick,
+    // lettered whether or not the probe calls it removable. A CD drive on USB is still one.
+    void choosesDataFileSystemsLettersAndTypesThem() {
         const auto drives = assigned(desktop, {"/dev/sdb1", "/dev/sdc"});
-        const std::pair<DriveType, QStringList> types[] = {
-            {DriveType::Fixed, {"/", "/home"}},
-            {DriveType::Ram, {"/tmp", "/mnt/scratch", "/mnt/zram", "/running"}},
-            {DriveType::Network, {"/mnt/nas", "/home/me/remote"}},
-            {DriveType::Removable, {"/run/media/me/STICK", "/media/floppy"}},
-            {DriveType::CdRom, {"/media/cdrom", "/media/dvd", "/media/sr1"}}};
-        for (const auto& [type, points] : types)
-            for (const QString& at : points)
-                QVERIFY2(driveAt(drives, at).type == type, qPrintable(at));
-        QCOMPARE(driveAt(drives, "/mnt/nas").device, QString("nas:/export"));
-        QCOMPARE(driveAt(drives, "/").fsType, QString("ext4"));
+        QCOMPARE(mountPoints(drives, true),
+                 (QStringList{"A=/media/floppy removable", "C=/ fixed", "D=/home fixed",
+                              "E=/tmp ram", "F=/mnt/nas network", "G=/run/media/me/STICK removable",
+                              "H=/media/cdrom cd", "I=/home/me/remote network", "J=/mnt/zram ram",
+                              "K=/mnt/scratch ram", "L=/media/dvd cd", "M=/media/sr1 cd",
+                              "N=/running ram"}));
+        QCOMPARE(mountPoints(assigned(desktop)), mountPoints(drives));
+        QCOMPARE(drives[4].device, QString("nas:/export"));
+        QCOMPARE(drives[1].fsType, QString("ext4"));
     }
 
     // Small tables: their drives, and the device of the last drive.
     void lettersOfSmallTables() {
-        const struct {
-            const char* name;
-            QByteArray table;
-            QStringList drives;
-            QString lastDevice;
-        } rows[] = {
-            // In a container the root is an overlay, not a block device.
-            {"root whatever its file system",
-             "100 90 0:40 / / rw - overlay overlay rw\n101 100 0:41 / /proc rw - proc proc rw\n",
-             {"C=/"},
-             "overlay"},
-            {"a mounted-over mount point shows the top mount",
-             "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n2 1 8:2 / /data rw - ext4 /dev/sda2 rw\n"
+        const std::pair<QByteArray, const char*> rows[] = {
+            // The root whatever its file system: in a container an overlay, not a block device.
+            {"100 90 0:40 / / rw - overlay overlay rw\n101 100 0:41 / /proc rw - proc proc rw\n",
+             "C=/ on overlay"},
+            // A mounted-over mount point shows the top mount.
+            {"1 0 8:1 / / rw - ext4 /dev/sda1 rw\n2 1 8:2 / /data rw - ext4 /dev/sda2 rw\n"
              "3 2 8:3 / /data rw - ext4 /dev/sda3 rw\n",
-             {"C=/", "D=/data"},
-             "/dev/sda3"},
-            // The third is a bind mount of a folder inside /home.
-            {"subvolumes of one device are separate drives",
-             "1 0 0:31 /@ / rw - btrfs /dev/sda2 rw\n2 1 0:31 /@home /home rw - btrfs /dev/sda2 "
+             "C=/ D=/data on /dev/sda3"},
+            // Subvolumes of one device are separate drives; the third is a bind mount of a
+            // folder inside /home.
+            {"1 0 0:31 /@ / rw - btrfs /dev/sda2 rw\n2 1 0:31 /@home /home rw - btrfs /dev/sda2 "
              "rw\n3 1 0:31 /@home/me/music /music rw - btrfs /dev/sda2 rw\n",
-             {"C=/", "D=/home"},
-             "/dev/sda2"},
-            {"floppies take A and B, then ordinary letters",
-             "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n2 1 8:2 / /data rw - ext4 /dev/sda2 rw\n"
+             "C=/ D=/home on /dev/sda2"},
+            // Floppies take A and B, then ordinary letters.
+            {"1 0 8:1 / / rw - ext4 /dev/sda1 rw\n2 1 8:2 / /data rw - ext4 /dev/sda2 rw\n"
              "3 1 2:0 / /fd0 rw - vfat /dev/fd0 rw\n4 1 2:1 / /fd1 rw - vfat /dev/fd1 rw\n"
              "5 1 2:2 / /fd2 rw - vfat /dev/fd2 rw\n",
-             {"A=/fd0", "B=/fd1", "C=/", "D=/data", "E=/fd2"},
-             "/dev/fd2"},
-        };
-        for (const auto& row : rows) {
-            const auto got = assigned(row.table);
-            const QString seen = mountPoints(got).join(' ') + " last on " + got.last().device;
-            QVERIFY2(mountPoints(got) == row.drives && got.last().device == row.lastDevice,
-                     qPrintable(QString(row.name) + ": " + seen));
+             "A=/fd0 B=/fd1 C=/ D=/data E=/fd2 on /dev/fd2"}};
+        for (const auto& [table, drives] : rows) {
+            const auto got = assigned(table);
+            QCOMPARE(mountPoints(got).join(' ') + " on " + got.last().device, QString(drives));
         }
     }
 
     void lettersStopAtZ() {
-        QByteArray text = "1 0 8:0 / / rw - ext4 /dev/sda rw\n";
-        for (int i = 1; i <= 30; ++i)
-            text += QByteArray::number(i + 1) + " 1 8:" + QByteArray::number(i) + " / /m" +
-                    QByteArray::number(i) + " rw - ext4 /dev/sda" + QByteArray::number(i) + " rw\n";
+        QByteArray text = kRoot;
+        for (int i = 2; i <= 31; ++i)
+            text += mountLine(i, "/m" + QByteArray::number(i));
         const auto drives = assigned(text);
         QCOMPARE(drives.size(), 24); // C to Z
         QCOMPARE(drives.last().letter, QChar('Z'));
-        QCOMPARE(drives.last().mountPoint, QString("/m23"));
+        QCOMPARE(drives.last().mountPoint, QString("/m24"));
     }
 
     void lettersStayWhileTheTableChanges() {
         FakeProbe probe;
         DriveLetters letters;
-        const QByteArray root = "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n";
-        const QByteArray home = "2 1 8:2 / /home rw - ext4 /dev/sda2 rw\n";
+        const QByteArray root = kRoot, home = mountLine(2, "/home");
         const QByteArray stick = "3 1 8:17 / /media/stick rw - vfat /dev/sdb1 rw\n";
         const QByteArray cd = "4 1 11:0 / /media/cd ro - iso9660 /dev/sr0 ro\n";
-        const QByteArray nas = "5 1 0:60 / /mnt/nas rw - nfs4 nas:/x rw\n";
+        const QByteArray nas = mountLine(5, "/mnt/nas", "nfs4 nas:/x");
         const auto assign = [&](const QByteArray& table) {
             return mountPoints(letters.assign(parseMountInfo(table), probe));
         };

@@ -4,8 +4,6 @@
 #include "platform/linux/LinuxVersionFiles.h"
 #include "support/PeImageBuilder.h"
 #include "support/TestFiles.h"
-#include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -44,21 +42,18 @@ class PeVersionReaderTest : public QObject {
     Q_OBJECT
 private slots:
     void readsTheBlockOfPe32AndPe32Plus() {
-        for (bool plus : {false, true}) {
-            const QByteArray block = blockOf(sampleImage(plus).build());
-            QCOMPARE(block, sampleBlock());
-            const auto fixed = queryFixedFileInfo(block);
-            QVERIFY(fixed);
-            QCOMPARE(fixed->fileVersionMS, 0x00010002u);
-            QCOMPARE(fixed->fileVersionLS, 0x00030004u);
-            QCOMPARE(fixed->fileOS, 0x40004u);
-            QCOMPARE(queryVersionString(block, u"\\StringFileInfo\\040904E4\\CompanyName"),
-                     QString("Vok Makers"));
-        }
+        for (bool plus : {false, true})
+            QCOMPARE(blockOf(sampleImage(plus).build()), sampleBlock());
+        const auto fixed = queryFixedFileInfo(sampleBlock());
+        QVERIFY(fixed);
+        QCOMPARE(std::tuple(fixed->fileVersionMS, fixed->fileVersionLS, fixed->fileOS),
+                 std::tuple(0x00010002u, 0x00030004u, 0x40004u));
     }
 
     void lookupsIgnoreCaseAndMissingPathsFail() {
         const QByteArray block = sampleBlock();
+        QCOMPARE(queryVersionString(block, u"\\StringFileInfo\\040904E4\\CompanyName"),
+                 QString("Vok Makers"));
         QCOMPARE(queryVersionString(block, u"\\stringfileinfo\\040904e4\\COMPANYNAME"),
                  QString("Vok Makers"));
         QCOMPARE(queryVersionString(block, u"\\StringFileInfo\\040904E4\\Comments"), QString(""));
@@ -67,74 +62,61 @@ private slots:
         QVERIFY(!queryVersionString(block, u"\\StringFileInfo\\040904E4\\CompanyNam"));
     }
 
-    void choosesTheLanguageInItsOrder_data() {
-        QTest::addColumn<QList<quint16>>("languages");
-        QTest::addColumn<int>("chosen");
-        QTest::newRow("neutral first") << QList<quint16>{0x0409, 0x0407, 0x0000} << 2;
-        QTest::newRow("then US English") << QList<quint16>{0x0009, 0x0407, 0x0409} << 2;
-        QTest::newRow("then English") << QList<quint16>{0x0407, 0x0009, 0x040C} << 1;
-        QTest::newRow("else the first") << QList<quint16>{0x040C, 0x0407} << 0;
-    }
+    // Neutral first, then US English, then English, else the first: the index of the block
+    // chosen from each list of languages.
     void choosesTheLanguageInItsOrder() {
-        QFETCH(QList<quint16>, languages);
-        QFETCH(int, chosen);
-        PeImageBuilder pe;
-        for (int i = 0; i < languages.size(); ++i)
-            pe.versions.append({languages[i], versionBlock(fixedInfo(quint16(i), 0, 0, 0), {})});
-        const auto fixed = queryFixedFileInfo(blockOf(pe.build()));
-        QVERIFY(fixed);
-        QCOMPARE(int(fixed->fileVersionMS >> 16), chosen);
+        for (const auto& [languages, chosen] :
+             {std::pair{QList<quint16>{0x0409, 0x0407, 0x0000}, 2},
+              {{0x0009, 0x0407, 0x0409}, 2},
+              {{0x0407, 0x0009, 0x040C}, 1},
+              {{0x040C, 0x0407}, 0}}) {
+            PeImageBuilder pe;
+            for (int i = 0; i < languages.size(); ++i)
+                pe.versions.append(
+                    {languages[i], versionBlock(fixedInfo(quint16(i), 0, 0, 0), {})});
+            const auto fixed = queryFixedFileInfo(blockOf(pe.build()));
+            QVERIFY(fixed);
+            QCOMPARE(int(fixed->fileVersionMS >> 16), chosen);
+        }
     }
 
-    // Each of these must read as no version information, safely.
+    // Each of these must read as no version information, safely (cut files: the next test).
     void malformedImagesGiveNoBlock_data() {
         QTest::addColumn<QByteArray>("image");
         const PeImageBuilder pe = sampleImage();
         const QByteArray good = pe.build();
         const int rsrc = PeImageBuilder::rsrcFileOffset;
         const int block = int(good.indexOf(sampleBlock()));
-        auto patched = [&](auto change) {
+        const auto with = [&](int at, quint32 v, int width = 4) {
             QByteArray b = good;
-            change(b);
+            width == 2 ? put16(b, at, quint16(v)) : put32(b, at, v);
             return b;
         };
-        QTest::newRow("empty") << QByteArray();
         PeImageBuilder otherId = sampleImage();
         otherId.resourceId = 2; // only the resource with id 1 is read
         QTest::newRow("version resource with id 2") << otherId.build();
         QTest::newRow("ELF") << QByteArray("\x7f\x45LF\x02\x01\x01", 7).leftJustified(4096, '\0');
-        QTest::newRow("MZ without PE") << good.left(0x40);
-        QTest::newRow("PE offset past the end")
-            << patched([](QByteArray& b) { put32(b, 0x3C, 0xFFFFFFF0u); });
-        QTest::newRow("no optional header")
-            << patched([](QByteArray& b) { put16(b, PeImageBuilder::peOffset + 20, 0); });
-        QTest::newRow("unknown optional magic")
-            << patched([](QByteArray& b) { put16(b, PeImageBuilder::sectionTable, 0x107); });
-        QTest::newRow("two data directories")
-            << patched([](QByteArray& b) { put32(b, PeImageBuilder::sectionTable + 92, 2); });
+        QTest::newRow("PE offset past the end") << with(0x3C, 0xFFFFFFF0u);
+        QTest::newRow("no optional header") << with(PeImageBuilder::peOffset + 20, 0, 2);
+        QTest::newRow("unknown optional magic") << with(PeImageBuilder::sectionTable, 0x107, 2);
+        QTest::newRow("two data directories") << with(PeImageBuilder::sectionTable + 92, 2);
         QTest::newRow("section table past the end")
-            << patched([](QByteArray& b) { put16(b, PeImageBuilder::peOffset + 6, 0xFFFF); });
-        QTest::newRow("section data past the end")
-            << patched([&](QByteArray& b) { put32(b, pe.sectionHeaderAt() + 20, 0x7FFFFFF0); });
-        QTest::newRow("resource outside every section") << patched(
-            [](QByteArray& b) { put32(b, PeImageBuilder::sectionTable + 96 + 16, 0x9000); });
-        QTest::newRow("type directory points at itself")
-            << patched([&](QByteArray& b) { put32(b, rsrc + 20, 0x80000000u); });
-        QTest::newRow("name directory points at itself") << patched([&](QByteArray& b) {
-            put32(b, rsrc + PeImageBuilder::nameDir + 20, 0x80000000u | PeImageBuilder::nameDir);
-        });
-        QTest::newRow("language entry is a directory") << patched(
-            [&](QByteArray& b) { put32(b, rsrc + PeImageBuilder::langDir + 20, 0x80000000u); });
-        QTest::newRow("entry counts beyond the section")
-            << patched([&](QByteArray& b) { put32(b, rsrc + 12, 0xFFFFFFFFu); });
-        QTest::newRow("data outside the section")
-            << patched([&](QByteArray& b) { put32(b, pe.dataEntryAt(0), 0xFFFFFFF0u); });
-        QTest::newRow("block length below its header")
-            << patched([&](QByteArray& b) { put16(b, block, 4); });
-        QTest::newRow("block is not VS_VERSION_INFO")
-            << patched([&](QByteArray& b) { b[block + 6] = 'W'; });
-        QTest::newRow("block ends inside its key")
-            << patched([&](QByteArray& b) { put16(b, block, 36); });
+            << with(PeImageBuilder::peOffset + 6, 0xFFFF, 2);
+        QTest::newRow("section data past the end") << with(pe.sectionHeaderAt() + 20, 0x7FFFFFF0);
+        QTest::newRow("resource outside every section")
+            << with(PeImageBuilder::sectionTable + 96 + 16, 0x9000);
+        QTest::newRow("type directory points at itself") << with(rsrc + 20, 0x80000000u);
+        QTest::newRow("name directory points at itself")
+            << with(rsrc + PeImageBuilder::nameDir + 20, 0x80000000u | PeImageBuilder::nameDir);
+        QTest::newRow("language entry is a directory")
+            << with(rsrc + PeImageBuilder::langDir + 20, 0x80000000u);
+        QTest::newRow("entry counts beyond the section") << with(rsrc + 12, 0xFFFFFFFFu);
+        QTest::newRow("data outside the section") << with(pe.dataEntryAt(0), 0xFFFFFFF0u);
+        QTest::newRow("block length below its header") << with(block, 4, 2);
+        QByteArray notVersionInfo = good;
+        notVersionInfo[block + 6] = 'W';
+        QTest::newRow("block is not VS_VERSION_INFO") << notVersionInfo;
+        QTest::newRow("block ends inside its key") << with(block, 36, 2);
     }
     void malformedImagesGiveNoBlock() {
         QFETCH(QByteArray, image);

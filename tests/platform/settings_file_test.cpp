@@ -3,9 +3,6 @@
 #include "support/FileSizeLimit.h"
 #include "support/OtherUser.h"
 #include "support/TestFiles.h"
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
 #include <barrier>
@@ -117,10 +114,7 @@ private slots:
         QVERIFY(writeFile(path_, "[dir]\ndirsize=9\n[Files]\nFontsize=7\nFONTSIZE=11\n"));
         {
             LinuxSettingsFile file;
-            QCOMPARE(file.read("Dir", "DirSize"), QString("9"));
-            QCOMPARE(file.read("DIR", "Dirsize"), QString("9"));
-            QCOMPARE(file.read("Dir", "FontName"), std::nullopt);
-            QCOMPARE(file.read("Nowhere", "DirSize"), std::nullopt);
+            QCOMPARE(file.read("DIR", "Dirsize"), QString("9")); // the rest of reading is IniText's
             file.write("Dir", "DirSize", "10");
             file.write("Files", "FontSize", "12");
             QVERIFY(file.save());
@@ -145,10 +139,6 @@ private slots:
         QCOMPARE(file.read("Disk1", "Fontsize"), std::nullopt);
         QVERIFY(file.save());
         QCOMPARE(readFile(path_), theirs + "Pie1Color=6\n\n[Bet]\nTotal=600\n");
-        LinuxSettingsFile again(path_);
-        QCOMPARE(again.read("Foo/Bar", "x"), QString("1"));
-        QCOMPARE(again.read("foo", "bar/x"), QString("2"));
-        QCOMPARE(again.read("Settings", "Pie1Color"), QString("6"));
     }
 
     // A save the disk refuses leaves the old file as it was, and nothing beside it.
@@ -159,27 +149,22 @@ private slots:
     }
     void refusedSaveLeavesTheOldFile() {
         QFETCH(bool, fullDisk);
+        if (!fullDisk && ::geteuid() == 0)
+            QSKIP("permissions do not bind root; the full disk binds it");
         const QByteArray old =
             "[Settings]\nPie1Color=5\n[Notes]\ntext=" + QByteArray(3000, 'n') + "\n";
         QVERIFY(writeFile(path_, old));
         const QString dir = QFileInfo(path_).path();
         LinuxSettingsFile file(path_);
         file.write("Settings", "Pie1Color", "6");
-        bool saved = true;
-        if (fullDisk) {
-            FileSizeLimit limit(2048);
-            saved = file.save();
-        } else {
+        std::optional<FileSizeLimit> limit;
+        if (fullDisk)
+            limit.emplace(2048);
+        else
             QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
-            QFile probe(dir + "/probe");
-            if (probe.open(QIODevice::WriteOnly)) {
-                probe.remove();
-                QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-                QSKIP("permissions do not bind root; the full disk binds it");
-            }
-            saved = file.save();
-            QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
+        const bool saved = file.save();
+        limit.reset();
+        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!saved);
         QCOMPARE(readFile(path_), old);
         QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{"Vok95.conf"});
@@ -274,9 +259,8 @@ private slots:
         text += "[Disk1]\nFontsize=9\n";
         QVERIFY(writeFile(path_, text));
         LinuxSettingsFile file(path_);
-        for (int i = 0; i < 100; ++i)
-            QCOMPARE(file.read(i % 2 ? "Disk1" : "Settings", i % 2 ? "fontsize" : "Pie1Color"),
-                     QString(i % 2 ? "9" : "5"));
+        QCOMPARE(file.read("Settings", "Pie1Color"), QString("5"));
+        QCOMPARE(file.read("Disk1", "fontsize"), QString("9"));
         file.write("Settings", "Pie1Color", "6");
         QVERIFY(file.save());
         QCOMPARE(readFile(path_), text.replace("Pie1Color=5", "Pie1Color=6"));

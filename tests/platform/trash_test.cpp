@@ -1,16 +1,12 @@
-#include "platform/fake/FakeDialogService.h"
 #include "platform/linux/LinuxDirectoryReader.h"
 #include "platform/linux/LinuxTrash.h"
 #include "support/ChildProcess.h"
 #include "support/RemoveTree.h"
 #include "support/ScopedEnv.h"
 #include "support/ServiceContracts.h"
-#include "support/TestServices.h"
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <fcntl.h>
+#include <fstream>
 #include <functional>
 #include <grp.h>
 #include <sched.h>
@@ -42,11 +38,8 @@ bool makeFile(const QByteArray& path, const QByteArray& data = "data") {
 }
 
 QByteArray readFile(const QByteArray& path) {
-    QFile f;
-    const int fd = ::open(path.constData(), O_RDONLY);
-    if (fd < 0 || !f.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle))
-        return {};
-    return f.readAll();
+    std::ifstream in(path.constData(), std::ios::binary);
+    return QByteArray::fromStdString({std::istreambuf_iterator<char>(in), {}});
 }
 
 // Names in a folder, byte-exact.
@@ -60,7 +53,8 @@ QList<QByteArray> namesIn(const QByteArray& dir) {
     return names;
 }
 
-// The contract's files in a temporary folder, the trash under a data home of its own.
+// The contract's files in a temporary folder, the trash under a data home of its own; the
+// other tests' set-up too.
 class LinuxFixture : public TrashFixture {
 public:
     ~LinuxFixture() override {
@@ -82,11 +76,12 @@ public:
     bool exists(const QString& rel) override { return ::exists(encodeFileName(path(rel))); }
     QStringList trashed() override {
         QStringList names;
-        for (const QByteArray& n : namesIn(QFile::encodeName(home_.path()) + "/Trash/files"))
+        for (const QByteArray& n : namesIn(homeTrash() + "/files"))
             names << decodeFileName(n);
         names.sort();
         return names;
     }
+    QByteArray homeTrash() const { return QFile::encodeName(home_.path()) + "/Trash"; }
 
 private:
     QTemporaryDir home_, work_;
@@ -111,20 +106,17 @@ int runAs(uid_t uid, const std::function<bool()>& step) {
 // namespace, where the test may mount.
 class TrashTest : public QObject {
     Q_OBJECT
-    std::optional<QTemporaryDir> home, work;
-    std::optional<ScopedEnv> dataHome;
+    std::optional<LinuxFixture> f; // fresh for each test
     bool mayMount = false;
     QString cannotMount;
-    LinuxTrash trash;
-    std::optional<ChangingDialogs> dialogs; // fresh for each test
 
     QByteArray w(const QByteArray& name = {}) const {
-        const QByteArray base = QFile::encodeName(work->path());
+        const QByteArray base = encodeFileName(f->root());
         return name.isEmpty() ? base : base + '/' + name;
     }
-    QByteArray homeTrash() const { return QFile::encodeName(home->path()) + "/Trash"; }
-    bool toTrash(LinuxTrash& trash, const QByteArray& path) {
-        return trash.moveToTrash(decodeFileName(path), *dialogs);
+    QByteArray homeTrash() const { return f->homeTrash(); }
+    bool toTrash(const QByteArray& path) {
+        return f->trash().moveToTrash(decodeFileName(path), f->dialogs);
     }
     // A tmpfs of its own at work/name; empty when the test may not mount.
     QByteArray mountTmpfs(const QByteArray& name, const QByteArray& options) {
@@ -142,19 +134,12 @@ private slots:
         cannotMount = "may not mount here (needs root in a mount namespace): " + qt_error_string();
     }
     void init() {
-        home.emplace();
-        work.emplace();
-        QVERIFY(home->isValid() && work->isValid());
-        QVERIFY(::chmod(QFile::encodeName(work->path()).constData(), 0755) == 0);
-        dataHome.emplace("XDG_DATA_HOME", QFile::encodeName(home->path()));
-        dialogs.emplace();
+        f.emplace();
+        QVERIFY(::chmod(w().constData(), 0755) == 0);
     }
     void cleanup() {
         ::umount2(w("mnt").constData(), MNT_DETACH);
-        QVERIFY(removeTree(home->path()) && removeTree(work->path()));
-        home.reset();
-        work.reset();
-        dataHome.reset();
+        f.reset();
     }
 
     void contract_data() { addContractRows(trashContract()); }
@@ -165,11 +150,11 @@ private slots:
         // their U+FFFD twin; names that need percent-encoding in Path=.
         const QByteArray escapeRange("\xee\xbe\x80z");
         const QList<QByteArray> twins = {decodeFileName(escapeRange).toUtf8(), "odd\xef\xbf\xbd"};
-        const QList<QByteArray> names = {escapeRange, "odd\xff", "x%41\nb c.txt"};
+        const QList<QByteArray> names = {"odd\xff", "x%41\nb c.txt", escapeRange}; // sorted
         for (const QByteArray& n : names + twins)
             QVERIFY(makeFile(w(n)));
         for (const QByteArray& n : names) {
-            QVERIFY2(toTrash(trash, w(n)), n.toPercentEncoding().constData());
+            QVERIFY2(toTrash(w(n)), n.toPercentEncoding().constData());
             const QByteArray info = readFile(homeTrash() + "/info/" + n + ".trashinfo");
             QVERIFY(info.startsWith("[Trash Info]\nPath=") && info.contains("\nDeletionDate=20"));
             const QByteArray path = info.split('\n').value(1).mid(5);
@@ -177,9 +162,7 @@ private slots:
             QVERIFY(!path.contains('\n') && !path.contains("%41"));
         }
         QCOMPARE(namesIn(w()), (QList<QByteArray>{"odd\xef\xbf\xbd", twins[0]}));
-        auto sortedNames = names;
-        std::sort(sortedNames.begin(), sortedNames.end());
-        QCOMPARE(namesIn(homeTrash() + "/files"), sortedNames);
+        QCOMPARE(namesIn(homeTrash() + "/files"), names);
     }
 
     void longNamesFitAndRepeat() {
@@ -188,7 +171,7 @@ private slots:
         for (int round = 0; round < 2; ++round)
             for (const QByteArray& n : {longest, wide}) {
                 QVERIFY(makeFile(w(n)));
-                QVERIFY(toTrash(trash, w(n)));
+                QVERIFY(toTrash(w(n)));
             }
         const QList<QByteArray> inTrash = namesIn(homeTrash() + "/files");
         QCOMPARE(inTrash.size(), 4);
@@ -204,15 +187,15 @@ private slots:
     void missingDataHomeParentRefusesAndNothingLandsInTheWorkingDirectory() {
         QVERIFY(makeFile(w("f")));
         const QString saved = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(work->path()));
+        QVERIFY(QDir::setCurrent(f->root()));
         qputenv("XDG_DATA_HOME", w("missing/share"));
-        const bool moved = trash.moveToTrash("f", *dialogs);
+        const bool moved = f->trash().moveToTrash("f", f->dialogs);
         QVERIFY(QDir::setCurrent(saved));
         QVERIFY(!moved);
         QCOMPARE(namesIn(w()), QList<QByteArray>{"f"});
         // A missing data home under an existing parent is made, private to the user.
         qputenv("XDG_DATA_HOME", w("share"));
-        QVERIFY(toTrash(trash, w("f")));
+        QVERIFY(toTrash(w("f")));
         for (const QByteArray& dir : {w("share"), w("share/Trash")})
             QCOMPARE(lstatOf(dir).st_mode, S_IFDIR | 0700u);
         QVERIFY(exists(w("share/Trash/files/f")) && exists(w("share/Trash/info/f.trashinfo")));
@@ -223,7 +206,7 @@ private slots:
         for (const auto& [n, to] :
              {std::pair{"dangling", "nowhere"}, {"loop", "loop"}, {"tofile", "target"}}) {
             QVERIFY(::symlink(to, w(n).constData()) == 0);
-            QVERIFY2(toTrash(trash, w(n)), n);
+            QVERIFY2(toTrash(w(n)), n);
             QVERIFY(S_ISLNK(lstatOf(homeTrash() + "/files/" + n).st_mode));
         }
         QCOMPARE(namesIn(w()), QList<QByteArray>{"target"});
@@ -239,7 +222,7 @@ private slots:
         QFETCH(int, change);
         QVERIFY(::mkdir(w("listed").constData(), 0755) == 0 && makeFile(w("listed/f")));
         QVERIFY(::mkdir(w("other").constData(), 0755) == 0 && makeFile(w("other/f"), "other"));
-        dialogs->whileAsking = [&] {
+        f->dialogs.whileAsking = [&] {
             const QByteArray f = w("listed/f");
             if (change == 1 && ::unlink(f.constData()) == 0 && ::mkdir(f.constData(), 0755) == 0)
                 makeFile(f + "/inside");
@@ -248,8 +231,8 @@ private slots:
             if (change == 3 && ::rename(w("listed").constData(), w("moved").constData()) == 0)
                 QVERIFY(::symlink("other", w("listed").constData()) == 0);
         };
-        QVERIFY(!toTrash(trash, w("listed/f")));
-        QCOMPARE(dialogs->confirmations.size(), 1);
+        QVERIFY(!toTrash(w("listed/f")));
+        QCOMPARE(f->dialogs.confirmations.size(), 1);
         QVERIFY(namesIn(homeTrash() + "/files").isEmpty());
         QVERIFY(namesIn(homeTrash() + "/info").isEmpty());
         if (change == 3)
@@ -265,7 +248,7 @@ private slots:
         // A .Trash that is a link is passed over, even to a sticky folder.
         QVERIFY(::mkdir((mnt + "/shared").constData(), 01777) == 0);
         QVERIFY(::symlink("shared", (mnt + "/.Trash").constData()) == 0);
-        QVERIFY(toTrash(trash, mnt + "/sub/a"));
+        QVERIFY(toTrash(mnt + "/sub/a"));
         QVERIFY(exists(mnt + "/.Trash-0/files/a"));
         QVERIFY(readFile(mnt + "/.Trash-0/info/a.trashinfo").contains("\nPath=sub/a\n"));
         QCOMPARE(lstatOf(mnt + "/.Trash-0").st_mode, S_IFDIR | 0700u);
@@ -273,7 +256,7 @@ private slots:
         // A real sticky .Trash takes a folder per user.
         QVERIFY(::unlink((mnt + "/.Trash").constData()) == 0);
         QVERIFY(::rename((mnt + "/shared").constData(), (mnt + "/.Trash").constData()) == 0);
-        QVERIFY(toTrash(trash, mnt + "/sub/b") && toTrash(trash, mnt + "/c"));
+        QVERIFY(toTrash(mnt + "/sub/b") && toTrash(mnt + "/c"));
         QVERIFY(exists(mnt + "/.Trash/0/files/b"));
         QVERIFY(readFile(mnt + "/.Trash/0/info/c.trashinfo").contains("\nPath=c\n"));
         QVERIFY(namesIn(homeTrash()).isEmpty());
@@ -289,9 +272,7 @@ private slots:
         QVERIFY(::mkdir(evil.constData(), 0777) == 0 && ::chmod(evil.constData(), 0777) == 0);
         QVERIFY(::chown(evil.constData(), attacker, attacker) == 0);
         const QByteArray planted = mnt + "/.Trash-4242";
-        auto victimTrashes = [&] {
-            return runAs(victim, [&] { return toTrash(trash, file); }) == 0;
-        };
+        auto victimTrashes = [&] { return runAs(victim, [&] { return toTrash(file); }) == 0; };
         QVERIFY(::symlink("evil", planted.constData()) == 0);
         QVERIFY(::lchown(planted.constData(), attacker, attacker) == 0);
         QVERIFY(!victimTrashes());
@@ -325,13 +306,13 @@ private slots:
         while (makeFile(mnt + "/i" + QByteArray::number(fill), {}))
             ++fill;
         QCOMPARE(errno, ENOSPC);
-        QVERIFY(!toTrash(trash, mnt + "/f"));
+        QVERIFY(!toTrash(mnt + "/f"));
         QVERIFY(nothingMoved());
         // An inode for the info file but no room for its text.
         QVERIFY(::unlink((mnt + "/i0").constData()) == 0 &&
                 ::unlink((mnt + "/i1").constData()) == 0);
         QVERIFY(!makeFile(mnt + "/big", QByteArray(64 * 1024, 'x')));
-        QVERIFY(!toTrash(trash, mnt + "/f"));
+        QVERIFY(!toTrash(mnt + "/f"));
         QVERIFY(nothingMoved());
         // Room again, but an info folder the user may not write to.
         QVERIFY(::unlink((mnt + "/big").constData()) == 0);
@@ -339,10 +320,10 @@ private slots:
             QVERIFY(::chown((mnt + p).constData(), 4242, 4242) == 0);
         QVERIFY(::chmod(mnt.constData(), 0777) == 0);
         QVERIFY(::chmod((mnt + "/home/Trash/info").constData(), 0500) == 0);
-        QCOMPARE(runAs(4242, [&] { return !toTrash(trash, mnt + "/f"); }), 0);
+        QCOMPARE(runAs(4242, [&] { return !toTrash(mnt + "/f"); }), 0);
         QVERIFY(nothingMoved());
         QVERIFY(::chmod((mnt + "/home/Trash/info").constData(), 0700) == 0);
-        QCOMPARE(runAs(4242, [&] { return toTrash(trash, mnt + "/f"); }), 0);
+        QCOMPARE(runAs(4242, [&] { return toTrash(mnt + "/f"); }), 0);
         QVERIFY(exists(mnt + "/home/Trash/files/f"));
     }
 };

@@ -6,7 +6,6 @@
 #include "support/XvfbSession.h"
 #include <QApplication>
 #include <QListWidget>
-#include <QRegularExpression>
 #include <QtTest>
 #include <cstdlib>
 #include <memory>
@@ -106,23 +105,21 @@ public:
     }
 
 private:
+    template <typename Reply> static auto owned(Reply* reply) {
+        return std::unique_ptr<Reply, decltype(&std::free)>(reply, &std::free);
+    }
     QList<xcb_window_t> stacking() {
-        auto reply = std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)>(
-            xcb_get_property_reply(
-                c_.get(), xcb_get_property(c_.get(), 0, root_, stacking_, XCB_ATOM_WINDOW, 0, 4096),
-                nullptr),
-            &std::free);
+        const auto reply = owned(xcb_get_property_reply(
+            c_.get(), xcb_get_property(c_.get(), 0, root_, stacking_, XCB_ATOM_WINDOW, 0, 4096),
+            nullptr));
         if (!reply)
             return {};
         const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
         return QList<xcb_window_t>(ids, ids + xcb_get_property_value_length(reply.get()) / 4);
     }
-
     xcb_atom_t atom(const char* name) {
-        auto reply = std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)>(
-            xcb_intern_atom_reply(
-                c_.get(), xcb_intern_atom(c_.get(), 0, uint16_t(strlen(name)), name), nullptr),
-            &std::free);
+        const auto reply = owned(xcb_intern_atom_reply(
+            c_.get(), xcb_intern_atom(c_.get(), 0, uint16_t(strlen(name)), name), nullptr));
         return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     }
 
@@ -229,11 +226,9 @@ int screenRounds(int argc, char** argv, const QByteArray& display) {
             ++refused;
             continue;
         }
-        bool ready = true;
-        if (way == 2) {
+        if (way == 2)
             fm.activateWindow();
-            ready = QTest::qWaitForWindowActive(&fm);
-        }
+        bool ready = way != 2 || QTest::qWaitForWindowActive(&fm);
         fm.PieGraf2Click();
         ready = ready && QTest::qWaitFor([&] { return others.topmost() == screen->winId(); }, 3000);
         const bool fresh = QTest::qWaitFor(
@@ -246,9 +241,7 @@ int screenRounds(int argc, char** argv, const QByteArray& display) {
         }
     }
     printf("%d of %d rounds stale, %d raises declined\n", stale, kRounds, refused);
-    if (refused > kRounds / 4)
-        return 77;
-    return stale == 0 ? 0 : 1;
+    return refused > kRounds / 4 ? 77 : stale == 0 ? 0 : 1;
 }
 
 } // namespace
@@ -330,10 +323,10 @@ private slots:
         for (xcb_window_t w : made)
             if (w != made[3])
                 QCOMPARE(ours.value(w), shown.value(w).left(kCaptionLimit));
-        QCOMPARE(ours.value(made[2]), QString::fromUtf8(kGreek));
-        QCOMPARE(ours.value(made[3]), QString("Only WM_NAME été"));
-        QCOMPARE(ours.value(made[1]), QString());
-        QCOMPARE(ours.value(made[5]), QString(kCaptionLimit, 'L'));
+        QCOMPARE((QStringList{ours.value(made[1]), ours.value(made[2]), ours.value(made[3]),
+                              ours.value(made[5])}),
+                 (QStringList{QString(), QString::fromUtf8(kGreek), "Only WM_NAME été",
+                              QString(kCaptionLimit, 'L')}));
     }
 
     // The running windows screen, asked for again while other windows came forward, lists the
@@ -380,7 +373,6 @@ private slots:
         const QList<TopLevelWindow> listed = XcbTopLevelWindows(x.display()).windows();
         const QList<TopLevelWindow> shown =
             xwininfoChildren(x.run("xwininfo", {"-root", "-children"}));
-        QCOMPARE(ids(listed), ids(shown));
         QCOMPARE(listed, shown);
         QCOMPARE(ids(listed), (QList<quint32>{made[4], made[3], made[2], made[1], made[0]}));
     }
