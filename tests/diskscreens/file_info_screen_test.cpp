@@ -35,10 +35,11 @@ QStringList values(const TFileInfo& s) {
     return out;
 }
 
-// The file information screen's services and context.
+// The file information screen on the fake services.
 struct Screen {
     TestServices t;
     TestScreenContext context;
+    TFileInfo s{t.services, context};
 };
 
 const QStringList kFull = {"Vok Makers",
@@ -58,7 +59,7 @@ class FileInfoScreenTest : public QObject {
 private slots:
     void layoutBeforeFirstActivationThenValuesEveryTimeShown() {
         Screen f;
-        TFileInfo s(f.t.services, f.context);
+        TFileInfo& s = f.s;
         QVERIFY(s.isHidden());
         QCOMPARE(s.windowTitle(), QString("FileInfo"));
         QCOMPARE(s.size(), QSize(566, 307));
@@ -119,7 +120,7 @@ private slots:
         packages.owners["/usr/lib/libz.so.1.2.13"] = {
             "zlib1g", "1:1.2.13.dfsg-1", "Mark <m@example.org>", "compression library - runtime",
             "Copyright 1995-2013 Jean and Mark"};
-        TFileInfo s(f.t.services, f.context);
+        TFileInfo& s = f.s;
         s.InfoFileName = "/lib/sample.dll";
         s.FormActivate();
         QCOMPARE(values(s), kFull);
