@@ -376,8 +376,7 @@ private slots:
         QCOMPARE(scaledFont(pixels, 800, 640).pixelSize(), 11);
         pixels.setPixelSize(16);
         QCOMPARE(scaledFont(pixels, 1280, 640).pixelSize(), 32);
-        QFont points("Arial");
-        points.setPointSize(10);
+        const QFont points("Arial", 10);
         QCOMPARE(scaledFont(points, 320, 640).pointSizeF(), 8.0);
         QCOMPARE(scaledFont(points, 960, 640).pointSizeF(), 15.0);
         QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
