@@ -35,11 +35,10 @@ QStringList values(const TFileInfo& s) {
     return out;
 }
 
-// The file information screen on the fake services.
+// The file information screen's services and context.
 struct Screen {
     TestServices t;
     TestScreenContext context;
-    TFileInfo s{t.services, context};
 };
 
 const QStringList kFull = {"Vok Makers",
@@ -59,7 +58,7 @@ class FileInfoScreenTest : public QObject {
 private slots:
     void layoutBeforeFirstActivationThenValuesEveryTimeShown() {
         Screen f;
-        TFileInfo& s = f.s;
+        TFileInfo s(f.t.services, f.context);
         QVERIFY(s.isHidden());
         QCOMPARE(s.windowTitle(), QString("FileInfo"));
         QCOMPARE(s.size(), QSize(566, 307));
@@ -120,7 +119,7 @@ private slots:
         packages.owners["/usr/lib/libz.so.1.2.13"] = {
             "zlib1g", "1:1.2.13.dfsg-1", "Mark <m@example.org>", "compression library - runtime",
             "Copyright 1995-2013 Jean and Mark"};
-        TFileInfo& s = f.s;
+        TFileInfo s(f.t.services, f.context);
         s.InfoFileName = "/lib/sample.dll";
         s.FormActivate();
         QCOMPARE(values(s), kFull);
