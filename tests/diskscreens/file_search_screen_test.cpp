@@ -43,6 +43,7 @@ struct Busy {
         test::addManyFiles(t.directories, kManyFiles);
         f.setPacing(WorkPacer::Timing::everyStep());
         f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
     }
     TestServices t;
     TestScreenContext context;
@@ -204,9 +205,7 @@ private slots:
         search(f, "/data");
         const QStringList listed = column(f, 0) + column(f, 1) + column(f, 2);
         for (const Case& c : cases) {
-            t.dialogs.confirmations.clear();
-            t.dialogs.confirmButtons.clear();
-            t.dialogs.confirmedAsInformation.clear();
+            t.dialogs = FakeDialogService();
             t.dialogs.answers = {Answer::No};
             f.DirectoryListBox1->setDirectory(c.dir);
             f.Edit1->setText(c.mask);
@@ -295,7 +294,6 @@ private slots:
     void escDuringTheSearchCancelsOnce() {
         Busy busy;
         auto& [t, context, f] = busy;
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
         QString statusMeanwhile;
         // Pressed once the walk has met 30 entries, seen when it next lets input through.
         int entries = 0;
@@ -332,7 +330,6 @@ private slots:
     void escDuringTheSortCancelsIt() {
         Busy busy;
         auto& [t, context, f] = busy;
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
         search(f, "/big");
         QStringList before = column(f, 0);
         f.Edit1->setFocus();
@@ -349,7 +346,6 @@ private slots:
     void commandsAreDisabledWhileTheSearchRuns() {
         Busy busy;
         auto& [t, context, f] = busy;
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
         QList<QAction*> commands{f.Sort1->menuAction(), f.SortOrder1->menuAction(), f.Font1};
         commands += f.Sort1->actions() + f.SortOrder1->actions();
         bool ran = false, anyEnabled = false, busyCursor = false;

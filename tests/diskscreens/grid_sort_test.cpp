@@ -1,13 +1,19 @@
 #include "controls/GridRows.h"
+#include "controls/WorkPacer.h"
 #include "diskscreens/GridSort.h"
+#include "diskscreens/KeyRanks.h"
+#include "diskscreens/SelectionReplay.h"
 #include "diskscreens/SizeCellText.h"
+#include "diskscreens/SortKeyPart.h"
 #include "platform/VokError.h"
 #include "support/GridColumn.h"
 #include "support/SelectionSortOracle.h"
 #include <QRandomGenerator>
 #include <QtTest>
 #include <algorithm>
+#include <numeric>
 #include <optional>
+#include <set>
 
 using namespace vok;
 using test::column;
@@ -88,11 +94,13 @@ QStringList literallySorted(const GridRows& g, int key, bool descending, bool tr
     return all;
 }
 
-void copyInto(GridRows& to, const GridRows& from) {
-    to.setRows(from.rows());
+std::unique_ptr<GridRows> copyOf(const GridRows& from) {
+    auto to = std::make_unique<GridRows>(from.columns());
+    to->setRows(from.rows());
     for (int r = 0; r < from.rows(); ++r)
         for (int c = 0; c < from.columns(); ++c)
-            to.setCell(c, r, from.cell(c, r));
+            to->setCell(c, r, from.cell(c, r));
+    return to;
 }
 
 // The same texts, each path but the first (a grid has one row at least) a stored head up to
@@ -145,6 +153,10 @@ void fillTieHeavy(GridRows& g, int n, QRandomGenerator& random) {
     }
 }
 
+QByteArray part(const char* text, SortKey key, bool trimmed = false) {
+    return sortKeyPart(QByteArrayView(text), key, trimmed).toByteArray();
+}
+
 } // namespace
 
 class GridSortTest : public QObject {
@@ -164,12 +176,11 @@ private slots:
                         const QByteArray what = caseName(round, key, descending);
                         const QStringList expected =
                             literallySorted(original, key, descending, trimmed);
-                        GridRows g(3);
-                        copyInto(g, original);
+                        const auto g = copyOf(original);
                         const Job job;
-                        QVERIFY2(sortGrid(g, key, descending, trimmed, &job) == JobOutcome::Done,
+                        QVERIFY2(sortGrid(*g, key, descending, trimmed, &job) == JobOutcome::Done,
                                  what);
-                        QVERIFY2(contents(g) == expected, what);
+                        QVERIFY2(contents(*g) == expected, what);
                         if (trimmed)
                             continue;
                         GridRows joined(3);
@@ -254,16 +265,11 @@ private slots:
                 for (int p = 0; p <= n; ++p)
                     after << literallySorted(original, key, descending, false, p);
                 int runs = 0;
-                {
-                    GridRows g(3);
-                    copyInto(g, original);
-                    sortGrid(g, key, descending, false, nullptr, [&] { ++runs; });
-                }
+                sortGrid(*copyOf(original), key, descending, false, nullptr, [&] { ++runs; });
                 int last = 0, beforeTheFirstPass = 0;
                 QSet<int> reached;
                 for (int k = 0; k <= runs; ++k) {
-                    GridRows g(3);
-                    copyInto(g, original);
+                    const auto g = copyOf(original);
                     Job job;
                     JobOutcome outcome = JobOutcome::Done;
                     {
@@ -271,16 +277,16 @@ private slots:
                         int calls = 0;
                         if (k == 0)
                             job.requestCancel();
-                        outcome = sortGrid(g, key, descending, false, &job, [&] {
+                        outcome = sortGrid(*g, key, descending, false, &job, [&] {
                             if (++calls == k)
                                 job.requestCancel();
                         });
                     }
                     QVERIFY2(!job.busy() && !job.cancelRequested(), what);
-                    const int p = int(after.indexOf(contents(g)));
+                    const int p = int(after.indexOf(contents(*g)));
                     QVERIFY2(p >= 0, what + " at run " + QByteArray::number(k));
                     if (outcome == JobOutcome::Done)
-                        QVERIFY2(contents(g) == after[n], what);
+                        QVERIFY2(contents(*g) == after[n], what);
                     QVERIFY2(p >= last, what); // a later Esc never stops earlier
                     last = p;
                     reached << p;
@@ -306,6 +312,122 @@ private slots:
         }());
         QVERIFY(!job.busy());
         QCOMPARE(contents(g), before);
+    }
+
+    void keyPartsAndTheirOrdinalOrder() {
+        QCOMPARE(part("/home/me/notes.txt", SortByFileName), QByteArray("notes.txt"));
+        QCOMPARE(part("/home/me/notes.txt", SortByExtension), QByteArray(".txt"));
+        QCOMPARE(part("/home/me/notes.txt", SortByPath), QByteArray("/home/me/"));
+        QCOMPARE(part("notes", SortByFileName), QByteArray("notes"));
+        QCOMPARE(part("notes", SortByPath), QByteArray());
+        QCOMPARE(part("/my.dir/notes", SortByExtension), QByteArray()); // dot in a directory
+        QCOMPARE(part("a.tar.gz", SortByExtension), QByteArray(".gz"));
+        QCOMPARE(part("c:\\dos\\x", SortByFileName), QByteArray("c:\\dos\\x"));
+        QCOMPARE(part("/dir/", SortByFileName), QByteArray());
+        QCOMPARE(part(" ", SortByExtension), QByteArray());
+        // Trimming only for name parts, and only when asked.
+        QCOMPARE(part("  /a/b.txt \t", SortByExtension), QByteArray(".txt \t"));
+        QCOMPARE(part("  /a/b.txt \t", SortByExtension, true), QByteArray(".txt"));
+        QCOMPARE(part("  /a/b.txt \t", SortByPath, true), QByteArray("/a/"));
+        QCOMPARE(part("  b  ", SortByColumn0, true), QByteArray("  b  "));
+        QCOMPARE(part("  ", SortByFileName, true), QByteArray());
+        // Ordinal order: unsigned bytes, the shorter of two texts that agree first.
+        QVERIFY(compareOrdinal("Deleted ", "a") < 0);
+        QVERIFY(compareOrdinal("z", "\xc3\xa9") < 0); // é after every ASCII letter
+        QVERIFY(compareOrdinal("ab", "abc") < 0 && compareOrdinal("abc", "ab") > 0);
+        QVERIFY(compareOrdinal(" ", "           5") < 0);
+        QCOMPARE(compareOrdinal("", QByteArrayView()), 0);
+        // UTF-8 bytes order code points, including those beyond the 16-bit range.
+        QVERIFY(compareOrdinal("\xef\xbf\xbd", "\xf0\x9f\x98\x80") < 0);
+    }
+
+    void ranksFollowOrdinalOrder() {
+        QRandomGenerator random(99);
+        const QByteArray shared = "/home/someone/projects/";
+        for (int round = 0; round < 200; ++round) {
+            std::vector<QByteArray> texts;
+            const int n = int(random.bounded(60));
+            for (int i = 0; i < n; ++i) {
+                QByteArray t;
+                if (random.bounded(2))
+                    t = shared.left(int(random.bounded(shared.size() + 1)));
+                const int tail = int(random.bounded(20));
+                for (int k = 0; k < tail; ++k)
+                    t += "ab\0\xff"[random.bounded(4)]; // NUL and high bytes included
+                texts.push_back(t);
+            }
+            WorkPacer pacer({});
+            const auto ranks = rankTexts(
+                texts.size(), [&](std::size_t i) { return QByteArrayView(texts[i]); }, pacer);
+            for (int i = 0; i < n; ++i)
+                for (int j = 0; j < n; ++j) {
+                    const int c = compareOrdinal(texts[i], texts[j]);
+                    QCOMPARE(ranks[i] < ranks[j], c < 0);
+                    QCOMPARE(ranks[i] == ranks[j], c == 0);
+                }
+            if (n > 0) {
+                QCOMPARE(*std::min_element(ranks.begin(), ranks.end()), 0u);
+                const std::set<std::uint32_t> distinct(ranks.begin(), ranks.end());
+                QCOMPARE(*distinct.rbegin() + 1, std::uint32_t(distinct.size())); // dense
+            }
+        }
+    }
+
+    // Stopping before pass i must leave exactly what the exchanges of passes 0..i-1 left.
+    void replayStopsBeforeAnyPass() {
+        QRandomGenerator random(5);
+        for (int round = 0; round < 300; ++round) {
+            const int n = int(random.bounded(40));
+            std::vector<std::uint32_t> ranks(static_cast<std::size_t>(n));
+            const quint32 spread = 1 + random.bounded(8u);
+            for (auto& r : ranks)
+                r = random.bounded(spread);
+            for (TieRule tie : {TieRule::LastMet, TieRule::FirstMet})
+                for (int stop = 0; stop <= n + 1; ++stop) {
+                    std::vector<int> asked;
+                    const auto order = replaySelectionSort(ranks, tie, [&](int pass) {
+                        asked.push_back(pass);
+                        return pass == stop;
+                    });
+                    const auto literal = test::selectionSortOrder(
+                        n, [&](int a, int b) { return int(ranks[a]) - int(ranks[b]); },
+                        tie == TieRule::LastMet, stop);
+                    QCOMPARE(order, literal);
+                    std::vector<int> expected(std::size_t(std::min(stop + 1, n)));
+                    std::iota(expected.begin(), expected.end(), 0);
+                    QCOMPARE(asked, expected); // asked before every pass, in order
+                }
+        }
+    }
+
+    // On a clock the test moves: the hook runs at the first reading of the clock once the
+    // interval has passed since it last ran (or since the start, or a resume), the clock being
+    // read every stride steps; the longest gap is kept, the current one included.
+    void pacerRunsTheHookOnceTheIntervalHasPassed() {
+        qint64 now = 0;
+        QList<qint64> ranAt;
+        WorkPacer pacer([&] { ranAt << now; }, {10, 2, 3, [&] { return now; }});
+        const auto stepUntil = [&](qint64 until) {
+            while (now < until) {
+                ++now;
+                pacer.step();
+            }
+        };
+        stepUntil(20); // the sort's stride: the clock read at 3, 6, ... 18
+        QCOMPARE(ranAt, (QList<qint64>{12}));
+        pacer.setPhase(WorkPacer::Phase::Walk); // every second step: 22, 24 ...
+        stepUntil(25);
+        QCOMPARE(ranAt, (QList<qint64>{12, 22}));
+        now = 31;
+        pacer.resume();
+        now = 40;
+        pacer.now(); // 9 since the resume: not yet
+        QCOMPARE(ranAt.size(), 2);
+        QCOMPARE(pacer.maxGapNs(), 12);
+        now = 60;
+        QCOMPARE(pacer.maxGapNs(), 29); // the current interval
+        pacer.now();
+        QCOMPARE(ranAt, (QList<qint64>{12, 22, 60}));
     }
 };
 

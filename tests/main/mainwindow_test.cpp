@@ -5,14 +5,19 @@
 #include "controls/PieGraf.h"
 #include "controls/QtDialogService.h"
 #include "diskscreens/Unit2.h"
+#include "main/MemoryText.h"
 #include "main/Unit1.h"
 #include "support/DesignFigures.h"
 #include "support/DesktopTitle.h"
 #include "support/TestServices.h"
+#include <QAction>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 using namespace vok;
 using vok::test::panelFigures;
@@ -54,6 +59,75 @@ struct WithheldActivation : QObject {
                (e->type() == QEvent::ActivationChange || e->type() == QEvent::WindowActivate);
     }
     QWidget* window;
+};
+
+// The gauges of a main window over a floppy drive without a disk, a drive D and 16 GiB.
+struct Gauges {
+    Gauges() {
+        t.drives.add('A', "/media/floppy", DriveType::Removable, -1, -1);
+        t.drives.add('D', "/home", DriveType::Fixed, 3 * kGiB, 4 * kGiB);
+        t.memory.figures = {37, 16 * kGiB, 4 * kGiB, 0, 0, 128 * kGiB, 96 * kGiB};
+        fm.FormActivate();
+    }
+    void pick(QChar letter) {
+        QVERIFY(fm.DriveComboBox1->setDrive(letter));
+        fm.DriveComboBox1Change();
+    }
+    // The checked marks, "x" for checked: of Mb, Kb and Bytes; of Total, Virtual, Real, Page File.
+    QString units() const { return marks({fm.Megabytes1, fm.Kilobytes1, fm.Bytes1}); }
+    QString measures() const { return marks({fm.Total1, fm.Virtual1, fm.Real1, fm.PageFile1}); }
+    static QString marks(std::initializer_list<QAction*> items) {
+        QString out;
+        for (QAction* a : items)
+            out += a->isChecked() ? 'x' : '-';
+        return out;
+    }
+    TestServices t;
+    TfmVok fm{t.services, QSize(640, 480)};
+};
+
+using Throw = std::pair<int, int>;
+
+// The game's generator written out from its definition: seed := seed × 134775813 + 1 modulo
+// 2^32, and a die is 1 + the high 32 bits of seed × 6.
+int nextDie(quint64& seed) {
+    seed = (seed * 134775813ull + 1ull) % 4294967296ull;
+    return 1 + int((seed * 6ull) / 4294967296ull);
+}
+
+// The first seed whose dice come up as given, throw after throw.
+quint32 seedFor(const std::vector<Throw>& throws) {
+    for (quint64 start = 0;; ++start) {
+        quint64 seed = start;
+        if (std::all_of(throws.begin(), throws.end(), [&seed](const Throw& t) {
+                const int d1 = nextDie(seed);
+                return d1 == t.first && nextDie(seed) == t.second;
+            }))
+            return quint32(start);
+    }
+}
+
+// A main window whose game starts with the bank given and its dice thrown as scripted.
+struct Table {
+    explicit Table(const std::vector<Throw>& throws, const QString& bank = "1000") {
+        if (!bank.isEmpty())
+            t.settings.write("Bet", "Total", bank);
+        fm = std::make_unique<TfmVok>(t.services, QSize(640, 480));
+        const quint32 seed = seedFor(throws);
+        fm->setDiceSeedSource([seed] { return seed; });
+        fm->FormActivate();
+        fm->Craps1Click();
+    }
+    // Rolls as a click on the die does, and gives the message panel.
+    QString roll(int die = 1) {
+        emit(die == 1 ? fm->Dice1 : fm->Dice2)->clicked();
+        return fm->Panel1->text();
+    }
+    QString status() const { return fm->Panel2->text(); }
+    qint32 bank() const { return fm->game().bank; }
+
+    TestServices t;
+    std::unique_ptr<TfmVok> fm;
 };
 
 } // namespace
@@ -194,17 +268,15 @@ private slots:
         QCOMPARE(fm.PieGraf2->percent(), 37); // Total mode shows the load
         QCOMPARE(fm.Panel1->text(), QString("Free Total Memory is 37 %"));
         QCOMPARE(fm.Panel1->fontSize(), 12);
-        QVERIFY(fm.Megabytes1->isChecked() && !fm.Kilobytes1->isChecked());
-        QVERIFY(fm.Total1->isChecked() && !fm.Real1->isChecked());
+        QCOMPARE(Gauges::marks({fm.Megabytes1, fm.Kilobytes1, fm.Total1, fm.Real1}),
+                 QString("x-x-"));
         QVERIFY(fm.diskUnit() == SpaceUnit::Mb);
         QCOMPARE(applicationTitle(), QString("Free Memory 37 %"));
-
         t.memory.figures.memoryLoad = 81;
         fm.Timer1Timer();
         QCOMPARE(applicationTitle(), QString("Free Memory 81 %"));
         QCOMPARE(fm.Panel1->text(), QString("Free Total Memory is 37 %"));
         QCOMPARE(fm.PieGraf2->percent(), 37);
-
         t.memory.figures.memoryLoad = 37;
         t.drives.remove('C'); // the picker has nothing
         fm.FormActivate();
@@ -269,6 +341,27 @@ private slots:
         QCOMPARE(shown, (QStringList{"1", "Free Memory 7 %", "Vok 97 v2.4 — Free Memory 7 %"}));
     }
 
+    void threeDModeHidesThePiesAndPaintsItsOwn() {
+        TestServices t;
+        TfmVok fm(t.services, QSize(640, 480));
+        fm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fm));
+        fm.N3D1->trigger();
+        QVERIFY(fm.N3D1->isChecked());
+        QVERIFY(fm.PieGraf1->isHidden() && fm.PieGraf2->isHidden());
+        // A repaint of the whole window keeps the 3D pies: red faces where the pies stood.
+        fm.repaint();
+        const QImage img = fm.centralWidget()->grab().toImage();
+        int red = 0;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 220; ++x)
+                red += img.pixelColor(x, y) == QColor(255, 0, 0);
+        QVERIFY2(red > 1000, qPrintable(QString::number(red)));
+        fm.N3D1Click();
+        QVERIFY(!fm.N3D1->isChecked());
+        QVERIFY(fm.PieGraf1->isVisible() && fm.PieGraf2->isVisible());
+    }
+
     void returningFromAScreenShowsTheCurrentTitle() {
         WithMemory t;
         t.memory.figures.memoryLoad = 18;
@@ -279,7 +372,6 @@ private slots:
         QTRY_COMPARE(fm.activations(), 1);
         const DesktopTitle shown(&fm);
         QCOMPARE(applicationTitle(), QString("Free Memory 18 %"));
-
         // The load drops while a modal screen is open and the main window hidden.
         QTimer::singleShot(0, [&] {
             t.memory.figures.memoryLoad = 7;
@@ -292,6 +384,202 @@ private slots:
         QVERIFY(fm.isVisible());
         QCOMPARE(applicationTitle(), QString("Free Memory 7 %"));
         QCOMPARE(shown.text(), QString("Vok 97 v2.4 — Free Memory 7 %"));
+    }
+
+    // A drive picked shows in each unit alone checked, with its text and size; a drive not
+    // ready changes nothing but the message. Activation's return to Mb and Total:
+    // activationShowsDriveAndMemory.
+    void pickingADriveShowsIt() {
+        Gauges f;
+        f.pick('d');
+        QCOMPARE(f.fm.currentDrive(), 4);
+        for (const auto& [unit, text, size, marks] :
+             {std::tuple<QAction*, QString, int, QString>{
+                  f.fm.Bytes1, QString("%1/%2 Free/Total Bytes").arg(3 * kGiB).arg(4 * kGiB), 10,
+                  "--x"},
+              {f.fm.Kilobytes1, "3145728 Kb Free / 4194304 Kb Total", 11, "-x-"},
+              {f.fm.Megabytes1, "3072 Free Mb / 4096 Mb Total", 12, "x--"}}) {
+            unit->trigger(); // through the menu, as the user chooses it
+            QCOMPARE(f.fm.Panel1->text(), text);
+            QCOMPARE(f.fm.Panel1->fontSize(), size);
+            QCOMPARE(f.units(), marks);
+        }
+        const QString hint = "3072 Free Mb / 4096 Mb Total Type is Hard drive";
+        QCOMPARE(f.fm.PieGraf1->hint(), hint);
+        f.pick('a');
+        QCOMPARE(f.t.dialogs.messages, QStringList{"No Disk Available in Drive A"});
+        QCOMPARE(f.fm.PieGraf1->caption(), QString("Drive D"));
+        QCOMPARE(f.fm.PieGraf1->percent(), 75);
+        QCOMPARE(f.fm.PieGraf1->hint(), hint);
+        QCOMPARE(f.fm.Panel1->text(), QString("3072 Free Mb / 4096 Mb Total"));
+        QCOMPARE(f.fm.currentDrive(), 1);
+    }
+
+    void memoryMeasures() {
+        Gauges f;
+        f.fm.Real1->trigger();
+        QCOMPARE(f.measures(), QString("--x-"));
+        QCOMPARE(f.fm.PieGraf2->percent(), 25);
+        QCOMPARE(f.fm.Panel1->text(), QString("12582912/4194304/16777216Kb Used/free/total"));
+        QCOMPARE(f.fm.Panel1->fontSize(), 11);
+        QCOMPARE(f.fm.PieGraf2->hint(), f.fm.Panel1->text());
+        f.fm.Virtual1Click();
+        QCOMPARE(f.fm.PieGraf2->percent(), 75);
+        QCOMPARE(f.fm.Panel1->text(), QString("33554432/134217728Kb Used/total"));
+        // No swap: 0 per cent and a readable text, no failure.
+        f.fm.PageFile1Click();
+        QCOMPARE(f.fm.PieGraf2->percent(), 0);
+        QCOMPARE(f.fm.Panel1->text(), QString("0/0/0Kb Used/free/total"));
+        QCOMPARE(f.fm.Panel1->fontSize(), 12);
+        QVERIFY(f.t.dialogs.errors.isEmpty());
+    }
+
+    // The read-out's figures themselves.
+    void kbCutsOnlyTheFraction_data() {
+        QTest::addColumn<double>("kb");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("trailing point kept") << 5000.5 << 5 << "5000.";
+        QTest::newRow("short fits") << 12.75 << 5 << "12.75";
+        QTest::newRow("total cut") << 1234.56 << 6 << "1234.5";
+        QTest::newRow("long whole part shown whole") << 123456.5 << 5 << "123456";
+        QTest::newRow("16 GiB") << 16777216.0 << 6 << "16777216";
+        QTest::newRow("whole fits exactly") << 12345.5 << 5 << "12345";
+        QTest::newRow("integer") << 512.0 << 5 << "512";
+        QTest::newRow("zero") << 0.0 << 5 << "0";
+    }
+    void kbCutsOnlyTheFraction() {
+        QFETCH(double, kb);
+        QFETCH(int, width);
+        QFETCH(QString, text);
+        QCOMPARE(kbText(kb * 1024, width), text);
+    }
+
+    void percentagesTieToEven() {
+        QCOMPARE(freePercent(200, 1), 0); // 0.5
+        QCOMPARE(freePercent(200, 3), 2); // 1.5
+        QCOMPARE(freePercent(200, 5), 2); // 2.5
+        QCOMPARE(freePercent(1000, 125), 12);
+        QCOMPARE(freePercent(0, 0), 0); // no page file
+        QCOMPARE(freePercent(100, 100), 100);
+    }
+
+    void generatorFollowsItsFormula() {
+        DiceRandom r;
+        for (quint32 start : {0u, 1u, 49507250u, 4294967295u}) {
+            r.seed(start);
+            quint64 mine = start;
+            for (int i = 0; i < 20; ++i) {
+                QCOMPARE(r.die(), nextDie(mine));
+                mine = (mine * 134775813ull + 1ull) % 4294967296ull;
+                QCOMPARE(quint64(r.below(1000000)), (mine * 1000000ull) >> 32);
+            }
+            QCOMPARE(quint64(r.currentSeed()), mine);
+        }
+        QCOMPARE(clockSeed(QTime(13, 45, 7, 250)), 49507250u);
+        QCOMPARE(clockSeed(QTime(23, 59, 59, 999)), 86399999u);
+    }
+
+    void showingAndHidingTheGame() {
+        Table g({{3, 4}}, "");
+        QCOMPARE(g.bank(), 500); // nothing stored: an empty bank gets 500
+        QCOMPARE(g.fm->game().bet, 100);
+        QVERIFY(g.fm->Craps1->isChecked() && g.fm->gameShown());
+        QVERIFY(!g.fm->Dice1->isHidden() && !g.fm->Dice2->isHidden() && !g.fm->Panel2->isHidden());
+        QCOMPARE(g.status(), QString(" Total 500"));
+        QCOMPARE(g.fm->Dice1->value(), 6);
+        g.fm->Craps1Click();
+        QVERIFY(!g.fm->Craps1->isChecked() && !g.fm->gameShown());
+        QVERIFY(g.fm->Dice1->isHidden() && g.fm->Dice2->isHidden() && g.fm->Panel2->isHidden());
+    }
+
+    // Throw after throw: what the panel says, then the bank, the point and the status at the end.
+    void turns() {
+        const struct {
+            int bank, point, rollNumber;
+            QString status; // empty: not looked at
+            std::vector<Throw> throws;
+            QStringList said;
+        } rows[] = {
+            // clang-format off
+            {900, 0, 0, "Total 900", {{1, 1}}, {"Hard 2"}},
+            {1000, 4, 1, "", {{2, 2}}, {"Little Joe Hard 4"}},
+            {1100, 0, 0, "Total 1100", {{5, 6}}, {"Yo 11!"}},
+            {1000, 6, 1, "", {{3, 3}}, {"Hard 6"}},
+            {1000, 8, 1, "", {{4, 3}, {6, 6}, {5, 3}},
+             {"You Win Point is 7", "Hard 12", "Roll Again Point is 8"}},
+            // The next turn's come-out starts a new point.
+            {900, 6, 1, "", {{2, 4}, {3, 4}, {1, 5}},
+             {"Roll Again Point is 6", "You Lose", "Roll Again Point is 6"}},
+            {1000, 9, 2, "Total 1000", {{4, 5}, {2, 3}},
+             {"Roll Again Point is 9", "Roll Number 2 Point is 9"}},
+            // A 2 means nothing once the point is set.
+            {1100, 0, 0, "Total 1100", {{4, 5}, {2, 3}, {1, 1}, {6, 3}},
+             {"Roll Again Point is 9", "Roll Number 2 Point is 9", "Roll Number 3 Point is 9",
+              "You Win"}},
+            // clang-format on
+        };
+        for (const auto& r : rows) {
+            const QByteArray name = r.said.join(", ").toUtf8();
+            Table g(r.throws);
+            QStringList said;
+            for (int i = 0; i < r.said.size(); ++i)
+                said << g.roll(2 - i % 2); // either die throws
+            QCOMPARE(said, r.said);
+            QVERIFY2(g.bank() == r.bank, name);
+            QVERIFY2(g.fm->game().rollNumber == r.rollNumber, name);
+            if (r.point)
+                QVERIFY2(g.fm->game().point == r.point, name);
+            if (!r.status.isEmpty())
+                QVERIFY2(g.status() == r.status, name);
+            QVERIFY2(g.fm->Dice1->value() == r.throws.back().first &&
+                         g.fm->Dice2->value() == r.throws.back().second,
+                     name);
+        }
+    }
+
+    // Hiding the game keeps the turn; activation drops it and keeps the money.
+    void activationDropsTheTurn() {
+        Table g({{4, 4}, {4, 4}});
+        g.roll();
+        g.fm->Craps1Click();
+        g.fm->Craps1Click();
+        QCOMPARE(g.fm->game().rollNumber, 1);
+        g.fm->FormActivate();
+        QCOMPARE(g.fm->game().rollNumber, 0);
+        QVERIFY(!g.fm->Craps1->isChecked() && g.fm->Dice1->isHidden());
+        g.fm->Craps1Click();
+        QCOMPARE(g.roll(), QString("Hard 8")); // a come-out again: the same seed, the same dice
+    }
+
+    void goingBroke() {
+        {
+            Table g({{1, 2}}, "50");
+            QCOMPARE(g.roll(), QString("You Lose Point is 3"));
+            QCOMPARE(g.status(), QString("Total -50"));
+            QCOMPARE(g.t.dialogs.messages,
+                     QStringList{"You went broke. Fortunately there is a pawn shop nearby and "
+                                 "you sell your watch"});
+            QCOMPARE(g.bank(), 500);
+        }
+        {
+            Table g({{6, 6}}, "100");
+            g.roll();
+            QCOMPARE(g.bank(), 0);
+            QVERIFY(g.t.dialogs.messages.isEmpty());
+            g.fm->FormActivate();
+            QCOMPARE(g.bank(), 500);
+        }
+        {
+            // A stored bank at the top of the range is not turned negative by a win.
+            Table g({{5, 6}}, "2147483600");
+            g.roll();
+            QCOMPARE(g.bank(), 2147483647);
+            // The bank and the bet are saved at closing.
+            g.fm->FormClose();
+            QCOMPARE(g.t.settings.read("Bet", "Total"), QString("2147483647"));
+            QCOMPARE(g.t.settings.read("Bet", "Bet"), QString("100"));
+        }
     }
 };
 

@@ -1,5 +1,8 @@
+#include "controls/PieGraf.h"
 #include "main/SettingsStore.h"
+#include "main/Unit1.h"
 #include "support/TestServices.h"
+#include <QAction>
 #include <QtTest>
 
 using namespace vok;
@@ -7,6 +10,12 @@ using namespace vok;
 namespace {
 
 const QStringList kSections{"Bet", "Settings", "Disk1", "Disk2", "Dir", "Files"};
+
+using Stored = std::tuple<const char*, const char*, const char*>; // section, name, text
+
+QVariantList font(const FontSetting& f) {
+    return {f.color, f.size, f.name};
+}
 
 // What the main window holds at closing after a first run with nothing changed.
 SaveInput firstRunClose(const StoredSettings& s) {
@@ -52,38 +61,32 @@ private slots:
         QCOMPARE(settingInt(text, -1), expected);
     }
 
-    // What the first run loads and stores is the main window's test.
+    // What the first run loads and stores: firstRunFontsAndWhatClosingStores.
     void outOfRangeValuesBecomeDefaults() {
         TestServices t;
-        t.settings.write("Disk1", "Fontsize", "14");
-        t.settings.write("Disk2", "Fontsize", "6");
-        t.settings.write("Disk2", "Fontcolor", "-3");
-        t.settings.write("Dir", "dirsize", "12"); // any spelling of the name
-        t.settings.write("Files", "Fontsize", "7");
-        t.settings.write("Settings", "AllColor", "-7");
-        t.settings.write("Settings", "AllSlice", "0x10");
-        t.settings.write("Settings", "Pie1Color", "0xFF");
-        t.settings.write("Settings", "Pie2Color", "blue");
-        t.settings.write("Disk1", "FontName", "A font name well past twenty characters");
-        t.settings.write("Bet", "Total", "-20");
+        for (const auto& [section, key, value] :
+             {Stored{"Disk1", "Fontsize", "14"},
+              {"Disk2", "Fontsize", "6"},
+              {"Disk2", "Fontcolor", "-3"},
+              {"Dir", "dirsize", "12"}, // any spelling of the name
+              {"Files", "Fontsize", "7"},
+              {"Settings", "AllColor", "-7"},
+              {"Settings", "AllSlice", "0x10"},
+              {"Settings", "Pie1Color", "0xFF"},
+              {"Settings", "Pie2Color", "blue"},
+              {"Bet", "Total", "-20"},
+              {"Disk1", "FontName", "A font name well past twenty characters"}})
+            t.settings.write(section, key, value);
         const StoredSettings s = loadSettings(t.settings);
-        QCOMPARE(s.disk1.size, 8);
-        QCOMPARE(s.disk2.size, 8);
-        QCOMPARE(s.disk2.color, 0u);
-        QCOMPARE(s.dir.size, 12);
-        QCOMPARE(s.files.size, 7);
-        QCOMPARE(s.allColor, 32768);
-        QCOMPARE(s.allSlice, 16);
-        QCOMPARE(s.pie1Color, 255);
-        QCOMPARE(s.pie2Color, -1);
-        QCOMPARE(s.disk1.name, "A font name well pas");
-        QCOMPARE(s.total, -20); // the game decides what to do with a bad bank
-        // Nothing stored: the defaults.
-        QCOMPARE(settingInt(std::nullopt, 42), 42);
-        QCOMPARE(s.pie2Slice, -1);
-        QCOMPARE(s.bet, -1);
-        QCOMPARE(s.dir.color, 0u);
-        QCOMPARE(s.files.name, "Arial");
+        QCOMPARE(font(s.disk1), font({0, 8, "A font name well pas"}));
+        QCOMPARE(font(s.disk2), font({0, 8, "Arial"}));
+        QCOMPARE(font(s.dir), font({0, 12, "Arial"}));
+        QCOMPARE(font(s.files), font({0, 7, "Arial"}));
+        // Pie colours, then the bank (the game decides what to do with a bad one) and the bet.
+        QCOMPARE((QList<qint32>{s.allColor, s.allSlice, s.pie1Color, s.pie2Color, s.pie1Slice,
+                                s.pie2Slice, s.total, s.bet}),
+                 (QList<qint32>{32768, 16, 255, -1, -1, -1, -20, -1}));
+        QCOMPARE(settingInt(std::nullopt, 42), 42); // nothing stored: the default
     }
 
     void pieLooksTakeOnlyUsableValues() {
@@ -143,13 +146,9 @@ private slots:
         QCOMPARE(t.settings.names("Dir"), (QStringList{"DirColor", "DirSize", "FontName"}));
         QCOMPARE(t.settings.names("Files"), (QStringList{"Fontsize", "FontColor", "FontName"}));
         const StoredSettings s = loadSettings(t.settings);
-        QCOMPARE(s.dir.color, 255u);
-        QCOMPARE(s.dir.size, 12);
-        QCOMPARE(s.files.color, 65535u);
-        QCOMPARE(s.files.size, 10);
-        QCOMPARE(s.files.name, "Liberation Mono");
-        QCOMPARE(s.total, 51);
-        QCOMPARE(s.bet, 5);
+        QCOMPARE(font(s.dir), font(in.dir));
+        QCOMPARE(font(s.files), font(in.files));
+        QCOMPARE((QList<qint32>{s.total, s.bet}), (QList<qint32>{51, 5}));
     }
 
     void resetThenCloseLeavesNoneOfTheSections() {
@@ -180,6 +179,85 @@ private slots:
             !resetSettings(t.settings, t.dialogs)); // a reset that could not be stored is not one
         QCOMPARE(t.dialogs.errors.size(), 2);
         QVERIFY(t.dialogs.messages.isEmpty());
+    }
+
+    // The main window's side: what it loads at its making and stores at closing.
+    void firstRunFontsAndWhatClosingStores() {
+        TestServices t;
+        t.settings.write("Dir", "DirColor", "7");
+        t.settings.write("Files", "FontName", "Courier New");
+        TfmVok fm(t.services, QSize(640, 480));
+        // Pie 2's font keeps its design colour.
+        QCOMPARE(
+            (QVariantList{fm.PieGraf1->font().family(), fm.PieGraf1->font().pointSize(),
+                          fm.PieGraf2->font().pointSize(), fm.PieGraf2->fontColor(),
+                          fm.PieGraf1->mainColor(), fm.display().AllColor, fm.display().AllSlice}),
+            (QVariantList{"Arial", 8, 8, 4194304u, 8454016u, 32768, 255}));
+        fm.FormClose();
+        QCOMPARE(t.settings.read("Disk1", "FontName"), std::optional<QString>("Arial"));
+        QCOMPARE(t.settings.read("Disk1", "Fontsize"), std::optional<QString>("8"));
+        QCOMPARE(t.settings.read("Disk1", "Fontcolor"), std::nullopt); // black is not stored
+        QCOMPARE(t.settings.read("Disk2", "FontName"), std::optional<QString>("Arial"));
+        QCOMPARE(t.settings.read("Disk2", "Fontsize"), std::optional<QString>("8"));
+        QCOMPARE(t.settings.read("Settings", "Pie1Color"), std::optional<QString>("8454016"));
+        QCOMPARE(t.settings.read("Settings", "AllColor"), std::optional<QString>("32768"));
+        QCOMPARE(t.settings.read("Settings", "AllSlice"), std::optional<QString>("255"));
+        QCOMPARE(t.settings.read("Dir", "DirColor"), std::optional<QString>("7")); // untouched
+        // Neither screen was opened: their sections stay exactly as they were.
+        QCOMPARE(t.settings.names("Dir"), QStringList{"DirColor"});
+        QCOMPARE(t.settings.names("Files"), QStringList{"FontName"});
+        QCOMPARE(t.settings.saves, 1);
+        QVERIFY(t.dialogs.errors.isEmpty());
+    }
+
+    void storedColoursAndFontsAreApplied() {
+        TestServices t;
+        t.settings.write("Settings", "pie1color", "0xFF");
+        t.settings.write("Settings", "Pie2Slice", "blue");
+        t.settings.write("Disk2", "Fontsize", "14");
+        t.settings.write("Disk2", "Fontcolor", "255");
+        TfmVok fm(t.services, QSize(640, 480));
+        QCOMPARE(fm.PieGraf1->mainColor(), quint32(255));
+        QCOMPARE(fm.PieGraf2->sliceColor(), quint32(16711680)); // unreadable: design colour
+        QCOMPARE(fm.PieGraf2->font().pointSize(), 8);
+        QCOMPARE(fm.PieGraf2->fontColor(), quint32(255));
+    }
+
+    void blackIsShownButNotStoredAndTheDefaultsAre() {
+        TestServices t;
+        t.settings.write("Settings", "Pie1Color", "65280");
+        TfmVok fm(t.services, QSize(640, 480));
+        t.dialogs.colors = {quint32(0)};
+        fm.FreeSpace1Click();
+        QCOMPARE(fm.PieGraf1->mainColor(), quint32(0));
+        fm.FormClose();
+        QCOMPARE(t.settings.read("Settings", "Pie1Color"), std::optional<QString>("65280"));
+        // Set to Default is stored.
+        fm.SettoDefault1Click();
+        fm.FormClose();
+        QCOMPARE(t.settings.read("Settings", "Pie1Color"), std::optional<QString>("255"));
+        QCOMPARE(t.settings.read("Settings", "Pie1Slice"), std::optional<QString>("32768"));
+    }
+
+    void resetThenCloseLeavesNothing() {
+        TestServices t;
+        t.settings.write("Bet", "Total", "900");
+        t.settings.write("Settings", "Pie1Color", "255");
+        t.settings.write("Files", "FontSize", "9");
+        TfmVok fm(t.services, QSize(640, 480));
+        t.dialogs.answers = {Answer::No, Answer::Cancel, Answer::Yes};
+        fm.ResetSettings1Click();
+        fm.ResetSettings1Click();
+        QVERIFY(!fm.settingsCleared());
+        QCOMPARE(t.settings.read("Settings", "Pie1Color"), std::optional<QString>("255"));
+        QVERIFY(t.dialogs.messages.isEmpty());
+        fm.ResetSettings1->trigger();
+        QVERIFY(fm.settingsCleared());
+        QCOMPARE(t.dialogs.confirmations,
+                 QStringList(3, "Are you sure you wish to clear all saved settings?"));
+        QCOMPARE(t.dialogs.confirmButtons, QList<Buttons>(3, Buttons::YesNoCancel));
+        fm.FormClose();
+        QVERIFY(t.settings.sections().isEmpty());
     }
 };
 
