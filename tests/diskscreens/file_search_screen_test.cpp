@@ -205,8 +205,8 @@ private slots:
         search(f, "/data");
         const QStringList listed = column(f, 0) + column(f, 1) + column(f, 2);
         for (const Case& c : cases) {
-            t.dialogs = FakeDialogService();
-            t.dialogs.answers = {Answer::No};
+            t.dialogs.confirmations.clear(), t.dialogs.confirmButtons.clear();
+            t.dialogs.confirmedAsInformation.clear(), t.dialogs.answers = {Answer::No};
             f.DirectoryListBox1->setDirectory(c.dir);
             f.Edit1->setText(c.mask);
             t.directories.walkedPaths.clear(); // the list's own reading is no search
