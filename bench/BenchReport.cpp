@@ -8,13 +8,11 @@
 
 namespace vok::bench {
 
-namespace {
 double cpuSeconds() {
     timespec t{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
-} // namespace
 
 BenchReport::BenchReport(QString what) : what_(std::move(what)), cpuStart_(cpuSeconds()) {
     clock_.start();

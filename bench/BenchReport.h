@@ -26,6 +26,10 @@ private:
     double cpu_ = 0;
 };
 
+// Processor time of this process, user and system: on a machine shared with other work the
+// wall clock also counts the time others ran.
+double cpuSeconds();
+
 // Shows the screen and points its directory list at dir; false (with a message) when the list
 // cannot go there.
 bool showScreenOn(QWidget& screen, TDirectoryListBox& list, const QString& dir);

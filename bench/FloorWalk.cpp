@@ -1,4 +1,5 @@
 #include "bench/FloorWalk.h"
+#include "bench/BenchReport.h"
 #include <QElapsedTimer>
 #include <cstdio>
 #include <ctime>
@@ -59,12 +60,6 @@ void walk(int fd, dev_t dev, Counts& counts, std::vector<char>& buffer) {
         walk(sub, dev, counts, buffer);
         ::close(sub);
     }
-}
-
-double cpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "bench/ProcessesBench.h"
+#include "bench/BenchReport.h"
 #include "controls/QtDialogService.h"
 #include "memscreens/ProcessTreeLines.h"
 #include "memscreens/Unit5.h"
@@ -24,14 +25,6 @@ namespace {
 
 double seconds(const QElapsedTimer& clock) {
     return double(clock.nsecsElapsed()) / 1e9;
-}
-
-// Processor time of this process, user and system: on a machine shared with other work the
-// wall clock also counts the time others ran.
-double cpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
 
 // About `lines` lines: processes of eight lines each, five modules apiece.

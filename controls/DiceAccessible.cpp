@@ -37,7 +37,7 @@ protected:
     int value() const override { return die()->value(); }
 };
 
-QAccessibleInterface* factory(const QString& className, QObject* object) {
+QAccessibleInterface* diceFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("vok::TDice") && object && object->isWidgetType())
         return new DiceAccessible(static_cast<QWidget*>(object));
     return nullptr;
@@ -46,7 +46,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
 } // namespace
 
 void installDiceAccessibility() {
-    installAccessibleFactory(factory);
+    installAccessibleFactory(diceFactory);
 }
 
 } // namespace vok

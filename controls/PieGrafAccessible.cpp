@@ -33,7 +33,7 @@ protected:
     int value() const override { return pie()->percent(); }
 };
 
-QAccessibleInterface* factory(const QString& className, QObject* object) {
+QAccessibleInterface* pieFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("vok::TPieGraf") && object && object->isWidgetType())
         return new PieGrafAccessible(static_cast<QWidget*>(object));
     return nullptr;
@@ -42,7 +42,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
 } // namespace
 
 void installPieGrafAccessibility() {
-    installAccessibleFactory(factory);
+    installAccessibleFactory(pieFactory);
 }
 
 } // namespace vok

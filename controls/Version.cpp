@@ -16,7 +16,7 @@ constexpr std::array<quint16, 45> kLanguageCodes = {
 constexpr std::array<quint16, 12> kCodePages = {0,    932,  949,  950,  1200, 1250,
                                                 1251, 1252, 1253, 1254, 1255, 1256};
 
-QString versionText(quint32 ms, quint32 ls) {
+QString fixedVersionText(quint32 ms, quint32 ls) {
     return QStringLiteral("%1.%2.%3.%4")
         .arg(ms >> 16)
         .arg(ms & 0xFFFF)
@@ -121,8 +121,8 @@ void FillVersionInfo(TVersionInfo& info, QByteArrayView block, quint16 langId, q
     const std::optional<FixedFileInfo> fixed = queryFixedFileInfo(block);
     if (!fixed)
         return;
-    info.FileVersion = versionText(fixed->fileVersionMS, fixed->fileVersionLS);
-    info.ProductVersion = versionText(fixed->productVersionMS, fixed->productVersionLS);
+    info.FileVersion = fixedVersionText(fixed->fileVersionMS, fixed->fileVersionLS);
+    info.ProductVersion = fixedVersionText(fixed->productVersionMS, fixed->productVersionLS);
     info.FileOS = fileOSText(fixed->fileOS);
     info.FileType = fileTypeText(fixed->fileType);
     info.FileSubType = fileSubTypeText(fixed->fileType, fixed->fileSubtype);

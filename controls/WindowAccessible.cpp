@@ -9,7 +9,7 @@ namespace {
 
 // Qt's own factory answers for dialogs and main windows, and for every other class before its
 // lookup reaches the plain widget; popups and tool tips keep the role Qt gives them.
-QAccessibleInterface* factory(const QString& className, QObject* object) {
+QAccessibleInterface* windowFactory(const QString& className, QObject* object) {
     if (className != QLatin1String("QWidget") || !object || !object->isWidgetType())
         return nullptr;
     auto* w = static_cast<QWidget*>(object);
@@ -21,7 +21,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
 } // namespace
 
 void installWindowAccessibility() {
-    installAccessibleFactory(factory);
+    installAccessibleFactory(windowFactory);
 }
 
 } // namespace vok

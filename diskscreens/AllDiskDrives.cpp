@@ -5,7 +5,7 @@
 namespace vok {
 
 namespace {
-constexpr qint64 kMb = 1048576;
+constexpr qint64 kMbBytes = 1048576;
 }
 
 QList<ShownDrive> AllDiskDrives(DriveTable& table) {
@@ -28,8 +28,8 @@ QString AllDiskSpaceText(const ShownDrive& d) {
     if (d.space.freeBytes < 0)
         return QStringLiteral("Not found Drive ") + d.letter;
     return QStringLiteral("%1 Free Mb / %2 Mb Total")
-        .arg(roundHalfEven(double(d.space.freeBytes) / kMb))
-        .arg(d.space.totalBytes / kMb);
+        .arg(roundHalfEven(double(d.space.freeBytes) / kMbBytes))
+        .arg(d.space.totalBytes / kMbBytes);
 }
 
 int AllDiskFreePercent(const ShownDrive& d) {

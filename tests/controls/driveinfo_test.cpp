@@ -1,12 +1,12 @@
 #include "controls/DriveInfo.h"
 #include "platform/VokError.h"
+#include "support/TestFiles.h"
 #include "support/TestServices.h"
 #include <QtTest>
 
 using namespace vok;
 
 namespace {
-constexpr qint64 kMb = 1048576;
 
 QString errorText(const std::function<void()>& f) {
     try {

@@ -11,6 +11,7 @@
 #include "main/Unit1.h"
 #include "support/GridColumn.h"
 #include "support/ManyFiles.h"
+#include "support/TestFiles.h"
 #include "support/TestScreenContext.h"
 #include "support/TestServices.h"
 #include <QAction>
@@ -44,8 +45,6 @@ struct DirSpace {
 
 const QList<QPair<QString, qint64>> kFiles = {
     {"notes.txt", 300}, {"Makefile", 1000}, {"run.bat", 5}, {"a.exe", 700}, {"README", 40}};
-
-constexpr qint64 kMb = 1048576;
 
 // Drives with the letters given, each 100 Mb free of 400 Mb; C replaces the default one.
 void addDrives(TestServices& t, const QString& letters) {

@@ -6,6 +6,7 @@
 #include "support/AddressSpaceLimit.h"
 #include "support/GridColumn.h"
 #include "support/ManyFiles.h"
+#include "support/TestFiles.h"
 #include "support/TestScreenContext.h"
 #include "support/TestServices.h"
 #include <QAccessible>
@@ -22,7 +23,6 @@ namespace {
 
 const QString kWholeDrive =
     "Doing an entire Drive may take a few minutes do you still wish to Continue?";
-const qint64 kMb = 1048576;
 
 QStringList column(const TfmFiles& f, int c) {
     return test::column(f.StringGrid1->cells(), c);

@@ -59,7 +59,7 @@ protected:
 };
 
 // A listed directory on the fake tree with a grid widget and a status panel.
-struct Screen {
+struct ListingScreen {
     TestServices t;
     WatchingTrash trash;
     GridRows rows{3};
@@ -67,7 +67,7 @@ struct Screen {
     QStringList status;
     ScanState state;
 
-    Screen() {
+    ListingScreen() {
         trash.tree = &t.directories;
         trash.grid = &grid;
     }
@@ -311,7 +311,7 @@ private slots:
     }
 
     void confirmedDeleteMarksTheRow() {
-        Screen s;
+        ListingScreen s;
         s.t.directories.addFile("/d/a.txt", 10);
         s.t.directories.addFile("/d/b.txt", 20);
         s.list("/d");
@@ -333,7 +333,7 @@ private slots:
     // Declined, failed, or gone while the question was asked: the row stays, the screen says so.
     void declinedFailedOrGoneDeleteKeepsTheRow() {
         for (int way : {0, 1, 2}) {
-            Screen s;
+            ListingScreen s;
             s.t.directories.addFile("/d/keep me", 10);
             s.list("/d");
             if (way == 0)
@@ -350,7 +350,7 @@ private slots:
         }
     }
     void vanishedBlankMarkedRowsAndDirectoriesDoNothing() {
-        Screen s;
+        ListingScreen s;
         s.t.directories.addFile("/d/gone", 1);
         s.t.directories.addFile("/d/x", 1);
         s.list("/d");
@@ -373,7 +373,7 @@ private slots:
     }
     // Each listed name sends exactly its own file to the trash, however it is spelled.
     void oddNamesListedAndDeleted() {
-        Screen s;
+        ListingScreen s;
         // U+EF80 spelled in UTF-8, and the text its per-byte escapes would give.
         const QList<QByteArray> names = {
             "README.TXT",  "readme.txt",   "tab\tand\nnewline",

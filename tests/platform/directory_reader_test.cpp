@@ -46,9 +46,9 @@ void touch(const QByteArray& path, qint64 size = 0) {
 }
 
 // The contract's tree as real files in a temporary folder.
-class LinuxFixture : public DirectoryFixture {
+class LinuxDirectoryFixture : public DirectoryFixture {
 public:
-    ~LinuxFixture() override { removeTree(root_); }
+    ~LinuxDirectoryFixture() override { removeTree(root_); }
     DirectoryReader& reader() override { return reader_; }
     QString root() const override { return root_; }
     void addFile(const QString& rel, qint64 size, bool readOnly) override {
@@ -90,7 +90,9 @@ class DirectoryReaderTest : public QObject {
 private slots:
     void cleanupTestCase() { QVERIFY(removeTree(tmp.path())); }
     void contract_data() { addContractRows(directoryContract()); }
-    void contract() { runContractRow<LinuxFixture>(directoryContract(), fakeDirectoryFixture); }
+    void contract() {
+        runContractRow<LinuxDirectoryFixture>(directoryContract(), fakeDirectoryFixture);
+    }
     // A folder bound onto its own subfolder: the walk must not go round it a second time.
     void bindMountOntoOwnSubfolderIsWalkedOnce() {
         make({"bind/sub/deeper/", "bind/f", "bind/sub/g"});

@@ -55,7 +55,7 @@ LinuxDriveTable tableOf(const QByteArray& text, SpaceQuery query = statvfsSpace,
 }
 
 using Figures = std::pair<qint64, qint64>;
-Figures figures(const DriveSpace& s) {
+Figures spaceFigures(const DriveSpace& s) {
     return {s.freeBytes, s.totalBytes};
 }
 
@@ -79,7 +79,7 @@ struct Scratch {
 };
 
 // The contract's mounts as a mount table of real folders in a temporary folder.
-class LinuxFixture : public DriveFixture {
+class LinuxDriveFixture : public DriveFixture {
 public:
     void mount(const QStringList& folders, const QString& workingDir) override {
         QByteArray text = kRoot;
@@ -167,7 +167,7 @@ class LinuxDriveTableTest : public QObject {
     Q_OBJECT
 private slots:
     void contract_data() { addContractRows(driveContract()); }
-    void contract() { runContractRow<LinuxFixture>(driveContract(), fakeDriveFixture); }
+    void contract() { runContractRow<LinuxDriveFixture>(driveContract(), fakeDriveFixture); }
 
     // The gate stays shut, so an answer at all means the query gave up.
     void hangingMountGivesUpAfterTheLimit() {
@@ -180,12 +180,12 @@ private slots:
         QCOMPARE(gate->started.load(), 1);
 
         // Other drives are not held up by the dead one.
-        QCOMPARE(figures(table.space('C')), Figures(100, 200));
+        QCOMPARE(spaceFigures(table.space('C')), Figures(100, 200));
 
         // Once the mount answers, the next question is asked afresh.
         gate->release();
         QTRY_COMPARE(gate->finished.load(), 1);
-        QCOMPARE(figures(table.space('D')), Figures(1, 2));
+        QCOMPARE(spaceFigures(table.space('D')), Figures(1, 2));
     }
 
     // A worker outlives its table and must not touch it when it finally returns; the last one
@@ -209,7 +209,7 @@ private slots:
         LinuxDriveTable table = tableOf(kRoot + mountLine(2, QFile::encodeName(dir.path())));
         QVERIFY(table.space('D').ready());
         QVERIFY(dir.remove());
-        QCOMPARE(figures(table.space('D')), Figures(-1, -1));
+        QCOMPARE(spaceFigures(table.space('D')), Figures(-1, -1));
     }
 
     // A link on C to a folder on D moves D's current directory, not C's.
@@ -319,7 +319,7 @@ private slots:
         QCOMPARE(letters.size(), 4);
         QList<Figures> spaces;
         for (const DriveSpace& s : table.spaces(letters << 'Z'))
-            spaces << figures(s);
+            spaces << spaceFigures(s);
         QCOMPARE(spaces, (QList<Figures>{{1, 4}, {2, 4}, {2, 4}, {2, 4}, {-1, -1}}));
     }
 

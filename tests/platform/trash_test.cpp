@@ -55,9 +55,9 @@ QList<QByteArray> namesIn(const QByteArray& dir) {
 
 // The contract's files in a temporary folder, the trash under a data home of its own; the
 // other tests' set-up too.
-class LinuxFixture : public TrashFixture {
+class LinuxTrashFixture : public TrashFixture {
 public:
-    ~LinuxFixture() override {
+    ~LinuxTrashFixture() override {
         removeTree(home_.path());
         removeTree(work_.path());
     }
@@ -106,7 +106,7 @@ int runAs(uid_t uid, const std::function<bool()>& step) {
 // namespace, where the test may mount.
 class TrashTest : public QObject {
     Q_OBJECT
-    std::optional<LinuxFixture> f; // fresh for each test
+    std::optional<LinuxTrashFixture> f; // fresh for each test
     bool mayMount = false;
     QString cannotMount;
 
@@ -143,7 +143,7 @@ private slots:
     }
 
     void contract_data() { addContractRows(trashContract()); }
-    void contract() { runContractRow<LinuxFixture>(trashContract(), fakeTrashFixture); }
+    void contract() { runContractRow<LinuxTrashFixture>(trashContract(), fakeTrashFixture); }
 
     void everyNameIsItsOwnFile() {
         // U+EF80 as UTF-8 and the text its escapes would spell; bytes that are not UTF-8 and

@@ -6,7 +6,7 @@ namespace vok {
 
 namespace {
 
-class FakeFixture : public DirectoryFixture {
+class FakeDirectoryFixture : public DirectoryFixture {
 public:
     DirectoryReader& reader() override { return tree_; }
     QString root() const override { return QStringLiteral("/contract"); }
@@ -225,7 +225,7 @@ void directoryLinksAreListedNotFollowed(DirectoryFixture& f) {
 } // namespace
 
 std::unique_ptr<DirectoryFixture> fakeDirectoryFixture() {
-    return std::make_unique<FakeFixture>();
+    return std::make_unique<FakeDirectoryFixture>();
 }
 
 const std::vector<ContractCase<DirectoryFixture>>& directoryContract() {

@@ -6,9 +6,9 @@ namespace vok {
 
 namespace {
 
-class FakeFixture : public DriveFixture {
+class FakeDriveFixture : public DriveFixture {
 public:
-    FakeFixture() { table_.tree = &tree_; }
+    FakeDriveFixture() { table_.tree = &tree_; }
     void mount(const QStringList& folders, const QString& workingDir) override {
         table_.add('C', "/", DriveType::Fixed, 1, 2);
         char letter = 'D';
@@ -99,7 +99,7 @@ void currentDirectoriesPerDrive(DriveFixture& f) {
 } // namespace
 
 std::unique_ptr<DriveFixture> fakeDriveFixture() {
-    return std::make_unique<FakeFixture>();
+    return std::make_unique<FakeDriveFixture>();
 }
 
 const std::vector<ContractCase<DriveFixture>>& driveContract() {

@@ -7,6 +7,9 @@
 
 namespace vok {
 
+// A megabyte, as the screens count them.
+inline constexpr qint64 kMb = 1048576;
+
 // Writes a test's file, making the folders on the way; false when it could not be written.
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());

@@ -14,9 +14,14 @@ bool registerClass(const char* file, const char* className, ClassMain run);
 
 } // namespace vok::test
 
+// A name of its own for each registration: a unity build joins several test files in one unit.
+#define VOK_TEST_JOIN(a, b) a##b
+#define VOK_TEST_NAME(n) VOK_TEST_JOIN(vokTestClassRegistered, n)
+#define VOK_TEST_REGISTERED(n) VOK_TEST_NAME(n)
+
 // What QTEST_MAIN_WRAPPER's main() does, for one class.
 #define VOK_TEST_CLASS(TestObject, ...)                                                            \
-    [[maybe_unused]] static const bool vokTestClassRegistered =                                    \
+    [[maybe_unused]] static const bool VOK_TEST_REGISTERED(__COUNTER__) =                          \
         vok::test::registerClass(__FILE__, #TestObject, [](int argc, char* argv[]) -> int {        \
             QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>();                     \
             __VA_ARGS__                                                                            \

@@ -6,9 +6,9 @@ namespace vok {
 
 namespace {
 
-class FakeFixture : public TrashFixture {
+class FakeTrashFixture : public TrashFixture {
 public:
-    FakeFixture() { trash_.tree = &tree_; }
+    FakeTrashFixture() { trash_.tree = &tree_; }
     Trash& trash() override { return trash_; }
     QString root() const override { return QStringLiteral("/contract"); }
     void addFile(const QString& rel) override { tree_.addFile(path(rel), 4); }
@@ -84,7 +84,7 @@ void namesAreByteExact(TrashFixture& f) {
 } // namespace
 
 std::unique_ptr<TrashFixture> fakeTrashFixture() {
-    return std::make_unique<FakeFixture>();
+    return std::make_unique<FakeTrashFixture>();
 }
 
 const std::vector<ContractCase<TrashFixture>>& trashContract() {
