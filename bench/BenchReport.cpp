@@ -2,6 +2,7 @@
 #include "bench/PeakMemory.h"
 #include "controls/DirectoryListBox.h"
 #include <QCoreApplication>
+#include <QDir>
 #include <QWidget>
 #include <cstdio>
 #include <ctime>
@@ -41,8 +42,11 @@ void BenchReport::print(qint64 files, qint64 gridBytes) const {
 bool showScreenOn(QWidget& screen, TDirectoryListBox& list, const QString& dir) {
     screen.show();
     QCoreApplication::processEvents();
-    list.setDirectory(dir);
-    if (list.directory() == dir)
+    // The screens walk from absolute paths only, as the directory list gives them; a DIR given
+    // relative to the working folder is made one first.
+    const QString absolute = QDir::cleanPath(QDir(dir).absolutePath());
+    list.setDirectory(absolute);
+    if (list.directory() == absolute)
         return true;
     std::fprintf(stderr, "vok-bench: cannot go to %s\n", qPrintable(dir));
     return false;

@@ -30,8 +30,8 @@ private:
 // wall clock also counts the time others ran.
 double cpuSeconds();
 
-// Shows the screen and points its directory list at dir; false (with a message) when the list
-// cannot go there.
+// Shows the screen and points its directory list at dir, absolute or relative to the working
+// folder; false (with a message) when the list cannot go there.
 bool showScreenOn(QWidget& screen, TDirectoryListBox& list, const QString& dir);
 
 } // namespace vok::bench
