@@ -24,6 +24,6 @@ string(JOIN "\n" CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Files are only ever sent to the trash, never deleted outright.")
 # The libraries it links give the rest; Qt loads its display plug-ins at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 include(CPack)

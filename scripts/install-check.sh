@@ -1,14 +1,23 @@
 #!/usr/bin/env bash
 # Vok as a user gets it: builds the Debian package and checks it (desktop entry, AppStream
 # metadata, lintian), installs it with apt-get, starts `vok` from the PATH under Xvfb and waits for
-# its main window, then purges the package and checks that nothing of it is left behind.
+# its main window, then under a headless sway (as an unprivileged user: sway refuses root), then
+# purges the package and checks that nothing of it is left behind.
 # The main window is found by its caption, "Vok 97" (before its first activation) or "Vok 97 v2.4",
-# followed by the title the desktop adds. Needs root. --screenshot FILE keeps a picture of it.
+# followed by the title the desktop adds. Needs root. --screenshot FILE keeps a picture of it
+# under X11, --wayland-screenshot FILE under sway.
 # No `grep -q` after a pipe: its early exit would fail the pipe under pipefail.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 shot=""
-[ "${1:-}" = "--screenshot" ] && shot="$(realpath -m "${2:?--screenshot needs a file}")"
+wlshot=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --screenshot) shot="$(realpath -m "${2:?--screenshot needs a file}")"; shift 2 ;;
+    --wayland-screenshot) wlshot="$(realpath -m "${2:?--wayland-screenshot needs a file}")"; shift 2 ;;
+    *) echo "unknown option $1"; exit 1 ;;
+  esac
+done
 [ "$(id -u)" -eq 0 ] || { echo "install-check installs and removes a package: run it as root"; exit 1; }
 if dpkg-query -W -f='${db:Status-Abbrev}' vok 2>/dev/null | grep -q '^i'; then
   echo "vok is installed already; remove it first so that the check cannot clobber it"; exit 1
@@ -126,6 +135,48 @@ if [ -n "$shot" ]; then
 fi
 kill "$vok_pid"
 wait "$vok_pid" 2>/dev/null || true
+unset DISPLAY
+
+step "Starting vok under a headless sway"
+user=vok-test-other
+getent passwd "$user" >/dev/null ||
+  useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
+run="$tmp/run"
+mkdir -m 0700 "$run" && chown "$user:" "$run"
+printf 'xwayland disable\n' > "$run/config"
+as_user=(setpriv --reuid="$user" --regid="$user" --clear-groups env -i PATH=/usr/bin:/bin
+         HOME="$run" XDG_RUNTIME_DIR="$run" XDG_CONFIG_HOME="$run/config.d" LANG=C.UTF-8)
+"${as_user[@]}" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+  sway -c "$run/config" >"$tmp/sway.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+  ls "$run"/sway-ipc.*.sock >/dev/null 2>&1 && [ -S "$run/wayland-1" ] && break
+  sleep 0.1
+done
+[ -S "$run/wayland-1" ] || { cat "$tmp/sway.log"; echo "sway did not start"; exit 1; }
+sock=$(ls "$run"/sway-ipc.*.sock)
+# A Wayland session as a login manager starts it: no X display at all.
+in_session=("${as_user[@]}" WAYLAND_DISPLAY=wayland-1 XDG_SESSION_TYPE=wayland SWAYSOCK="$sock")
+(cd "$run" && exec "${in_session[@]}" vok >"$tmp/vok-wayland.log" 2>&1) &
+vok_pid=$!
+pids+=("$vok_pid")
+shown=""
+for _ in $(seq 300); do
+  # A command with criteria succeeds only when a window matches them.
+  "${in_session[@]}" swaymsg '[app_id="^org\.example\.Vok$" shell="xdg_shell" title="^Vok 97"] nop' \
+    >/dev/null 2>&1 && shown=yes
+  [ -n "$shown" ] && break
+  kill -0 "$vok_pid" 2>/dev/null || { cat "$tmp/vok-wayland.log"; echo "vok ended before its window appeared"; exit 1; }
+  sleep 0.1
+done
+[ -n "$shown" ] || { cat "$tmp/vok-wayland.log"; echo "the main window did not appear under sway"; exit 1; }
+echo "sway shows the main window as a Wayland client (xdg_shell)"
+if [ -n "$wlshot" ]; then
+  sleep 1
+  "${in_session[@]}" grim "$run/shot.png" && cp "$run/shot.png" "$wlshot" && echo "screenshot: $wlshot"
+fi
+kill "$vok_pid"
+wait "$vok_pid" 2>/dev/null || true
 
 step "Removing"
 apt-get purge -y -q vok | tail -n 2
@@ -138,4 +189,4 @@ if ! diff "$tmp/before" "$tmp/after"; then
   echo "the install left these changes behind (> added, < removed)"; exit 1
 fi
 echo "no leftovers"
-echo "install check: 1 passed, 0 failed"
+echo "install check: 2 passed, 0 failed"
