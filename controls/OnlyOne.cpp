@@ -15,7 +15,7 @@ QString TOnlyOne::markerName(const QString& applicationTitle) {
     return "OnlyOne" + applicationTitle.left(20);
 }
 
-void bringApplicationForward() {
+void bringApplicationForward(const QByteArray& activationToken) {
     QWidget* w = QApplication::activeModalWidget();
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (!w && top->isVisible() && qobject_cast<QMainWindow*>(top))
@@ -25,6 +25,8 @@ void bringApplicationForward() {
         return;
     if (w->isMinimized())
         w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    if (!activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken);
     w->show();
     w->raise();
     w->activateWindow();

@@ -23,7 +23,9 @@ private:
 };
 
 // Restores the window the user works in when minimised, raises and activates it: the modal
-// screen when one is open, otherwise the main window.
-void bringApplicationForward();
+// screen when one is open, otherwise the main window. On Wayland the compositor gives the
+// focus only with the activation token of the copy that asked: Qt's Wayland shell takes it
+// from $XDG_ACTIVATION_TOKEN when the window asks to be activated.
+void bringApplicationForward(const QByteArray& activationToken);
 
 } // namespace vok

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -15,17 +16,20 @@ public:
     // been asked to come forward. A name left behind by a copy that died is taken over.
     virtual bool claim(const QString& name) = 0;
 
-    // Run in the holder each time another copy asks it to come forward.
-    void setComeForward(std::function<void()> handler) { comeForward_ = std::move(handler); }
+    // Run in the holder each time another copy asks it to come forward, with the activation
+    // token that copy brought (empty when it has none): on Wayland only a token lets a program
+    // take the focus.
+    using ComeForward = std::function<void(const QByteArray& activationToken)>;
+    void setComeForward(ComeForward handler) { comeForward_ = std::move(handler); }
 
 protected:
-    void askedToComeForward() const {
+    void askedToComeForward(const QByteArray& activationToken) const {
         if (comeForward_)
-            comeForward_();
+            comeForward_(activationToken);
     }
 
 private:
-    std::function<void()> comeForward_;
+    ComeForward comeForward_;
 };
 
 // This platform's way, for the user running the program.

@@ -11,7 +11,8 @@ bool FakeRunningCopy::claim(const QString& name) {
     claimedName = name;
     if (FakeRunningCopy* holder = machine_.value(name)) {
         ++holder->timesAskedForward;
-        holder->askedToComeForward();
+        holder->lastTokenHeard = activationToken;
+        holder->askedToComeForward(activationToken);
         return false;
     }
     machine_.insert(name, this);

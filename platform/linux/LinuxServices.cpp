@@ -9,7 +9,7 @@
 #include "platform/linux/LinuxSystemFacts.h"
 #include "platform/linux/LinuxTrash.h"
 #include "platform/linux/LinuxVersionFiles.h"
-#include "platform/linux/XcbTopLevelWindows.h"
+#include "platform/linux/SessionTopLevelWindows.h"
 
 namespace vok {
 
@@ -22,7 +22,7 @@ struct PlatformServices::Parts {
     LinuxResourceInfo resources;
     LinuxProcessSnapshots processes;
     LinuxVersionFiles versions;
-    XcbTopLevelWindows windows;
+    SessionTopLevelWindows windows;
     LinuxSystemFacts system;
     DpkgPackageIndex packages;
 };

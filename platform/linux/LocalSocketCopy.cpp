@@ -1,9 +1,12 @@
 #include "platform/linux/LocalSocketCopy.h"
 #include "platform/linux/PathDescriptors.h"
+#include "platform/linux/PeerUser.h"
+#include "platform/linux/WaylandActivation.h"
 #include <QDir>
 #include <QLocalSocket>
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -14,7 +17,27 @@ namespace vok {
 namespace {
 
 constexpr int kWaitMs = 2000;
-const QByteArray kRequest = "forward\n";
+const QByteArray kRequest = "forward";
+// A request is one short line: "forward", and on Wayland a blank and the activation token.
+constexpr qint64 kLongestRequest = 300;
+
+QByteArray requestLine(const QByteArray& token) {
+    return (isActivationToken(token) ? kRequest + ' ' + token : kRequest) + '\n';
+}
+
+// The token of a request line, or null when the line is no request; an empty token when the
+// request brings none or one that is not a token.
+std::optional<QByteArray> requestToken(QByteArray line) {
+    if (!line.endsWith('\n'))
+        return std::nullopt;
+    line.chop(1);
+    if (line == kRequest)
+        return QByteArray();
+    if (!line.startsWith(kRequest + ' '))
+        return std::nullopt;
+    const QByteArray token = line.mid(kRequest.size() + 1);
+    return isActivationToken(token) ? token : QByteArray();
+}
 
 // Serialises the check and the take-over between copies started at the same moment, and the
 // holder's removal of both at its end. The lock goes with its descriptor, so a copy killed
@@ -42,13 +65,6 @@ public:
 private:
     linuxfs::FileDescriptor fd_;
 };
-
-bool peerIsThisUser(qintptr socket) {
-    ucred peer{};
-    socklen_t size = sizeof peer;
-    return ::getsockopt(int(socket), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
-           peer.uid == ::geteuid();
-}
 
 // $XDG_RUNTIME_DIR when it is an absolute path, else where Qt falls back to.
 QByteArray runtimeFolder() {
@@ -107,8 +123,8 @@ bool LocalSocketCopy::claim(const QString& name) {
     QLocalSocket holder;
     holder.connectToServer(path_);
     if (holder.waitForConnected(kWaitMs)) {
-        if (peerIsThisUser(holder.socketDescriptor())) {
-            holder.write(kRequest);
+        if (peerIsThisUser(int(holder.socketDescriptor()))) {
+            holder.write(requestLine(waylandActivationToken()));
             holder.waitForBytesWritten(kWaitMs);
             holder.disconnectFromServer();
             return false;
@@ -130,16 +146,19 @@ bool LocalSocketCopy::claim(const QString& name) {
 void LocalSocketCopy::serve() {
     while (QLocalSocket* peer = server_.nextPendingConnection()) {
         QObject::connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-        if (!peerIsThisUser(peer->socketDescriptor())) {
+        if (!peerIsThisUser(int(peer->socketDescriptor()))) {
             peer->abort();
             peer->deleteLater();
             continue;
         }
         auto read = [this, peer] {
-            if (!peer->canReadLine())
+            if (!peer->canReadLine()) {
+                if (peer->bytesAvailable() > kLongestRequest)
+                    peer->abort();
                 return;
-            if (peer->readLine() == kRequest)
-                askedToComeForward();
+            }
+            if (const auto token = requestToken(peer->readLine(kLongestRequest + 1)))
+                askedToComeForward(*token);
             peer->disconnectFromServer();
         };
         QObject::connect(peer, &QLocalSocket::readyRead, peer, read);

@@ -47,7 +47,7 @@ void say(const QByteArray& line) {
 int act(const QByteArray& what, const QString& path, const QString& name) {
     if (what == "copy") {
         LocalSocketCopy copy(path);
-        copy.setComeForward([] { say("forward"); });
+        copy.setComeForward([](const QByteArray& token) { say("forward " + token); });
         say(copy.claim(name) ? "holds" : "another");
         return QCoreApplication::exec();
     }
@@ -138,7 +138,7 @@ private slots:
         QTemporaryDir dir;
         auto first = std::make_unique<LocalSocketCopy>(dir.path());
         int forward = 0;
-        first->setComeForward([&forward] { ++forward; });
+        first->setComeForward([&forward](const QByteArray&) { ++forward; });
         QVERIFY(first->claim("OnlyOneVok/1"));
         QCOMPARE(first->socketPath(), dir.filePath("OnlyOneVok_1"));
         QVERIFY(QFileInfo(first->socketPath()).exists());
@@ -152,7 +152,7 @@ private slots:
         QVERIFY(::close(boundSocket(dir.filePath("OnlyOneOther"))) == 0);
         LocalSocketCopy other(dir.path());
         int otherForward = 0;
-        other.setComeForward([&otherForward] { ++otherForward; });
+        other.setComeForward([&otherForward](const QByteArray&) { ++otherForward; });
         QVERIFY(other.claim("OnlyOneOther"));
         LocalSocketCopy otherAgain(dir.path());
         QVERIFY(!otherAgain.claim("OnlyOneOther"));
@@ -249,6 +249,34 @@ private slots:
         const Process second = start({"copy", folder, "OnlyOneTest"}, &other_, &line);
         QCOMPARE(line, "another");
         QCOMPARE(nextLine(*holder), "forward");
+    }
+
+    // On Wayland the later copy hands over its activation token; one that is not plain text
+    // never reaches the holder, which still comes forward.
+    void theLaterCopyHandsOverItsToken_data() {
+        QTest::addColumn<QByteArray>("token");
+        QTest::addColumn<QByteArray>("heard");
+        QTest::newRow("launcher's")
+            << QByteArray("f00d_TIME42:x/y") << QByteArray("f00d_TIME42:x/y");
+        QTest::newRow("with a blank") << QByteArray("two words") << QByteArray();
+        QTest::newRow("control") << QByteArray("tok\x7f") << QByteArray();
+        QTest::newRow("too long") << QByteArray(256, 'a') << QByteArray();
+        QTest::newRow("none") << QByteArray() << QByteArray();
+    }
+    void theLaterCopyHandsOverItsToken() {
+        QFETCH(QByteArray, token);
+        QFETCH(QByteArray, heard);
+        QTemporaryDir tmp;
+        QByteArray line;
+        const Process holder = start({"copy", tmp.path(), "OnlyOneToken"}, nullptr, &line);
+        QCOMPARE(line, "holds");
+        // No compositor listens by that name, so only the launcher's token can travel.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("WAYLAND_DISPLAY", "vok-test-no-compositor");
+        env.insert("XDG_ACTIVATION_TOKEN", QString::fromLatin1(token));
+        const Process second = start({"copy", tmp.path(), "OnlyOneToken"}, nullptr, &line, env);
+        QCOMPARE(line, "another");
+        QCOMPARE(nextLine(*holder), ("forward " + heard).trimmed());
     }
 
 private:

@@ -1,8 +1,10 @@
 #pragma once
 #include <QFile>
 #include <QProcess>
+#include <csignal>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace vok {
@@ -34,9 +36,12 @@ struct OtherUser {
     bool give(const QString& path) const {
         return ::lchown(QFile::encodeName(path).constData(), uid, gid) == 0;
     }
-    // The process runs as this user, with no groups of the caller's.
-    void runAs(QProcess& process) const {
-        process.setChildProcessModifier([uid = uid, gid = gid] {
+    // The process runs as this user, with no groups of the caller's; ending with the caller
+    // when asked, for servers that a crashed test must not leave behind.
+    void runAs(QProcess& process, bool endsWithCaller = false) const {
+        process.setChildProcessModifier([uid = uid, gid = gid, endsWithCaller] {
+            if (endsWithCaller)
+                ::prctl(PR_SET_PDEATHSIG, SIGTERM);
             if (::setgroups(0, nullptr) != 0 || ::setresgid(gid, gid, gid) != 0 ||
                 ::setresuid(uid, uid, uid) != 0)
                 ::_exit(127);
