@@ -29,15 +29,25 @@ ToplevelBook::Key keyOf(const void* handle) {
     return ToplevelBook::Key(handle);
 }
 
+// The events both protocols share, for a toplevel's proxy of either.
+template <typename Proxy> void titled(void* book, Proxy* p, const char* text) {
+    static_cast<ToplevelBook*>(book)->titled(keyOf(p), QByteArray(text));
+}
+
+template <typename Proxy> void described(void* book, Proxy* p) {
+    static_cast<ToplevelBook*>(book)->described(keyOf(p));
+}
+
+template <typename Proxy, void (*destroy)(Proxy*)> void closed(void* book, Proxy* p) {
+    static_cast<ToplevelBook*>(book)->closed(keyOf(p));
+    destroy(p);
+}
+
 // wlroots: each toplevel arrives as a handle, its details follow and end with done.
 namespace wlr {
 
 using Handle = zwlr_foreign_toplevel_handle_v1;
 using HandleListener = zwlr_foreign_toplevel_handle_v1_listener;
-
-void title(void* book, Handle* h, const char* text) {
-    static_cast<ToplevelBook*>(book)->titled(keyOf(h), QByteArray(text));
-}
 
 void state(void* book, Handle* h, wl_array* states) {
     const auto* first = static_cast<const uint32_t*>(states->data);
@@ -47,23 +57,14 @@ void state(void* book, Handle* h, wl_array* states) {
         std::find(first, end, uint32_t(ZWLR_FOREIGN_TOPLEVEL_HANDLE_V1_STATE_ACTIVATED)) != end);
 }
 
-void done(void* book, Handle* h) {
-    static_cast<ToplevelBook*>(book)->described(keyOf(h));
-}
-
-void closed(void* book, Handle* h) {
-    static_cast<ToplevelBook*>(book)->closed(keyOf(h));
-    zwlr_foreign_toplevel_handle_v1_destroy(h);
-}
-
 const HandleListener kHandleListener = {
-    .title = title,
+    .title = titled<Handle>,
     .app_id = VOK_IGNORED(HandleListener, app_id),
     .output_enter = VOK_IGNORED(HandleListener, output_enter),
     .output_leave = VOK_IGNORED(HandleListener, output_leave),
     .state = state,
-    .done = done,
-    .closed = closed,
+    .done = described<Handle>,
+    .closed = closed<Handle, zwlr_foreign_toplevel_handle_v1_destroy>,
     .parent = VOK_IGNORED(HandleListener, parent),
 };
 
@@ -85,32 +86,19 @@ namespace plasma {
 using Window = org_kde_plasma_window;
 using WindowListener = org_kde_plasma_window_listener;
 
-void title(void* book, Window* w, const char* text) {
-    static_cast<ToplevelBook*>(book)->titled(keyOf(w), QByteArray(text));
-}
-
 void state(void* book, Window* w, uint32_t flags) {
     static_cast<ToplevelBook*>(book)->activated(
         keyOf(w), flags & ORG_KDE_PLASMA_WINDOW_MANAGEMENT_STATE_ACTIVE);
 }
 
-void initialState(void* book, Window* w) {
-    static_cast<ToplevelBook*>(book)->described(keyOf(w));
-}
-
-void unmapped(void* book, Window* w) {
-    static_cast<ToplevelBook*>(book)->closed(keyOf(w));
-    org_kde_plasma_window_destroy(w);
-}
-
 const WindowListener kWindowListener = {
-    .title_changed = title,
+    .title_changed = titled<Window>,
     .app_id_changed = VOK_IGNORED(WindowListener, app_id_changed),
     .state_changed = state,
     .virtual_desktop_changed = VOK_IGNORED(WindowListener, virtual_desktop_changed),
     .themed_icon_name_changed = VOK_IGNORED(WindowListener, themed_icon_name_changed),
-    .unmapped = unmapped,
-    .initial_state = initialState,
+    .unmapped = closed<Window, org_kde_plasma_window_destroy>,
+    .initial_state = described<Window>,
     .parent_window = VOK_IGNORED(WindowListener, parent_window),
     .geometry = VOK_IGNORED(WindowListener, geometry),
     .icon_changed = VOK_IGNORED(WindowListener, icon_changed),

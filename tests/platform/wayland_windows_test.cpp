@@ -7,6 +7,7 @@
 #include "memscreens/UtMem.h"
 #include "platform/PlatformServices.h"
 #include "platform/linux/ToplevelBook.h"
+#include "support/StopProcess.h"
 #include "support/SwaySession.h"
 #include <QApplication>
 #include <QListWidget>
@@ -238,7 +239,7 @@ private slots:
         QVERIFY(
             field(first, "count").value(0).endsWith(QString("/ %1 Windows").arg(listed.size())));
 
-        SwaySession::stop(two);
+        stopProcess(two);
         QTRY_VERIFY_WITH_TIMEOUT(!titled(sway.views()).contains("zwei"), 10000);
         const QStringList again = field(opened(), "window");
         QCOMPARE(focusedFirst(again), titled(sway.views()));
@@ -246,8 +247,8 @@ private slots:
         vok->closeWriteChannel();
         QVERIFY(vok->waitForFinished(10000));
         QCOMPARE(vok->exitCode(), 0);
-        SwaySession::stop(one);
-        SwaySession::stop(untitled);
+        stopProcess(one);
+        stopProcess(untitled);
     }
 
     // A later start hands its token to the running copy, which takes the focus with it, and
@@ -278,8 +279,8 @@ private slots:
         QCOMPARE(second->exitCode(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(vokFocused(), 10000);
         QCOMPARE(first->state(), QProcess::Running);
-        SwaySession::stop(first);
-        SwaySession::stop(other);
+        stopProcess(first);
+        stopProcess(other);
     }
 };
 

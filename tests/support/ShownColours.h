@@ -17,10 +17,10 @@ struct ShownText {
     QColor text, background;
 };
 
-// Every item view (its cells; a header its buttons) and label (panels included) in window, in the active and the
-// inactive colours: a view's cell text on its viewport's fill unless the model gives colours; a
-// label's text on the first of it and its parents that paints a background (a panel's own
-// colour, a filled widget, the window).
+// Every item view (its cells; a header its buttons) and label (panels included) in window, in the
+// active and the inactive colours: a view's cell text on its viewport's fill unless the model gives
+// colours; a label's text on the first of it and its parents that paints a background (a panel's
+// own colour, a filled widget, the window).
 QList<ShownText> shownTexts(const QWidget& window);
 
 } // namespace vok::test

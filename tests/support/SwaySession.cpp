@@ -1,4 +1,5 @@
 #include "support/SwaySession.h"
+#include "support/StopProcess.h"
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -65,12 +66,12 @@ SwaySession::SwaySession(const QByteArray& extraConfig) {
         15000);
     if (!up || socket_.isEmpty()) {
         failure_ = "sway did not start: " + QString::fromLocal8Bit(sway_->readAllStandardError());
-        stop(sway_);
+        stopProcess(sway_);
     }
 }
 
 SwaySession::~SwaySession() {
-    stop(sway_);
+    stopProcess(sway_);
 }
 
 QProcessEnvironment SwaySession::environment() const {
@@ -116,21 +117,8 @@ std::unique_ptr<QProcess> SwaySession::terminal(const QString& title) const {
         },
         15000);
     if (!shown)
-        stop(p);
+        stopProcess(p);
     return p;
-}
-
-void SwaySession::stop(std::unique_ptr<QProcess>& p) {
-    if (!p)
-        return;
-    if (p->state() != QProcess::NotRunning) {
-        p->terminate();
-        if (!p->waitForFinished(3000)) {
-            p->kill();
-            p->waitForFinished(3000);
-        }
-    }
-    p.reset();
 }
 
 } // namespace vok

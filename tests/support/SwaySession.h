@@ -35,8 +35,6 @@ public:
     std::unique_ptr<QProcess> terminal(const QString& title) const;
     QString runtimeFolder() const { return runtime_.path(); }
 
-    static void stop(std::unique_ptr<QProcess>& p);
-
 private:
     OtherUser user_;
     QTemporaryDir runtime_;

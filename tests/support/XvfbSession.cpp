@@ -1,4 +1,5 @@
 #include "support/XvfbSession.h"
+#include "support/StopProcess.h"
 #include <QElapsedTimer>
 #include <QStandardPaths>
 #include <QThread>
@@ -29,19 +30,6 @@ std::unique_ptr<QProcess> XvfbSession::start(const QString& program, const QStri
     return p;
 }
 
-void XvfbSession::stop(std::unique_ptr<QProcess>& p) {
-    if (!p)
-        return;
-    if (p->state() != QProcess::NotRunning) {
-        p->terminate();
-        if (!p->waitForFinished(3000)) {
-            p->kill();
-            p->waitForFinished(3000);
-        }
-    }
-    p.reset();
-}
-
 XvfbSession::XvfbSession() {
     if (!installed("Xvfb")) {
         failure_ = "Xvfb is not installed (Debian package xvfb)";
@@ -59,15 +47,15 @@ XvfbSession::XvfbSession() {
     }
     if (!number.contains('\n')) {
         failure_ = "Xvfb did not start: " + QString::fromLocal8Bit(server_->readAllStandardError());
-        stop(server_);
+        stopProcess(server_);
         return;
     }
     display_ = ":" + number.trimmed();
 }
 
 XvfbSession::~XvfbSession() {
-    stop(windowManager_);
-    stop(server_);
+    stopProcess(windowManager_);
+    stopProcess(server_);
 }
 
 bool XvfbSession::startWindowManager(const QString& program, const QStringList& arguments) {

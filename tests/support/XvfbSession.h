@@ -31,7 +31,6 @@ private:
     // A quiet program's output is thrown away, so that nobody has to read it.
     std::unique_ptr<QProcess> start(const QString& program, const QStringList& arguments,
                                     bool quiet = false) const;
-    static void stop(std::unique_ptr<QProcess>& p);
 
     std::unique_ptr<QProcess> server_;
     std::unique_ptr<QProcess> windowManager_;
