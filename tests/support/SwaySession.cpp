@@ -77,6 +77,10 @@ SwaySession::~SwaySession() {
 QProcessEnvironment SwaySession::environment() const {
     QProcessEnvironment env;
     env.insert("PATH", qEnvironmentVariable("PATH"));
+    // The sanitizers' settings of the test go to the programs it starts.
+    for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
+        if (qEnvironmentVariableIsSet(name))
+            env.insert(name, qEnvironmentVariable(name));
     env.insert("HOME", runtime_.path());
     env.insert("LANG", "C.UTF-8");
     env.insert("XDG_RUNTIME_DIR", runtime_.path());
