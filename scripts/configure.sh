@@ -14,12 +14,15 @@ if command -v ccache >/dev/null; then args+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccach
 if [ "$sanitize" = 1 ]; then
   # -O1, as the sanitizers' authors advise, and line tables for their reports: the tree is for
   # finding faults, and compiles faster than at -O2 -g.
-  args+=(-DVOK_SANITIZE=ON -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=-O1 -g1 -DNDEBUG")
+  args+=(-DVOK_SANITIZE=ON -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=-O1 -g1 -DNDEBUG"
+         "-DCMAKE_C_FLAGS=-O1 -g1 -DNDEBUG")
 else
   export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+  # The C of the generated Wayland protocol code is the program's too.
+  cppflags=$(dpkg-buildflags --get CPPFLAGS | sed 's/_FORTIFY_SOURCE=2/_FORTIFY_SOURCE=3/')
   args+=(-DVOK_SANITIZE=OFF -DCMAKE_BUILD_TYPE=None -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
-         "-DCMAKE_CXX_FLAGS=$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS |
-                               sed 's/_FORTIFY_SOURCE=2/_FORTIFY_SOURCE=3/')"
+         "-DCMAKE_CXX_FLAGS=$(dpkg-buildflags --get CXXFLAGS) $cppflags"
+         "-DCMAKE_C_FLAGS=$(dpkg-buildflags --get CFLAGS) $cppflags"
          "-DCMAKE_EXE_LINKER_FLAGS=$(dpkg-buildflags --get LDFLAGS)")
 fi
 cmake -S . -B "$build" "${args[@]}" >/dev/null

@@ -24,13 +24,14 @@ if dpkg-query -W -f='${db:Status-Abbrev}' vok 2>/dev/null | grep -q '^i'; then
 fi
 step() { printf '\n== %s\n' "$*"; }
 tmp=$(mktemp -d)
+run=""
 pids=()
 installed=0
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   # A check that failed half-way must not leave the package installed.
   [ "$installed" -eq 0 ] || apt-get purge -y -q vok >/dev/null 2>&1 || true
-  rm -rf "$tmp"
+  rm -rf "$tmp" ${run:+"$run"}
 }
 trap cleanup EXIT
 
@@ -141,8 +142,9 @@ step "Starting vok under a headless sway"
 user=vok-test-other
 getent passwd "$user" >/dev/null ||
   useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
-run="$tmp/run"
-mkdir -m 0700 "$run" && chown "$user:" "$run"
+# The user's own runtime folder, beside the check's, which that user cannot enter.
+run=$(mktemp -d)
+chown "$user:" "$run"
 printf 'xwayland disable\n' > "$run/config"
 as_user=(setpriv --reuid="$user" --regid="$user" --clear-groups env -i PATH=/usr/bin:/bin
          HOME="$run" XDG_RUNTIME_DIR="$run" XDG_CONFIG_HOME="$run/config.d" LANG=C.UTF-8)
