@@ -11,8 +11,7 @@ bool FakeRunningCopy::claim(const QString& name) {
     claimedName = name;
     if (FakeRunningCopy* holder = machine_.value(name)) {
         ++holder->timesAskedForward;
-        holder->lastTokenHeard = activationToken;
-        holder->askedToComeForward(activationToken);
+        holder->askedToComeForward({});
         return false;
     }
     machine_.insert(name, this);

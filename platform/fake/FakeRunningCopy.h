@@ -16,10 +16,7 @@ public:
     bool claim(const QString& name) override;
 
     QString claimedName;
-    // The token this copy brings when it finds another holding its name.
-    QByteArray activationToken;
     int timesAskedForward = 0;
-    QByteArray lastTokenHeard;
 
 private:
     FakeCopies& machine_;

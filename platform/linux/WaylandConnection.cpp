@@ -1,6 +1,5 @@
 #include "platform/linux/WaylandConnection.h"
 #include "platform/linux/PeerUser.h"
-#include <cstring>
 #include <wayland-client.h>
 
 namespace vok {

@@ -429,18 +429,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         bool commandsDisabled = false;
         QString statusMeanwhile;
-        // Pressed once the walk has met 30 entries, seen when it next lets input through.
-        int entries = 0;
-        t.directories.afterEntry = [&] {
-            if (++entries == 30)
-                QTimer::singleShot(0, &f, [&] {
-                    statusMeanwhile = f.Panel1->text();
-                    commandsDisabled = !f.Button1->isEnabled() && !f.Button2->isEnabled();
-                    f.Button1Click(); // refused: one walk at a time
-                    f.close();        // refused while the walk runs
-                    QTest::keyClick(f.TreeView1, Qt::Key_Escape);
-                });
-        };
+        test::inputAfterEntries(t.directories, 30, &f, [&] {
+            statusMeanwhile = f.Panel1->text();
+            commandsDisabled = !f.Button1->isEnabled() && !f.Button2->isEnabled();
+            f.Button1Click(); // refused: one walk at a time
+            f.close();        // refused while the walk runs
+            QTest::keyClick(f.TreeView1, Qt::Key_Escape);
+        });
         execute(f, "/big");
         QVERIFY(f.isVisible() && commandsDisabled);
         QVERIFY(f.Button1->isEnabled() && f.Button2->isEnabled());

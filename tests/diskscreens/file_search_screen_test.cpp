@@ -295,15 +295,10 @@ private slots:
         Busy busy;
         auto& [t, context, f] = busy;
         QString statusMeanwhile;
-        // Pressed once the walk has met 30 entries, seen when it next lets input through.
-        int entries = 0;
-        t.directories.afterEntry = [&] {
-            if (++entries == 30)
-                QTimer::singleShot(0, &f, [&] {
-                    statusMeanwhile = f.Panel1->text();
-                    QTest::keyClick(f.StringGrid1, Qt::Key_Escape);
-                });
-        };
+        test::inputAfterEntries(t.directories, 30, &f, [&] {
+            statusMeanwhile = f.Panel1->text();
+            QTest::keyClick(f.StringGrid1, Qt::Key_Escape);
+        });
         search(f, "/big");
         QCOMPARE(t.dialogs.messages, QStringList{"Vok File Seach Cancelled"});
         QVERIFY(statusMeanwhile.startsWith("Scanning for files. "));

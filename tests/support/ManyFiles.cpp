@@ -1,4 +1,5 @@
 #include "support/ManyFiles.h"
+#include <QTimer>
 
 namespace vok::test {
 
@@ -9,6 +10,14 @@ void addManyFiles(FakeDirectoryReader& fs, int count, int spread) {
                        .arg(i / spread % spread)
                        .arg(i / (spread * spread)),
                    1 + i % 977);
+}
+
+void inputAfterEntries(FakeDirectoryReader& fs, int entries, QObject* context,
+                       std::function<void()> input) {
+    fs.afterEntry = [reported = 0, entries, context, input = std::move(input)]() mutable {
+        if (++reported == entries)
+            QTimer::singleShot(0, context, input);
+    };
 }
 
 } // namespace vok::test
