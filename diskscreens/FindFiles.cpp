@@ -17,10 +17,6 @@ public:
              WorkPacer& pacer, const Job& job)
         : dir_(dir), mask_(mask), callback_(callback), pacer_(pacer), job_(job) {}
 
-    bool wants(QByteArrayView rawName) override {
-        pacer_.step();
-        return mask_.matchesFileName(rawName);
-    }
     bool entry(const DirEntry& e) override {
         pacer_.step();
         if (!(e.attr & (AttrDirectory | AttrVolumeLabel)) && mask_.matchesFileName(e.rawName) &&
@@ -29,11 +25,13 @@ public:
         stopped_ = job_.cancelRequested();
         return !stopped_;
     }
-    // The walk ended at a stop request, seen after an entry.
-    bool cancelled() const { return stopped_; }
-    bool entersDirectory(const DirEntry& dir) override {
-        return passesIncludeMask(dir.attr, IncludeDirectories);
+    bool pause() override {
+        pacer_.now();
+        stopped_ = job_.cancelRequested();
+        return !stopped_;
     }
+    // The walk ended at a stop request, seen after an entry or in a pause.
+    bool cancelled() const { return stopped_; }
     void enter(const QByteArray& rawName) override {
         lengths_.push_back(dir_.size());
         dir_ += decodeFileName(rawName);
@@ -67,7 +65,10 @@ JobOutcome FindFiles(DirectoryReader& files, DriveTable& drives, const Job& job,
     const QString dir = withTrailingSlash(start);
     pacer.setPhase(WorkPacer::Phase::Walk);
     FindWalk visitor(dir, mask, callback, pacer, job);
-    files.walk(dir, visitor);
+    const WalkRules rules{
+        [m = WildcardMask(mask)](QByteArrayView name) { return m.matchesFileName(name); },
+        [](const DirEntry& d) { return passesIncludeMask(d.attr, IncludeDirectories); }};
+    files.walk(dir, rules, visitor);
     return visitor.cancelled() ? JobOutcome::Cancelled : JobOutcome::Done;
 }
 

@@ -3,29 +3,37 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <functional>
 
 namespace vok {
 
-// What a walk reports to; the walk runs on the caller's thread.
+// What a walk decides without its visitor, on any of its threads and at any time, several at
+// once: both answer from their argument and what they hold by value.
+struct WalkRules {
+    // Asked first about an entry the directory itself marks as something other than a
+    // directory, before anything is read about it: false passes over it (no entry() call), which
+    // saves reading its details. Entries of unknown type are always read and reported. Empty:
+    // every entry is wanted.
+    std::function<bool(QByteArrayView rawName)> wants;
+    // Whether to enter a subdirectory once the directory holding it has been read. Empty: none.
+    std::function<bool(const DirEntry& dir)> entersDirectory;
+};
+
+// What a walk reports to: on the thread that called walk(), one call at a time.
 class WalkVisitor {
 public:
     virtual ~WalkVisitor() = default;
     // Each entry of the directory being read, subdirectories included, in the order the file
     // system returns them. False ends the whole walk.
     virtual bool entry(const DirEntry& e) = 0;
-    // Asked first about an entry the directory itself marks as something other than a
-    // directory, before anything is read about it: false passes over it (no entry() call), which
-    // saves reading its details. Entries of unknown type are always read and reported.
-    virtual bool wants(QByteArrayView rawName) {
-        Q_UNUSED(rawName);
-        return true;
-    }
-    // Whether to enter this subdirectory once the directory holding it has been read.
-    virtual bool entersDirectory(const DirEntry& dir) = 0;
     // The walk goes down into a subdirectory (named as stored) and later comes back out of it.
     // A subdirectory that cannot be opened is neither entered nor left.
     virtual void enter(const QByteArray& rawName) = 0;
     virtual void leave() = 0;
+    // Now and then while the walk has nothing to report (names passed over, a directory that
+    // other threads still read), so that the caller can let input through; false ends the
+    // whole walk.
+    virtual bool pause() { return true; }
 };
 
 // A symbolic link inside a directory that leads to a directory.
@@ -43,7 +51,7 @@ class DirectoryReader {
 public:
     virtual ~DirectoryReader() = default;
     // False when dir itself cannot be opened as a directory (nothing is then reported).
-    virtual bool walk(const QString& dir, WalkVisitor& visitor) = 0;
+    virtual bool walk(const QString& dir, const WalkRules& rules, WalkVisitor& visitor) = 0;
     // Whether something other than a directory exists at path; links are not followed.
     virtual bool fileExists(const QString& path) = 0;
     // The symbolic links directly in dir that lead to a directory; walks never follow them, a
@@ -62,11 +70,10 @@ bool DirectoryReader::list(const QString& dir, quint32 includeMask, Visit visit)
         quint32 mask;
         Lister(Visit& f, quint32 m) : fn(f), mask(m) {}
         bool entry(const DirEntry& e) override { return !passesIncludeMask(e.attr, mask) || fn(e); }
-        bool entersDirectory(const DirEntry&) override { return false; }
         void enter(const QByteArray&) override {}
         void leave() override {}
     } lister(visit, includeMask);
-    return walk(dir, lister);
+    return walk(dir, WalkRules{}, lister);
 }
 
 } // namespace vok

@@ -93,33 +93,33 @@ bool FakeDirectoryReader::remove(const QString& path) {
     return false;
 }
 
-bool FakeDirectoryReader::walk(const QString& dir, WalkVisitor& visitor) {
+bool FakeDirectoryReader::walk(const QString& dir, const WalkRules& rules, WalkVisitor& visitor) {
     walkedPaths << dir;
     Node* n = find(dir);
     if (!n || !(n->attr & AttrDirectory))
         return false;
-    visit(*n, visitor);
+    visit(*n, rules, visitor);
     return true;
 }
 
-bool FakeDirectoryReader::visit(Node& dir, WalkVisitor& visitor) {
+bool FakeDirectoryReader::visit(Node& dir, const WalkRules& rules, WalkVisitor& visitor) {
     std::vector<Node*> enter;
     for (auto& c : dir.children) {
         const DirEntry e{QByteArrayView(c->name), c->size, c->attr};
         if (entriesUntilOutOfMemory >= 0 && entriesUntilOutOfMemory-- == 0)
             throw std::bad_alloc();
-        if (!(c->attr & AttrDirectory) && !visitor.wants(e.rawName))
+        if (!(c->attr & AttrDirectory) && rules.wants && !rules.wants(e.rawName))
             continue;
         if (!visitor.entry(e))
             return false;
         if (afterEntry)
             afterEntry();
-        if ((c->attr & AttrDirectory) && visitor.entersDirectory(e))
+        if ((c->attr & AttrDirectory) && rules.entersDirectory && rules.entersDirectory(e))
             enter.push_back(c.get());
     }
     for (Node* c : enter) {
         visitor.enter(c->name);
-        if (!visit(*c, visitor))
+        if (!visit(*c, rules, visitor))
             return false; // a stopped walk ends where it is, as the real one does
         visitor.leave();
     }

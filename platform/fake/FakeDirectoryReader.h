@@ -20,7 +20,7 @@ public:
     void addDirectory(const QString& path);
     bool remove(const QString& path);
 
-    bool walk(const QString& dir, WalkVisitor& visitor) override;
+    bool walk(const QString& dir, const WalkRules& rules, WalkVisitor& visitor) override;
     bool fileExists(const QString& path) override;
     bool isDirectory(const QString& path);
     // A symbolic link at path leading to the directory target: walks report it and never
@@ -36,7 +36,7 @@ private:
     struct Node;
     Node* find(const QString& path);
     Node* make(const QString& path);
-    bool visit(Node& dir, WalkVisitor& visitor);
+    bool visit(Node& dir, const WalkRules& rules, WalkVisitor& visitor);
 
     std::unique_ptr<Node> root_;
     std::map<QString, QList<DirectoryLink>> links_; // by the directory holding them

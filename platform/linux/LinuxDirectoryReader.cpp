@@ -1,11 +1,9 @@
 #include "platform/linux/LinuxDirectoryReader.h"
+#include "platform/linux/DirectoryEntries.h"
 #include "platform/linux/PathDescriptors.h"
-#include <cstring>
-#include <dirent.h>
-#include <fcntl.h>
-#include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QtGlobal>
+#include <algorithm>
+#include <sched.h>
 #include <unordered_set>
 #include <vector>
 
@@ -16,6 +14,7 @@ namespace {
 // Descriptors kept open along the current branch; deeper trees close the shallowest ones and
 // reopen them on the way back, so a walk thousands of levels deep stays within the fd limit.
 constexpr int kMaxOpenLevels = 64;
+constexpr unsigned kPauseStride = 256;
 
 struct Subdir {
     QByteArray name;
@@ -30,31 +29,18 @@ struct Level {
     size_t next = 0;
 };
 
-quint32 attributesOf(const char* name, const struct stat& st) {
-    quint32 attr = 0;
-    if (name[0] == '.')
-        attr |= AttrHidden;
-    if (!(st.st_mode & S_IWUSR))
-        attr |= AttrReadOnly;
-    if (S_ISDIR(st.st_mode))
-        attr |= AttrDirectory;
-    else if (S_ISREG(st.st_mode))
-        attr |= AttrArchive;
-    else if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) || S_ISSOCK(st.st_mode) ||
-             S_ISFIFO(st.st_mode))
-        attr |= AttrSystem;
-    return attr;
-}
-
-// The descriptor is what was asked for, not something renamed into its place meanwhile.
-bool sameDirectory(int fd, dev_t dev, ino_t ino) {
-    struct stat st;
-    return ::fstat(fd, &st) == 0 && st.st_dev == dev && st.st_ino == ino;
-}
-
 class Walk {
 public:
-    Walk(WalkVisitor& visitor, dev_t dev) : visitor_(visitor), dev_(dev) {}
+    Walk(const WalkRules& rules, WalkVisitor& visitor, dev_t dev)
+        : rules_(rules), visitor_(visitor), dev_(dev) {
+        // Names passed over report nothing; the visitor still gets its pauses among them.
+        if (rules.wants)
+            rules_.wants = [this, &rules](QByteArrayView name) {
+                if (++passedOver_ % kPauseStride == 0 && !visitor_.pause())
+                    stop_.store(true);
+                return rules.wants(name);
+            };
+    }
     // Also when a visitor throws (out of memory, say): no descriptor is left open.
     ~Walk() {
         for (Level& l : levels_)
@@ -81,7 +67,7 @@ public:
                 ::openat(top.fd, sub.name.constData(), linuxfs::directoryOpenFlags() | O_NOFOLLOW);
             if (fd < 0)
                 continue;
-            if (!sameDirectory(fd, dev_, sub.ino)) {
+            if (!linuxfs::sameDirectory(fd, dev_, sub.ino)) {
                 ::close(fd);
                 continue;
             }
@@ -96,38 +82,17 @@ public:
 private:
     // Reports every entry of the level's directory and remembers the subdirectories to enter.
     bool read(Level& level) {
-        const int dupFd = ::fcntl(level.fd, F_DUPFD_CLOEXEC, 0);
-        DIR* dir = dupFd < 0 ? nullptr : ::fdopendir(dupFd);
-        if (!dir) {
-            if (dupFd >= 0)
-                ::close(dupFd);
-            return true;
-        }
-        const std::unique_ptr<DIR, int (*)(DIR*)> closer(dir, ::closedir);
-        bool going = true;
-        while (const dirent* de = ::readdir(dir)) {
-            const char* name = de->d_name;
-            if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
-                continue;
-            const std::size_t length = std::strlen(name);
-            // The entry's type is free; its details cost a system call.
-            if (de->d_type != DT_UNKNOWN && de->d_type != DT_DIR &&
-                !visitor_.wants(QByteArrayView(name, qsizetype(length))))
-                continue;
-            struct stat st;
-            if (::fstatat(level.fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-                continue; // vanished or unreadable: not seen
-            const DirEntry e{QByteArrayView(name, qsizetype(length)), qint64(st.st_size),
-                             attributesOf(name, st)};
-            if (!visitor_.entry(e)) {
-                going = false;
-                break;
-            }
-            if (S_ISDIR(st.st_mode) && st.st_dev == dev_ && visitor_.entersDirectory(e))
-                level.subdirs.push_back(
-                    Subdir{QByteArray(e.rawName.data(), e.rawName.size()), st.st_ino});
-        }
-        return going;
+        return linuxfs::readEntries(
+            level.fd, rules_,
+            [&](const DirEntry& e, const struct stat& st) {
+                if (!visitor_.entry(e))
+                    return false;
+                if (linuxfs::entersSubdirectory(rules_, e, st, dev_))
+                    level.subdirs.push_back(
+                        Subdir{QByteArray(e.rawName.data(), e.rawName.size()), st.st_ino});
+                return true;
+            },
+            &stop_);
     }
 
     void up() {
@@ -150,7 +115,7 @@ private:
             return;
         if (childFd >= 0) {
             const int fd = ::openat(childFd, "..", linuxfs::directoryOpenFlags());
-            if (fd >= 0 && sameDirectory(fd, dev_, parent.ino)) {
+            if (fd >= 0 && linuxfs::sameDirectory(fd, dev_, parent.ino)) {
                 parent.fd = fd;
                 ++openLevels_;
                 return;
@@ -164,7 +129,7 @@ private:
         for (++i; i < levels_.size(); ++i) {
             const int fd = ::openat(levels_[i - 1].fd, levels_[i].name.constData(),
                                     linuxfs::directoryOpenFlags() | O_NOFOLLOW);
-            if (fd < 0 || !sameDirectory(fd, dev_, levels_[i].ino)) {
+            if (fd < 0 || !linuxfs::sameDirectory(fd, dev_, levels_[i].ino)) {
                 if (fd >= 0)
                     ::close(fd);
                 parent.next = parent.subdirs.size();
@@ -195,22 +160,42 @@ private:
         }
     }
 
+    WalkRules rules_;
     WalkVisitor& visitor_;
     const dev_t dev_;
     std::vector<Level> levels_;
     std::unordered_set<ino_t> onPath_; // the walk stays on one device, so inodes name directories
     int openLevels_ = 1;
+    unsigned passedOver_ = 0;
+    std::atomic<bool> stop_{false};
 };
 
 } // namespace
 
-bool LinuxDirectoryReader::walk(const QString& dir, WalkVisitor& visitor) {
+bool LinuxDirectoryReader::walk(const QString& dir, const WalkRules& rules, WalkVisitor& visitor) {
     linuxfs::FileDescriptor fd = linuxfs::openDirectory(encodeFileName(dir));
     struct stat st;
     if (!fd.isOpen() || ::fstat(fd.get(), &st) != 0)
         return false;
-    Walk(visitor, st.st_dev).run(fd.release(), st.st_ino);
+    // Nothing below is entered: workers would only wait for this one directory.
+    if (threads_ > 1 && rules.entersDirectory)
+        linuxfs::walkInParallel(std::move(fd), st, rules, visitor, threads_, limits_);
+    else
+        Walk(rules, visitor, st.st_dev).run(fd.release(), st.st_ino);
     return true;
+}
+
+int LinuxDirectoryReader::defaultWalkThreads() {
+    bool ok = false;
+    const int asked = qEnvironmentVariableIntValue("VOK_WALK_THREADS", &ok);
+    if (ok && asked >= 1 && asked <= 8)
+        return asked;
+    // Two at least: on one processor a second thread still reads while another waits for the
+    // disk.
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    const int cores = ::sched_getaffinity(0, sizeof set, &set) == 0 ? CPU_COUNT(&set) : 1;
+    return std::clamp(cores, 2, 4);
 }
 
 bool LinuxDirectoryReader::fileExists(const QString& path) {

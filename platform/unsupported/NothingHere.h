@@ -38,7 +38,7 @@ public:
 
 class NoDirectories : public DirectoryReader {
 public:
-    bool walk(const QString&, WalkVisitor&) override { return false; }
+    bool walk(const QString&, const WalkRules&, WalkVisitor&) override { return false; }
     bool fileExists(const QString&) override { return false; }
     QList<DirectoryLink> directoryLinks(const QString&) override { return {}; }
 };

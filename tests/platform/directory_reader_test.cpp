@@ -6,6 +6,8 @@
 #include <QtTest>
 #include <fcntl.h>
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -27,8 +29,10 @@ struct Recorder : WalkVisitor {
             files << current + e.name();
         return onEntry ? onEntry(e) : true;
     }
-    bool entersDirectory(const DirEntry& d) override {
-        return passesIncludeMask(d.attr, IncludeDirectories);
+    WalkRules rules{
+        {}, [](const DirEntry& d) { return passesIncludeMask(d.attr, IncludeDirectories); }};
+    bool walk(DirectoryReader& reader, const QString& dir) {
+        return reader.walk(dir, rules, *this);
     }
     void enter(const QByteArray& name) override {
         lengths << current.size();
@@ -71,6 +75,69 @@ private:
     LinuxDirectoryReader reader_;
 };
 
+// Every call a walk makes to its visitor, in order: what the threaded walk must give exactly as
+// the walk on one thread does.
+struct EventLog : WalkVisitor {
+    QByteArray log;
+    int stopAfter = -1; // entries; -1 never
+    bool entry(const DirEntry& e) override {
+        log += "e " + e.rawName.toByteArray() + ' ' + QByteArray::number(e.attr) + ' ' +
+               QByteArray::number(e.size) + '\n';
+        return stopAfter < 0 || --stopAfter > 0;
+    }
+    void enter(const QByteArray& name) override { log += "> " + name + '\n'; }
+    void leave() override { log += "<\n"; }
+};
+
+// A tree of many small directories of random width, names with blanks, newlines and bytes that
+// are not UTF-8, hidden and system entries, links to directories (loops too) and dangling ones,
+// and a branch 300 levels deep with a second directory on every level, so that more directories
+// wait to be entered than a walk keeps open.
+void makeOddTree(const QByteArray& root) {
+    QCOMPARE(::mkdir(root, 0755), 0);
+    const char* const odd[] = {"with blank",
+                               "new\nline",
+                               "bad\xff"
+                               "byte",
+                               "UPPER.TXT",
+                               "upper.txt",
+                               ".hidden",
+                               "f.txt",
+                               "g.dat",
+                               "no_extension"};
+    quint32 seed = 20261209;
+    const auto rnd = [&seed](quint32 n) { return (seed = seed * 1103515245 + 12345) / 65536 % n; };
+    std::vector<QByteArray> dirs{root};
+    for (size_t i = 0; i < dirs.size() && dirs.size() < 1500; ++i) {
+        const quint32 width = 1 + rnd(4);
+        for (quint32 d = 0; d < width; ++d) {
+            QByteArray sub = dirs[i] + '/' + odd[rnd(9)] + QByteArray::number(d);
+            QCOMPARE(::mkdir(sub, 0755), 0);
+            dirs.push_back(sub);
+        }
+    }
+    for (size_t i = 0; i < dirs.size(); ++i) {
+        for (quint32 f = rnd(6); f > 0; --f)
+            touch(dirs[i] + '/' + odd[rnd(9)] + "-" + QByteArray::number(f), rnd(100000));
+        if (i % 97 == 0)
+            QCOMPARE(::symlink("..", dirs[i] + "/loop"), 0);
+        if (i % 89 == 0)
+            QCOMPARE(::symlink("/nonexistent", dirs[i] + "/dangling"), 0);
+        if (i % 251 == 0)
+            QCOMPARE(::mkfifo(dirs[i] + "/fifo", 0644), 0);
+    }
+    int fd = ::open(root, O_RDONLY | O_DIRECTORY);
+    for (int level = 0; level < 300; ++level) {
+        QCOMPARE(::mkdirat(fd, "s", 0755), 0);
+        QCOMPARE(::mkdirat(fd, "d", 0755), 0);
+        QCOMPARE(::mknodat(fd, "s/leaf.txt", S_IFREG | 0644, 0), 0);
+        const int next = ::openat(fd, "d", O_RDONLY | O_DIRECTORY);
+        ::close(fd);
+        fd = next;
+    }
+    ::close(fd);
+}
+
 } // namespace
 
 class DirectoryReaderTest : public QObject {
@@ -93,6 +160,43 @@ private slots:
     void contract() {
         runContractRow<LinuxDirectoryFixture>(directoryContract(), fakeDirectoryFixture);
     }
+    // Workers read ahead in any order; what the visitor hears, a stopped walk's included, is
+    // what one thread gives.
+    void threadedWalkGivesWhatOneThreadGives_data() {
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<int>("stopAfter");
+        QTest::addRow("every entry") << "*.*" << -1;
+        QTest::addRow("masked") << "*.txt" << -1;
+        QTest::addRow("stopped at once") << "*.*" << 1;
+        QTest::addRow("stopped midway") << "*.*" << 3000;
+    }
+    void threadedWalkGivesWhatOneThreadGives() {
+        QFETCH(QString, mask);
+        QFETCH(int, stopAfter);
+        const QByteArray tree = root() + "/odd";
+        if (!QFileInfo::exists(tmp.path() + "/odd"))
+            makeOddTree(tree);
+        const WildcardMask m(mask);
+        const WalkRules rules{
+            [m](QByteArrayView name) { return m.matchesFileName(name); },
+            [](const DirEntry& d) { return passesIncludeMask(d.attr, IncludeDirectories); }};
+        const auto walked = [&](int threads, linuxfs::WalkLimits limits = {}) {
+            EventLog log;
+            log.stopAfter = stopAfter;
+            LinuxDirectoryReader walker(threads, limits);
+            return walker.walk(decodeFileName(tree), rules, log) ? log.log : QByteArray("failed");
+        };
+        const QByteArray one = walked(1);
+        if (stopAfter < 0)
+            QVERIFY(one.count("\n> ") > 1000);
+        else
+            QCOMPARE(one.count("e "), stopAfter);
+        for (int threads : {2, 8})
+            QCOMPARE(walked(threads), one);
+        // Nothing read ahead but what the caller waits for, and every directory opened down
+        // from the start.
+        QCOMPARE(walked(4, {1, 0}), one);
+    }
     // A folder bound onto its own subfolder: the walk must not go round it a second time.
     void bindMountOntoOwnSubfolderIsWalkedOnce() {
         make({"bind/sub/deeper/", "bind/f", "bind/sub/g"});
@@ -104,7 +208,7 @@ private slots:
                     0)
                 ::_exit(77);
             Recorder r;
-            reader.walk(tmp.path() + "/bind", r);
+            r.walk(reader, tmp.path() + "/bind");
             std::fprintf(stderr, "walked: %s\n", qPrintable(r.files.join(' ')));
             return r.files == QStringList{"f"};
         });
@@ -118,7 +222,7 @@ private slots:
         make({"u/closed/secret", "u/open"});
         QVERIFY(QFile::setPermissions(tmp.path() + "/u/closed", QFile::Permissions()));
         Recorder r;
-        QVERIFY(reader.walk(tmp.path() + "/u", r));
+        QVERIFY(r.walk(reader, tmp.path() + "/u"));
         QFile::setPermissions(tmp.path() + "/u/closed",
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(r.files, QStringList{"open"});
@@ -131,8 +235,10 @@ private slots:
                 QDir(tmp.path() + "/r/gone").removeRecursively();
             return true;
         };
-        QVERIFY(reader.walk(tmp.path() + "/r", r));
+        QVERIFY(r.walk(reader, tmp.path() + "/r"));
         r.files.sort();
+        // Workers may have read it before it went; the walk goes on either way.
+        r.files.removeOne("gone/deeper/x");
         QCOMPARE(r.files, (QStringList{"first", "kept/y"}));
     }
     void deepNestingAndLongPaths() {
@@ -151,7 +257,7 @@ private slots:
         QCOMPARE(::mknodat(fd, "bottom", S_IFREG | 0644, 0), 0);
         ::close(fd);
         Recorder r;
-        QVERIFY(reader.walk(decodeFileName(path), r));
+        QVERIFY(r.walk(reader, decodeFileName(path)));
         QCOMPARE(r.maxDepth, 5000);
         QCOMPARE(r.files.size(), 6);
         QVERIFY(r.files.last().endsWith("/bottom"));
@@ -160,7 +266,7 @@ private slots:
         const QString deepDir = decodeFileName(path) + QString("/level_directory").repeated(999);
         QVERIFY(deepDir.size() > 4096);
         Recorder below;
-        QVERIFY(reader.walk(deepDir, below));
+        QVERIFY(below.walk(reader, deepDir));
         QCOMPARE(below.maxDepth, 5000 - 999);
         QVERIFY(reader.fileExists(deepDir + "/f"));
         QVERIFY(removeTree(decodeFileName(path)));
@@ -188,24 +294,27 @@ private slots:
         make({"w/sub.dat/e.txt", "w/a.txt", "w/B.TXT", "w/c.dat", "w/d.log"});
         QVERIFY(::symlink("a.txt", (root() + "/w/link.dat").constData()) == 0);
         struct Visitor : Recorder {
-            WildcardMask mask{QStringLiteral("*.txt")};
-            QStringList asked, reported;
-            bool wants(QByteArrayView raw) override {
-                asked << decodeFileName(raw);
-                return mask.matchesFileName(raw);
-            }
+            QStringList reported;
             bool entry(const DirEntry& e) override {
                 reported << e.name();
                 return true;
             }
-            bool entersDirectory(const DirEntry&) override { return true; }
         } visitor;
-        QVERIFY(reader.walk(tmp.path() + "/w", visitor));
-        visitor.asked.sort();
+        // Asked from the walk's threads.
+        auto asked = std::make_shared<std::pair<std::mutex, QStringList>>();
+        const WildcardMask mask(QStringLiteral("*.txt"));
+        visitor.rules = {[asked, mask](QByteArrayView raw) {
+                             const std::lock_guard lock(asked->first);
+                             asked->second << decodeFileName(raw);
+                             return mask.matchesFileName(raw);
+                         },
+                         [](const DirEntry&) { return true; }};
+        QVERIFY(visitor.walk(reader, tmp.path() + "/w"));
+        asked->second.sort();
         visitor.reported.sort();
-        if (visitor.asked.isEmpty())
+        if (asked->second.isEmpty())
             QSKIP("this file system gives no entry types; every entry is read");
-        QCOMPARE(visitor.asked,
+        QCOMPARE(asked->second,
                  QStringList({"B.TXT", "a.txt", "c.dat", "d.log", "e.txt", "link.dat"}));
         QCOMPARE(visitor.reported, QStringList({"B.TXT", "a.txt", "e.txt", "sub.dat"}));
     }
