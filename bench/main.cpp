@@ -39,7 +39,7 @@ namespace {
 int usage() {
     std::fprintf(stderr,
                  "usage: vok-bench search DIR MASK [--print FILE]\n"
-                 "       vok-bench floor DIR\n"
+                 "       vok-bench floor DIR [--threads N]\n"
                  "       vok-bench screen DIR MASK\n"
                  "       vok-bench tree DIR [--print FILE] [--shot PNG]\n"
                  "       vok-bench nodes N\n"
@@ -85,6 +85,8 @@ int search(const Services& services, const QString& dir, const QString& mask,
     grid.setCell(2, 0, QStringLiteral("0"));
     // The screen's pacing with a check that does nothing, so the gaps between checks show.
     WorkPacer pacer([] {});
+    QElapsedTimer phase;
+    phase.start();
     {
         FoundFileRows found(grid, total);
         FindFiles(
@@ -92,10 +94,14 @@ int search(const Services& services, const QString& dir, const QString& mask,
             [&found](const QString& d, const DirEntry& rec) { return found.add(d, rec); }, pacer);
     }
     grid.flush();
+    const qint64 walked = phase.restart();
     SortGrid(grid, SortByColumn1, true, false, pacer, &job);
+    const qint64 sorted = phase.elapsed();
     report.stop();
     report.print(grid.rows() - 1, qint64(grid.bytesUsed()));
     printMaxGap(pacer);
+    std::printf("walk and rows s  %.3f\n", double(walked) / 1e3);
+    std::printf("sort seconds     %.3f\n", double(sorted) / 1e3);
     std::printf("bytes            %lld\n", static_cast<long long>(total));
     if (!printTo.isEmpty() && !printRows(grid, printTo)) {
         std::fprintf(stderr, "vok-bench: cannot write %s\n", qPrintable(printTo));
@@ -282,8 +288,14 @@ int main(int argc, char* argv[]) {
                                       args.value(4, "*.*"));
     if (cmd == QLatin1String("screen") && args.size() == 3)
         return vok::bench::searchScreen(services, args[1], args[2]);
-    if (cmd == QLatin1String("floor") && args.size() == 2)
-        return vok::bench::floorWalk(encodeFileName(args[1]));
+    if (cmd == QLatin1String("floor") && (args.size() == 2 || args.size() == 4)) {
+        bool ok = args.size() == 2;
+        const int threads = ok ? 1 : args[3].toInt(&ok);
+        if (!ok || (args.size() == 4 && args[2] != QLatin1String("--threads")) || threads < 1 ||
+            threads > 64)
+            return usage();
+        return vok::bench::floorWalk(encodeFileName(args[1]), threads);
+    }
     if (cmd == QLatin1String("list") && args.size() == 2)
         return list(services, args[1]);
     bool ok = false;
