@@ -1,5 +1,6 @@
 #include "controls/GridRows.h"
 #include "platform/MemoryReserve.h"
+#include <QScopeGuard>
 #include <QVarLengthArray>
 #include <algorithm>
 #include <exception>
@@ -232,6 +233,8 @@ bool GridRows::reorderRows(std::initializer_list<int> columns, const std::vector
     const int last = std::min(int(n), shown_) - 1;
     if (last >= 0 && columns.size() > 0) {
         const auto [lo, hi] = std::minmax_element(columns.begin(), columns.end());
+        reordering_ = true;
+        const auto done = qScopeGuard([this] { reordering_ = false; });
         emit dataChanged(index(0, *lo), index(last, *hi), {Qt::DisplayRole});
     }
     if (failed)

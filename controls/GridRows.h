@@ -57,6 +57,8 @@ public:
     // tick throw, the rows are still rearranged whole, and then the exception passes on.
     bool reorderRows(std::initializer_list<int> columns, const std::vector<int>& from,
                      const std::function<void()>& tick = {});
+    // True while views hear of a reorderRows: each column holds the same cells as before.
+    bool reordering() const { return reordering_; }
 
     // Bytes this grid holds for its cells: handles and text blocks.
     std::size_t bytesUsed() const;
@@ -89,6 +91,7 @@ private:
     mutable TextArena arena_;
     std::vector<HandleColumn> cells_; // per column, one handle a row
     int shown_ = 1;                   // rows the views know of
+    bool reordering_ = false;
     mutable int pins_ = 0;
 };
 

@@ -53,9 +53,26 @@ StringGrid::StringGrid(int columns, QWidget* parent)
     connect(rows_, &GridRows::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
         noteFigures(first, last, 0, rows_->columns() - 1);
     });
+    // Rows put in another order keep each column's cells, so its widest figure: a sort of a
+    // million rows needs no second look at them (a tenth of a second without input), unless a
+    // cell of the column changed since its last whole look, which may let it shrink back.
     connect(rows_, &GridRows::dataChanged, this,
             [this](const QModelIndex& from, const QModelIndex& to) {
+                const bool everyRow = from.row() <= 0 && to.row() >= rows_->rows() - 1;
+                bool stale = false;
+                for (int column : std::as_const(rightAligned_))
+                    if (column >= from.column() && column <= to.column())
+                        stale = stale || changedFigures_.contains(column);
+                if (rows_->reordering() && !stale)
+                    return;
                 noteFigures(from.row(), to.row(), from.column(), to.column());
+                for (int column : std::as_const(rightAligned_))
+                    if (column >= from.column() && column <= to.column()) {
+                        if (everyRow)
+                            changedFigures_.remove(column);
+                        else
+                            changedFigures_.insert(column);
+                    }
             });
     setEditTriggers(NoEditTriggers);
     setSelectionMode(SingleSelection);

@@ -1,6 +1,7 @@
 #pragma once
 #include "controls/GridRows.h"
 #include <QHash>
+#include <QSet>
 #include <QTableView>
 
 namespace vok {
@@ -56,6 +57,7 @@ private:
     QList<int> rightAligned_;
     QHash<int, int> askedWidth_;
     QHash<int, QByteArray> widestFigure_; // per figure column, the longest text, blanks trimmed
+    QSet<int> changedFigures_; // figure columns with cells changed since their last whole look
     int askedRowHeight_ = 24;
     bool pressOnCell_ = false;
     bool reportedByPress_ = false;

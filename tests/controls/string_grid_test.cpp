@@ -71,6 +71,24 @@ private slots:
         QVERIFY2(right - inkEnd(0) < 16, qPrintable(QString("%1 %2").arg(right).arg(inkEnd(0))));
     }
 
+    // A figure column fits its widest figure; a sort keeps the width unless a cell changed
+    // since, when the column shrinks back to the figures it holds.
+    void figureColumnFollowsItsFiguresThroughSorts() {
+        StringGrid g(2);
+        g.setRightAligned(1);
+        g.setColWidth(1, 4);
+        g.setRowCount(3);
+        for (int r = 0; r < 3; ++r)
+            g.setCell(1, r, r == 1 ? QString("123456789012") : QString("7"));
+        const int wide = g.columnWidth(1);
+        QVERIFY(g.cells().reorderRows({0, 1}, {2, 1, 0}));
+        QCOMPARE(g.columnWidth(1), wide);
+        g.setCell(1, 1, QStringLiteral(" "));
+        QCOMPARE(g.columnWidth(1), wide); // one cell alone never narrows it
+        QVERIFY(g.cells().reorderRows({0, 1}, {1, 0, 2}));
+        QVERIFY(g.columnWidth(1) < wide);
+    }
+
     // The click handler reads the row the selection event stored, so the order is the contract.
     void cellIsReportedBeforeTheClick() {
         StringGrid g(2);
