@@ -3,6 +3,7 @@
 #include "platform/Drive.h"
 #include "platform/ErrorHandler.h"
 #include "platform/FileNames.h"
+#include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QStyle>
@@ -12,6 +13,7 @@ namespace vok {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
+constexpr int kIndentRole = Qt::UserRole + 1; // blanks before the name
 
 QString normalized(QString dir) {
     dir = QDir::cleanPath(dir);
@@ -73,6 +75,7 @@ void TDirectoryListBox::fill() {
         const QString label = depth == 0 ? dir : dir.mid(dir.lastIndexOf('/') + 1);
         auto* item = new QListWidgetItem(openIcon, QString(depth * 2, ' ') + label, this);
         item->setData(kPathRole, dir);
+        item->setData(kIndentRole, depth * 2);
         ++depth;
     }
     setCurrentRow(count() - 1);
@@ -94,12 +97,33 @@ void TDirectoryListBox::fill() {
     for (const auto& [name, path] : subdirectories) {
         auto* item = new QListWidgetItem(closedIcon, QString(depth * 2, ' ') + name, this);
         item->setData(kPathRole, path);
+        item->setData(kIndentRole, depth * 2);
     }
 }
 
 void TDirectoryListBox::open(QListWidgetItem* item) {
     if (item)
         setDirectory(item->data(kPathRole).toString());
+}
+
+// Typing selects the next directory whose name starts with what was typed (quickly one key after
+// another); the names' indents do not count. The same first letter again moves on to the next.
+void TDirectoryListBox::keyboardSearch(const QString& search) {
+    if (search.isEmpty() || count() == 0)
+        return;
+    const bool more = typed_.isValid() && typed_.elapsed() < QApplication::keyboardInputInterval();
+    typedText_ = more ? typedText_ + search : search;
+    typed_.start();
+    const int from = qMax(0, currentRow()) + (typedText_.size() == 1 ? 1 : 0);
+    for (int i = 0; i < count(); ++i) {
+        QListWidgetItem* candidate = item((from + i) % count());
+        if (candidate->text()
+                .mid(candidate->data(kIndentRole).toInt())
+                .startsWith(typedText_, Qt::CaseInsensitive)) {
+            setCurrentItem(candidate);
+            return;
+        }
+    }
 }
 
 void TDirectoryListBox::keyPressEvent(QKeyEvent* e) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QListWidget>
 
 namespace vok {
@@ -23,6 +24,8 @@ public:
     // Raises changed() when the directory is another than before.
     void setDirectory(const QString& dir);
 
+    void keyboardSearch(const QString& search) override;
+
 signals:
     void changed();
 
@@ -36,6 +39,8 @@ private:
     DriveTable& drives_;
     DirectoryReader& directories_;
     DialogService& dialogs_;
+    QString typedText_;   // typed so far for the type-ahead
+    QElapsedTimer typed_; // since the last key of it
 
     QChar drive_;
     QString directory_;

@@ -173,7 +173,21 @@ void StringGrid::mouseReleaseEvent(QMouseEvent* event) {
 
 void StringGrid::keyPressEvent(QKeyEvent* event) {
     emit keyPressed(event->key());
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier &&
+        currentIndex().isValid()) {
+        emit deletePressed();
+        return;
+    }
     QTableView::keyPressEvent(event);
+}
+
+// A list of files, not a spreadsheet: Home and End go to its ends, in the current column.
+QModelIndex StringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex current = currentIndex();
+    if ((action == MoveHome || action == MoveEnd) && rows_->rows() > 0)
+        return rows_->index(action == MoveHome ? 0 : rows_->rows() - 1,
+                            current.isValid() ? current.column() : 0);
+    return QTableView::moveCursor(action, modifiers);
 }
 
 void StringGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {

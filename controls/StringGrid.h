@@ -11,7 +11,8 @@ namespace vok {
 // (figures) at least as wide as their widest text: a figure is never cut short. A mouse press on a
 // cell reports the cell (selectCell) before the click that follows it (clicked), so a click handler
 // always knows the row it acts on; keys are reported (keyPressed) before the grid moves its current
-// cell with them.
+// cell with them. Delete on a current cell asks for what a click does (deletePressed); Home and
+// End go to the first and last row.
 class StringGrid : public QTableView {
     Q_OBJECT
 public:
@@ -40,11 +41,13 @@ signals:
     void selectCell(int col, int row);
     void clicked();
     void keyPressed(int key);
+    void deletePressed();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void changeEvent(QEvent* event) override;
 

@@ -61,8 +61,10 @@ TFmDir::TFmDir(const Services& services, ScreenContext& context, QWidget* parent
     StringGrid1->hide();
     connect(StringGrid1, &StringGrid::selectCell, this,
             guardedSlot(*services_.dialogs, this, &TFmDir::StringGrid1SelectCell));
-    connect(StringGrid1, &StringGrid::clicked, this,
-            guardedSlot(*services_.dialogs, this, &TFmDir::StringGrid1Click));
+    // Delete on the selected file goes the way of a click.
+    for (auto signal : {&StringGrid::clicked, &StringGrid::deletePressed})
+        connect(StringGrid1, signal, this,
+                guardedSlot(*services_.dialogs, this, &TFmDir::StringGrid1Click));
 
     Label1 = new QLabel("Note: Clicking files will permit you to send to the recycle bin", client);
     Label1->setGeometry(8, 216, 440, 16);

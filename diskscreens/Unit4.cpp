@@ -86,8 +86,10 @@ TfmFiles::TfmFiles(const Services& services, ScreenContext& context, QWidget* pa
     StringGrid1->setDefaultRowHeight(24);
     connect(StringGrid1, &StringGrid::selectCell, this,
             guardedSlot(*services_.dialogs, this, &TfmFiles::StringGrid1SelectCell));
-    connect(StringGrid1, &StringGrid::clicked, this,
-            guardedSlot(*services_.dialogs, this, &TfmFiles::StringGrid1Click));
+    // Delete on the selected file goes the way of a click.
+    for (auto signal : {&StringGrid::clicked, &StringGrid::deletePressed})
+        connect(StringGrid1, signal, this,
+                guardedSlot(*services_.dialogs, this, &TfmFiles::StringGrid1Click));
     connect(StringGrid1, &StringGrid::keyPressed, this,
             guardedSlot(*services_.dialogs, this, &TfmFiles::StringGrid1KeyDown));
 

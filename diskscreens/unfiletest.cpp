@@ -87,8 +87,10 @@ TfmTree::TfmTree(const Services& services, ScreenContext&, QWidget* parent)
     StringGrid1->hide();
     connect(StringGrid1, &StringGrid::selectCell, this,
             guardedSlot(*services_.dialogs, this, &TfmTree::StringGrid1SelectCell));
-    connect(StringGrid1, &StringGrid::clicked, this,
-            guardedSlot(*services_.dialogs, this, &TfmTree::StringGrid1Click));
+    // Delete on the selected file goes the way of a click.
+    for (auto signal : {&StringGrid::clicked, &StringGrid::deletePressed})
+        connect(StringGrid1, signal, this,
+                guardedSlot(*services_.dialogs, this, &TfmTree::StringGrid1Click));
 }
 
 void TfmTree::DriveComboBox1Change() {

@@ -14,7 +14,8 @@ void TfmVok::buildMenu() {
                            checked);
     };
 
-    QMenu* memory = bar->addMenu("Memory");
+    // Alt and the first letter open the four titles; no other caption gets a mnemonic.
+    QMenu* memory = bar->addMenu("&Memory");
     WhatsRunning1 =
         item(memory, "Whats running . Window Names. ", "WhatsRunning1", &TfmVok::PieGraf2Click);
     MemoryMap1 =
@@ -35,7 +36,7 @@ void TfmVok::buildMenu() {
     TextFont2 = item(memColors, "Text Font", "TextFont2", &TfmVok::TextFont2Click);
     SetDefault1 = item(memColors, "Set to Default", "SetDefault1", &TfmVok::SetDefault1Click);
 
-    QMenu* disk = bar->addMenu("Disk");
+    QMenu* disk = bar->addMenu("&Disk");
     AllDisks1 = item(disk, "All Disks", "AllDisks1", &TfmVok::AllDisks1Click);
     disk->addSeparator();
     Megabytes1 = item(disk, "Megabytes", "Megabytes1", &TfmVok::Megabytes1Click, true, true);
@@ -54,7 +55,7 @@ void TfmVok::buildMenu() {
     SettoDefault1 =
         item(diskColors, "Set to Default", "SettoDefault1", &TfmVok::SettoDefault1Click);
 
-    QMenu* options = bar->addMenu("Options");
+    QMenu* options = bar->addMenu("&Options");
     Small1 = item(options, "Small Vok", "Small1", &TfmVok::Small1Click);
     Medium1 = item(options, "Medium Vok", "Medium1", &TfmVok::Medium1Click);
     Large1 = item(options, "Large Vok", "Large1", &TfmVok::Large1Click);
@@ -64,7 +65,7 @@ void TfmVok::buildMenu() {
         item(options, "Reset Settings", "ResetSettings1", &TfmVok::ResetSettings1Click);
     N3D1 = item(options, "3D Pie Not Fully Functional", "N3D1", &TfmVok::N3D1Click, true);
 
-    Help1 = bar->addAction("Help");
+    Help1 = bar->addAction("&Help");
     Help1->setObjectName("Help1");
     connect(Help1, &QAction::triggered, this,
             guardedSlot(*services_.dialogs, this, &TfmVok::Help1Click));

@@ -9,6 +9,7 @@
 #include "diskscreens/Unit4.h"
 #include "diskscreens/unfiletest.h"
 #include "main/MemoryText.h"
+#include "main/StandardKeys.h"
 #include "main/Unit1.h"
 #include "memscreens/Unit5.h"
 #include "memscreens/UtMem.h"
@@ -35,6 +36,7 @@ TfmVok::TfmVok(const Services& services, QSize screen, QWidget* parent)
     resize(320, 188);
     buildControls();
     buildMenu();
+    new StandardKeys(*this, *services_.dialogs, [this] { Help1Click(); });
     // Activation: at start, when shown again after a screen closes, and when the user comes
     // from another window of Vok; not when returning from another program.
     connect(new ActivationWatcher(this, ActivationWatcher::OtherPrograms::Ignore),

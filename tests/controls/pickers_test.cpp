@@ -2,6 +2,7 @@
 #include "controls/DriveComboBox.h"
 #include "support/TestServices.h"
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QtTest>
 
 using namespace vok;
@@ -28,6 +29,28 @@ private slots:
         QTest::keyClick(&box, Qt::Key_Return);
         QCOMPARE(box.directory(), QString("/usr/bin"));
         QCOMPARE(t.drives.workingDirectory, QString("/usr/bin"));
+    }
+
+    // Typing a name's first letters selects it, its indent aside; its first letter alone again
+    // moves on to the next name that starts with it.
+    void typingSelectsADirectoryByName() {
+        TestServices t;
+        for (const char* dir : {"/Music", "/data", "/docs", "/dump"})
+            t.directories.addDirectory(dir);
+        TDirectoryListBox box(t.drives, t.directories, t.dialogs);
+        box.setDirectory("/");
+        const int interval = QApplication::keyboardInputInterval();
+        QApplication::setKeyboardInputInterval(60'000); // one name's keys, however slow the run
+        QTest::keyClicks(&box, "do");
+        QCOMPARE(box.currentItem()->text(), QString("  docs"));
+        QApplication::setKeyboardInputInterval(0); // each key starts afresh
+        for (const char* next : {"  dump", "  data", "  docs"}) {
+            QTest::keyClick(&box, 'd');
+            QCOMPARE(box.currentItem()->text(), QString(next));
+        }
+        QTest::keyClick(&box, 'M');
+        QCOMPARE(box.currentItem()->text(), QString("  Music"));
+        QApplication::setKeyboardInputInterval(interval);
     }
 
     void longMountPointsShowWholeInTheListAndElidedInTheBox() {

@@ -71,6 +71,29 @@ private slots:
         QVERIFY2(right - inkEnd(0) < 16, qPrintable(QString("%1 %2").arg(right).arg(inkEnd(0))));
     }
 
+    // Home and End go to the first and last row; Delete on a cell asks for what a click does.
+    void homeEndAndDeleteKeys() {
+        StringGrid g(2);
+        g.setRowCount(50);
+        g.resize(200, 200);
+        g.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        QSignalSpy deletes(&g, &StringGrid::deletePressed);
+        g.setCurrentIndex(g.cells().index(20, 1));
+        const struct {
+            Qt::Key key;
+            int row;
+        } moves[] = {{Qt::Key_End, 49}, {Qt::Key_Home, 0}, {Qt::Key_PageDown, -1}};
+        for (const auto& m : moves) {
+            QTest::keyClick(&g, m.key);
+            if (m.row >= 0)
+                QCOMPARE(g.currentIndex(), g.cells().index(m.row, 1));
+        }
+        QVERIFY(g.currentIndex().row() > 1 && g.currentIndex().column() == 1);
+        QTest::keyClick(&g, Qt::Key_Delete);
+        QCOMPARE(deletes.count(), 1);
+    }
+
     // A figure column fits its widest figure; a sort keeps the width unless a cell changed
     // since, when the column shrinks back to the figures it holds.
     void figureColumnFollowsItsFiguresThroughSorts() {

@@ -393,7 +393,7 @@ private slots:
         QVERIFY(sizesDescend(f));
     }
 
-    // A click on any cell of a row deletes the row's file.
+    // A click on any cell of a row deletes the row's file, as Delete does.
     void clickOnAnyCellOfARowDeletesItsFile() {
         TestServices t;
         t.directories.addFile("/c/Keep.txt", 10);
@@ -414,7 +414,13 @@ private slots:
             QCOMPARE(f.Panel1->text(), QString("File Sent to the recycle bin "));
             QVERIFY(f.StringGrid1->isEnabled());
         }
-        QCOMPARE(t.trash.moved.size(), 3);
+        // Delete on the selected file goes the way of a click.
+        f.StringGrid1->setFocus();
+        f.StringGrid1->setCurrentIndex(f.StringGrid1->model()->index(3, 1));
+        QTest::keyClick(f.StringGrid1, Qt::Key_Delete);
+        QCOMPARE(t.trash.moved.last(), QString("/c/Keep.txt"));
+        QCOMPARE(column(f, 0)[3], QString("Deleted "));
+        QCOMPARE(t.trash.moved.size(), 4);
     }
 };
 

@@ -38,13 +38,14 @@ struct WithMemory : TestServices {
     }
 };
 
-// A menu bar's or menu's captions, those of each submenu indented under it.
+// A menu bar's or menu's captions as shown (mnemonic marks left out), those of each submenu
+// indented under it.
 QStringList captions(const QWidget* menu) {
     QStringList out;
     for (QAction* a : menu->actions()) {
         if (a->isSeparator())
             continue;
-        out << a->text();
+        out << QString(a->text()).remove('&');
         if (a->menu())
             out << captions(a->menu()).replaceInStrings(QRegularExpression("^"), "  ");
     }
