@@ -10,7 +10,8 @@ QString versionText() {
                           "License GPL-3.0-or-later: GNU GPL version 3 or later "
                           "<https://gnu.org/licenses/gpl.html>.\n"
                           "This is free software: you are free to change and redistribute it.\n"
-                          "There is NO WARRANTY, to the extent permitted by law.\n");
+                          "There is NO WARRANTY, to the extent permitted by law.\n"
+                          "More in Vok's help (F1): \"About Vok\".\n");
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {

@@ -10,6 +10,7 @@
 // The resource lives in a static library; without a reference the linker drops it.
 static void initHelpResource() {
     Q_INIT_RESOURCE(vokhelp);
+    Q_INIT_RESOURCE(vokabout);
 }
 
 namespace vok {
@@ -31,6 +32,7 @@ const QList<HelpTopic>& helpTopics() {
         {"File information screen", "qrc:/help/file-information.html"},
         {"Settings and where they live", "qrc:/help/settings.html"},
         {"How drives get letters", "qrc:/help/drive-letters.html"},
+        {"About Vok", "qrc:/help/about.html"},
     };
     return topics;
 }

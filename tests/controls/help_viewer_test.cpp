@@ -74,10 +74,20 @@ private slots:
         QCOMPARE(showHelp(dialogs, &main, QUrl(helpTopics()[4].page))->currentTopic(), 4);
         QCOMPARE(main.findChildren<HelpViewer*>().size(), 1);
         // Following a link (what a click on it does) moves the topic list.
-        viewer->browser()->setSource(
-            viewer->browser()->source().resolved(QUrl("drive-letters.html")));
+        const auto follow = [&](const char* link) {
+            viewer->browser()->setSource(viewer->browser()->source().resolved(QUrl(link)));
+        };
+        follow("drive-letters.html");
         QCOMPARE(viewer->browser()->documentTitle(), "How drives get letters");
+        QCOMPARE(viewer->topicList()->currentRow(), helpTopics().size() - 2);
+        // The About topic: the build's version, and the licence in full one link further.
+        follow("about.html");
         QCOMPARE(viewer->topicList()->currentRow(), helpTopics().size() - 1);
+        QVERIFY(viewer->browser()->toPlainText().contains(
+            QRegularExpression("^Vok 97 v\\d+\\.\\d+ shows", QRegularExpression::MultilineOption)));
+        follow("licence.html");
+        QVERIFY(viewer->browser()->toPlainText().contains(
+            "GNU GENERAL PUBLIC LICENSE\n                       Version 3, 29 June 2007"));
     }
 };
 
