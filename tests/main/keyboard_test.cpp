@@ -3,6 +3,7 @@
 #include "support/TestServices.h"
 #include <QAccessible>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QtTest>
 
 using namespace vok;
@@ -37,6 +38,45 @@ private slots:
             QTest::keyClick(&fm, title->text().at(1).toLatin1(), Qt::AltModifier);
             QTRY_VERIFY2(menu->isVisible(), qPrintable(title->text()));
             menu->close();
+        }
+    }
+
+    // Tab goes round each screen's controls in the order they are laid out, top to bottom.
+    void tabGoesRoundEachScreenInOrder() {
+        TestServices t;
+        t.directories.addDirectory("/data");
+        TfmVok fm(t.services, QSize(640, 480));
+        fm.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fm));
+        const struct {
+            QAction* command;
+            QStringList order;
+        } screens[] = {
+            {fm.DirectorySearch1, {"TDriveComboBox", "TDirectoryListBox"}},
+            {fm.DirectoryTree1,
+             {"TDriveComboBox", "TDirectoryListBox", "QPushButton", "QPushButton", "QPushButton",
+              "QTreeWidget"}},
+            {fm.FileSearch1,
+             {"TDriveComboBox", "TDirectoryListBox", "QLineEdit", "QPushButton", "StringGrid"}},
+            {fm.MemoryMap1, {"QPushButton", "QPushButton", "QTreeWidget"}},
+        };
+        for (const auto& s : screens) {
+            QStringList order;
+            QTimer::singleShot(0, [&] {
+                QWidget* screen = QApplication::activeModalWidget();
+                const auto closer = qScopeGuard([screen] { screen->close(); }); // also on a failure
+                QVERIFY(QTest::qWaitForWindowActive(screen));
+                QWidget* first = QApplication::focusWidget();
+                for (QWidget* at = first; at && order.size() < 10;) {
+                    order << QString(at->metaObject()->className()).remove("vok::");
+                    QTest::keyClick(at, Qt::Key_Tab);
+                    at = QApplication::focusWidget();
+                    if (at == first)
+                        break;
+                }
+            });
+            s.command->trigger();
+            QCOMPARE(order, s.order);
         }
     }
 
