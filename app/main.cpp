@@ -4,10 +4,12 @@
 #include "app/DisplayCheck.h"
 #include "controls/OnlyOne.h"
 #include "controls/QtDialogService.h"
+#include "controls/QtTranslations.h"
 #include "diskscreens/UnFilever.h"
 #include "main/Unit1.h"
 #include "platform/PlatformServices.h"
 #include "platform/RunningCopy.h"
+#include <QLocale>
 #include <memory>
 #include <optional>
 
@@ -18,6 +20,7 @@ int main(int argc, char* argv[]) {
     if (!app)
         return vok::kNoDisplayStatus;
     vok::installDesktopIdentity();
+    vok::installQtTranslations(*app, QLocale::system());
     // Made once and handed to every window; they live until the program ends.
     vok::QtDialogService dialogs;
     const vok::PlatformServices platform(dialogs);

@@ -25,5 +25,6 @@ string(JOIN "\n" CPACK_DEBIAN_PACKAGE_DESCRIPTION
 # The libraries it links give the rest; Qt loads its display plug-ins at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# Qt's own dialog texts (Yes, No) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n")
 include(CPack)

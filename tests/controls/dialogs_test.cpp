@@ -1,5 +1,6 @@
 #include "controls/FontColourDialog.h"
 #include "controls/QtDialogService.h"
+#include "controls/QtTranslations.h"
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontDatabase>
@@ -7,6 +8,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QtTest>
 
 using namespace vok;
@@ -30,6 +32,26 @@ QListView* familyList(FontColourDialog& d) {
 class DialogsTest : public QObject {
     Q_OBJECT
 private slots:
+    // Qt's own dialog buttons speak the user's language; English keeps its texts.
+    void qtsOwnTextsFollowTheLocale_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("yes");
+        QTest::addRow("German") << "de_DE"
+                                << "&Ja";
+        QTest::addRow("French") << "fr_FR"
+                                << "&Oui";
+        QTest::addRow("English") << "en_US"
+                                 << "&Yes";
+    }
+    void qtsOwnTextsFollowTheLocale() {
+        QFETCH(QString, locale);
+        QFETCH(QString, yes);
+        QTranslator* qt = installQtTranslations(*qApp, QLocale(locale));
+        QVERIFY2(qt, "Qt's translations are installed by set-up (qt6-translations-l10n)");
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
+        QCoreApplication::removeTranslator(qt);
+        delete qt;
+    }
     // Names that look like markup are shown as written; the whole-drive question is
     // information with Yes and No.
     void messageBoxes() {
