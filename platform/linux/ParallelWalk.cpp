@@ -136,7 +136,6 @@ public:
     void end() {
         std::unique_lock lock(m_);
         stop_ = true;
-        stopFlag_.store(true);
         work_.notify_all();
         ready_.wait_for(lock, kStopWait, [this] { return running_ == 0; });
         const bool all = running_ == 0;
@@ -178,7 +177,6 @@ private:
                     lock.lock();
                 failure_ = std::current_exception();
                 stop_ = true;
-                stopFlag_.store(true);
                 ready_.notify_all();
             }
         }
@@ -227,7 +225,7 @@ private:
                         n, QByteArray(e.rawName.data(), e.rawName.size()), st.st_ino));
                 return true;
             },
-            &stopFlag_);
+            &stop_);
         const bool waitedForDisk = blockedWaits() - waitsBefore > 1;
         lock.lock();
         n->names = std::move(names);
@@ -275,9 +273,9 @@ private:
         lock.unlock();
         int at = baseFd;
         for (auto step = down.rbegin(); step != down.rend() && at >= 0; ++step) {
-            const int next = stopFlag_.load() ? -1
-                                              : ::openat(at, (*step)->name.constData(),
-                                                         directoryOpenFlags() | O_NOFOLLOW);
+            const int next = stop_.load() ? -1
+                                          : ::openat(at, (*step)->name.constData(),
+                                                     directoryOpenFlags() | O_NOFOLLOW);
             if (at != baseFd)
                 ::close(at);
             at = next;
@@ -326,12 +324,11 @@ private:
     std::mutex m_;
     std::condition_variable work_;  // workers: something to read, or the end
     std::condition_variable ready_; // the caller: what it waits for is read, or a worker ended
-    bool stop_ = false;
-    std::atomic<bool> stopFlag_{false}; // stop_ for the system calls made without the lock
-    std::vector<Node*> waiting_;        // found, not yet taken; the next to take at the back
-    Node* needed_ = nullptr;            // what the caller waits for
-    size_t backlog_ = 0;                // entries and directories read, not yet reported
-    int held_ = 0;                      // descriptors held, the start's not counted
+    std::atomic<bool> stop_{false}; // also read without the lock, before each system call
+    std::vector<Node*> waiting_;    // found, not yet taken; the next to take at the back
+    Node* needed_ = nullptr;        // what the caller waits for
+    size_t backlog_ = 0;            // entries and directories read, not yet reported
+    int held_ = 0;                  // descriptors held, the start's not counted
     int workers_ = 0, idle_ = 0, running_ = 0;
     std::vector<std::thread> threads_;
     std::exception_ptr failure_;
