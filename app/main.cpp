@@ -4,7 +4,7 @@
 #include "app/DisplayCheck.h"
 #include "controls/OnlyOne.h"
 #include "controls/QtDialogService.h"
-#include "controls/QtTranslations.h"
+#include "controls/Translations.h"
 #include "diskscreens/UnFilever.h"
 #include "main/Unit1.h"
 #include "platform/PlatformServices.h"
@@ -21,6 +21,9 @@ int main(int argc, char* argv[]) {
         return vok::kNoDisplayStatus;
     vok::installDesktopIdentity();
     vok::installQtTranslations(*app, QLocale::system());
+    vok::installVokTranslations(*app, QLocale::system(),
+                                QCoreApplication::applicationDirPath() +
+                                    QStringLiteral("/" VOK_TRANSLATIONS_FROM_PROGRAM));
     // Made once and handed to every window; they live until the program ends.
     vok::QtDialogService dialogs;
     const vok::PlatformServices platform(dialogs);

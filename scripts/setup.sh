@@ -6,12 +6,12 @@ set -euo pipefail
 # dpkg-dev gives the plain build Debian's flags (dpkg-buildflags). The Wayland protocols' XML
 # becomes client code at build time; sway, grim and foot are the tests' compositor, camera and
 # window; fd-find and gdu are what the bench compares the walks with; qt6-translations-l10n
-# gives Qt's own dialogs the user's language.
+# gives Qt's own dialogs the user's language, and qt6-l10n-tools compiles Vok's (lrelease).
 packages=(make cmake ninja-build ccache lld g++ dpkg-dev qt6-base-dev qt6-base-dev-tools libgl-dev
           qt6-qpa-plugins fonts-liberation xvfb xauth x11-utils imagemagick libxcb1-dev pkg-config
           openbox wmctrl desktop-file-utils appstream dbus-daemon at-spi2-core xdotool
           qt6-wayland libwayland-dev libwayland-bin wayland-protocols plasma-wayland-protocols
-          sway grim foot fd-find gdu qt6-translations-l10n)
+          sway grim foot fd-find gdu qt6-translations-l10n qt6-l10n-tools)
 [ "${1:-}" = "--package" ] && packages+=(file lintian)
 missing=()
 for p in "${packages[@]}"; do

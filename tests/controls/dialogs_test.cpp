@@ -1,6 +1,6 @@
 #include "controls/FontColourDialog.h"
 #include "controls/QtDialogService.h"
-#include "controls/QtTranslations.h"
+#include "controls/Translations.h"
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontDatabase>
