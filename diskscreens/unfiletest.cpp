@@ -31,6 +31,10 @@ QString megabytes(qint64 bytes) {
     return QString::number(roundedMegabytes(bytes));
 }
 
+// A node's directory, kept beside its text: the figure before the path is translated and may
+// hold anything.
+constexpr int kDirectoryRole = Qt::UserRole;
+
 } // namespace
 
 TfmTree::TfmTree(const Services& services, ScreenContext&, QWidget* parent)
@@ -97,14 +101,14 @@ void TfmTree::DriveComboBox1Change() {
     DirectoryListBox1->setDrive(DriveComboBox1->drive());
 }
 
-void TfmTree::AddTreeNode(int level, const QString& text) {
-    vok::AddTreeNode(TreeView1, level, text);
+void TfmTree::AddTreeNode(int level, const QString& text, const QString& dir) {
+    vok::AddTreeNode(TreeView1, level, text)->setData(0, kDirectoryRole, NodeDirectory(dir));
 }
 
 bool TfmTree::AddDirectoryNode(const QString& dir, const DirEntry& rec) {
     if (dir != scan_.LastListedDir) {
         if (TreeDirCount == 0) {
-            AddTreeNode(1, dir);
+            AddTreeNode(1, dir, dir);
             // Open from the start, so the directories appear as the walk meets them.
             TreeView1->topLevelItem(TreeView1->topLevelItemCount() - 1)->setExpanded(true);
         } else {
@@ -121,7 +125,7 @@ bool TfmTree::AddDirectoryNode(const QString& dir, const DirEntry& rec) {
 }
 
 void TfmTree::addLastDirectoryNode() {
-    AddTreeNode(2, TreeFigureText(scan_.ScanByteTotal) + scan_.LastListedDir);
+    AddTreeNode(2, TreeFigureText(scan_.ScanByteTotal) + scan_.LastListedDir, scan_.LastListedDir);
 }
 
 void TfmTree::Button1Click() {
@@ -188,7 +192,7 @@ void TfmTree::TreeView1Change(QTreeWidgetItem* node) {
     // The walk's counters are the listing's too: nothing is listed while it runs.
     if (!node || job_.busy())
         return;
-    const QString dir = NodeDirectory(node->text(0));
+    const QString dir = node->data(0, kDirectoryRole).toString();
     if (dir.isEmpty())
         return;
     DirectoryListBox1->setDirectory(dir);
