@@ -1,5 +1,6 @@
 #include "diskscreens/AllDiskDrives.h"
 #include "controls/DriveInfo.h"
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace vok {
@@ -26,8 +27,11 @@ QList<ShownDrive> AllDiskDrives(DriveTable& table) {
 
 QString AllDiskSpaceText(const ShownDrive& d) {
     if (d.space.freeBytes < 0)
-        return QStringLiteral("Not found Drive ") + d.letter;
-    return QStringLiteral("%1 Free Mb / %2 Mb Total")
+        //: %1 is the drive's letter
+        return QCoreApplication::translate("vok::AllDiskDrives", "Not found Drive %1")
+            .arg(d.letter);
+    //: Mb = megabytes; %1 is the free space, %2 the total
+    return QCoreApplication::translate("vok::AllDiskDrives", "%1 Free Mb / %2 Mb Total")
         .arg(roundHalfEven(double(d.space.freeBytes) / kMbBytes))
         .arg(d.space.totalBytes / kMbBytes);
 }

@@ -1,5 +1,6 @@
 #include "diskscreens/ElfFileInfo.h"
 #include "platform/FileNames.h"
+#include <QCoreApplication>
 
 namespace vok {
 
@@ -50,7 +51,8 @@ QString elfMachineText(quint16 machine) {
     case 258:
         return QStringLiteral("LoongArch");
     default:
-        return QStringLiteral("machine %1").arg(machine);
+        //: An ELF machine code without a name; %1 is the number
+        return QCoreApplication::translate("vok::ElfFileInfo", "machine %1").arg(machine);
     }
 }
 
@@ -72,27 +74,29 @@ QString elfSystemText(quint8 osAbi) {
     case 12:
         return QStringLiteral("OpenBSD");
     case 255:
-        return QStringLiteral("Standalone");
+        //: The ELF file runs without an operating system
+        return QCoreApplication::translate("vok::ElfFileInfo", "Standalone");
     default:
-        return QStringLiteral("OS/ABI %1").arg(osAbi);
+        //: An ELF OS/ABI code without a name; %1 is the number
+        return QCoreApplication::translate("vok::ElfFileInfo", "OS/ABI %1").arg(osAbi);
     }
 }
 
 QString elfFileTypeText(const ElfFacts& elf) {
     switch (elf.type) {
     case 1:
-        return QStringLiteral("Object File");
+        return QCoreApplication::translate("vok::ElfFileInfo", "Object File");
     case 2:
-        return QStringLiteral("Application");
+        return QCoreApplication::translate("vok::ElfFileInfo", "Application");
     case 3:
         // libc.so.6 has an interpreter too, yet is a library: the soname decides before it.
         if (elf.pieFlag || (elf.hasInterpreter && elf.soname.isEmpty()))
-            return QStringLiteral("Application");
-        return QStringLiteral("Dynamic-Link Library");
+            return QCoreApplication::translate("vok::ElfFileInfo", "Application");
+        return QCoreApplication::translate("vok::ElfFileInfo", "Dynamic-Link Library");
     case 4:
-        return QStringLiteral("Core Dump");
+        return QCoreApplication::translate("vok::ElfFileInfo", "Core Dump");
     default:
-        return QStringLiteral("Unknown");
+        return QCoreApplication::translate("vok::ElfFileInfo", "Unknown");
     }
 }
 

@@ -4,6 +4,7 @@
 #include "diskscreens/SizeCellText.h"
 #include "platform/DirectoryReader.h"
 #include "platform/FileNames.h"
+#include <QCoreApplication>
 
 namespace vok {
 
@@ -44,7 +45,8 @@ void ListDirectory(DirectoryReader& files, ScanState& state, GridRows& grid, con
     state.ScanFileCount = count;
     state.ScanByteTotal = total;
     if (setCaption)
-        setCaption(QStringLiteral("Directory ") + dir);
+        //: The window title; %1 is the listed directory
+        setCaption(QCoreApplication::translate("vok::ListDirectory", "Directory %1").arg(dir));
     if (count < 2)
         return;
     if (variant == ListingVariant::DirectoryTree)

@@ -5,6 +5,7 @@
 #include "platform/FileNames.h"
 #include "platform/Services.h"
 #include "platform/Trash.h"
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace vok {
@@ -59,11 +60,14 @@ void DeleteClickedFile(const TrashAccess& to, GridRows& rows, QWidget* grid,
     // Only a move that happened is a success: a file that vanished or changed while the user
     // was asked has not gone to the trash.
     if (!SendToRecycleBin(to, path)) {
-        setStatus(QStringLiteral("Unable to delete file ") + name);
+        //: %1 is the file's name or path
+        setStatus(
+            QCoreApplication::translate("vok::RecycleBin", "Unable to delete file %1").arg(name));
         return;
     }
-    setStatus(QStringLiteral("File Sent to the recycle bin "));
-    rows.setCell(0, selectedRow, QStringLiteral("Deleted "));
+    setStatus(QCoreApplication::translate("vok::RecycleBin", "File Sent to the recycle bin "));
+    //: Takes the name's place in the row of a file sent to the trash
+    rows.setCell(0, selectedRow, QCoreApplication::translate("vok::RecycleBin", "Deleted "));
     rows.setCell(1, selectedRow, QStringLiteral(" "));
 }
 

@@ -2,6 +2,7 @@
 #include "controls/DriveInfo.h"
 #include "controls/Rounding.h"
 #include <QCollator>
+#include <QCoreApplication>
 #include <QSet>
 #include <QTreeWidget>
 #include <algorithm>
@@ -72,8 +73,9 @@ void restoreExpanded(QTreeWidgetItem* node, const QSet<QTreeWidgetItem*>& expand
 } // namespace
 
 QString TreeFigureText(qint64 bytes) {
-    return QString::number(roundedMegabytes(bytes)).rightJustified(6, u' ') +
-           QStringLiteral(" Mb ");
+    //: Mb = megabytes; %1 is the figure, padded on the left; the directory follows the last blank
+    return QCoreApplication::translate("vok::TreeNodes", "%1 Mb ")
+        .arg(QString::number(roundedMegabytes(bytes)).rightJustified(6, u' '));
 }
 
 QString NodeDirectory(const QString& text) {

@@ -22,7 +22,8 @@ constexpr int kRowStep = 24;
 TFileInfo::TFileInfo(const Services& services, ScreenContext&, QWidget* parent)
     : QDialog(parent), services_(services) {
     setObjectName("FileInfo");
-    setWindowTitle("FileInfo");
+    //: The title until a file is shown, which then gives the title its path
+    setWindowTitle(tr("FileInfo"));
     setFont(QFont("MS Sans Serif", 8));
     resize(566, 307);
 
@@ -33,9 +34,15 @@ TFileInfo::TFileInfo(const Services& services, ScreenContext&, QWidget* parent)
     Panel1->setGeometry(136, 16, 313, 241);
     Panel1->setBevelOuter(Bevel::Lowered);
 
-    const char* captions[] = {"Company ",  "Description",  "Operating System",
-                              "File Type", "File Version", "Internal Name",
-                              "Copyright", "Product Name", "Product Version"};
+    const char* captions[] = {QT_TRANSLATE_NOOP("vok::TFileInfo", "Company "),
+                              QT_TRANSLATE_NOOP("vok::TFileInfo", "Description"),
+                              QT_TRANSLATE_NOOP("vok::TFileInfo", "Operating System"),
+                              QT_TRANSLATE_NOOP("vok::TFileInfo", "File Type"),
+                              QT_TRANSLATE_NOOP("vok::TFileInfo", "File Version"),
+                              QT_TRANSLATE_NOOP("vok::TFileInfo", "Internal Name"),
+                              QT_TRANSLATE_NOOP("vok::TFileInfo", "Copyright"),
+                              QT_TRANSLATE_NOOP("vok::TFileInfo", "Product Name"),
+                              QT_TRANSLATE_NOOP("vok::TFileInfo", "Product Version")};
     const char* values[] = {"Company",   "Description", "OS",
                             "Filetype",  "FileVersion", "InternalName",
                             "Copyright", "ProductName", "ProductVersion"};
@@ -45,7 +52,7 @@ TFileInfo::TFileInfo(const Services& services, ScreenContext&, QWidget* parent)
                               &Filetype,  &FileVersion, &InternalName,
                               &Copyright, &ProductName, &ProductVersion};
     for (int i = 0; i < 9; ++i) {
-        QLabel* caption = new QLabel(captions[i], this);
+        QLabel* caption = new QLabel(tr(captions[i]), this);
         caption->setObjectName(QString("Label%1").arg(i + 1));
         caption->setGeometry(16, 24 + kRowStep * i, 118, 16);
         caption->setTextFormat(Qt::PlainText);
@@ -58,7 +65,7 @@ TFileInfo::TFileInfo(const Services& services, ScreenContext&, QWidget* parent)
         *valueLabels[i] = value;
     }
 
-    Button1 = new QPushButton("OK", this);
+    Button1 = new QPushButton(tr("OK"), this);
     Button1->setObjectName("Button1");
     Button1->setGeometry(472, 16, 75, 25);
     connect(Button1, &QPushButton::clicked, this,

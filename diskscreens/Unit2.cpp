@@ -25,7 +25,7 @@ namespace vok {
 TFmDir::TFmDir(const Services& services, ScreenContext& context, QWidget* parent)
     : QDialog(parent), services_(services), context_(context) {
     setObjectName("FmDir");
-    setWindowTitle("Vok Directory Space and File Delete");
+    setWindowTitle(tr("Vok Directory Space and File Delete"));
     setFont(QFont("MS Sans Serif", 8));
     resize(470, 278);
 
@@ -66,7 +66,8 @@ TFmDir::TFmDir(const Services& services, ScreenContext& context, QWidget* parent
         connect(StringGrid1, signal, this,
                 guardedSlot(*services_.dialogs, this, &TFmDir::StringGrid1Click));
 
-    Label1 = new QLabel("Note: Clicking files will permit you to send to the recycle bin", client);
+    Label1 =
+        new QLabel(tr("Note: Clicking files will permit you to send to the recycle bin"), client);
     Label1->setGeometry(8, 216, 440, 16);
     Label1->setWordWrap(false);
     Label1->setTextFormat(Qt::PlainText);
@@ -82,32 +83,36 @@ TFmDir::TFmDir(const Services& services, ScreenContext& context, QWidget* parent
 
 void TFmDir::buildMenu() {
     menuBar_ = new QMenuBar(this);
-    QMenu* units = menuBar_->addMenu("Space Units");
-    Mb1 = addMenuItem(*services_.dialogs, units, "Mb", "Mb1", this, &TFmDir::Mb1Click, true, true);
-    Kilobytes1 = addMenuItem(*services_.dialogs, units, "Kb", "Kilobytes1", this,
+    QMenu* units = menuBar_->addMenu(tr("Space Units"));
+    //: Mb = megabytes
+    Mb1 = addMenuItem(*services_.dialogs, units, tr("Mb"), "Mb1", this, &TFmDir::Mb1Click, true,
+                      true);
+    //: Kb = kilobytes
+    Kilobytes1 = addMenuItem(*services_.dialogs, units, tr("Kb"), "Kilobytes1", this,
                              &TFmDir::Kilobytes1Click, true);
-    Bytes1 =
-        addMenuItem(*services_.dialogs, units, "Bytes", "Bytes1", this, &TFmDir::Bytes1Click, true);
-    QMenu* display = menuBar_->addMenu("Display");
-    Directories1 = addMenuItem(*services_.dialogs, display, "Directories", "Directories1", this,
+    Bytes1 = addMenuItem(*services_.dialogs, units, tr("Bytes"), "Bytes1", this,
+                         &TFmDir::Bytes1Click, true);
+    QMenu* display = menuBar_->addMenu(tr("Display"));
+    Directories1 = addMenuItem(*services_.dialogs, display, tr("Directories"), "Directories1", this,
                                &TFmDir::Directories1Click, true, true);
-    Files1 = addMenuItem(*services_.dialogs, display, "Files", "Files1", this, &TFmDir::Files1Click,
-                         true);
-    QMenu* sort = menuBar_->addMenu("Sort");
-    Name1 = addMenuItem(*services_.dialogs, sort, "File Name", "Name1", this, &TFmDir::Name1Click,
-                        true);
-    FileSize1 = addMenuItem(*services_.dialogs, sort, "File Size", "FileSize1", this,
+    Files1 = addMenuItem(*services_.dialogs, display, tr("Files"), "Files1", this,
+                         &TFmDir::Files1Click, true);
+    QMenu* sort = menuBar_->addMenu(tr("Sort"));
+    Name1 = addMenuItem(*services_.dialogs, sort, tr("File Name"), "Name1", this,
+                        &TFmDir::Name1Click, true);
+    FileSize1 = addMenuItem(*services_.dialogs, sort, tr("File Size"), "FileSize1", this,
                             &TFmDir::FileSize1Click, true, true);
-    FileExtension1 = addMenuItem(*services_.dialogs, sort, "File Extension", "FileExtension1", this,
-                                 &TFmDir::FileExtension1Click, true);
-    QMenu* order = menuBar_->addMenu("Sort Order");
-    Ascending1 = addMenuItem(*services_.dialogs, order, "A..Z or Ascending", "Ascending1", this,
+    FileExtension1 = addMenuItem(*services_.dialogs, sort, tr("File Extension"), "FileExtension1",
+                                 this, &TFmDir::FileExtension1Click, true);
+    QMenu* order = menuBar_->addMenu(tr("Sort Order"));
+    Ascending1 = addMenuItem(*services_.dialogs, order, tr("A..Z or Ascending"), "Ascending1", this,
                              &TFmDir::Ascending1Click, true);
-    ZA1 = addMenuItem(*services_.dialogs, order, "Z..A  or Descending", "ZA1", this,
+    ZA1 = addMenuItem(*services_.dialogs, order, tr("Z..A  or Descending"), "ZA1", this,
                       &TFmDir::ZA1Click, true, true);
-    QMenu* fonts = menuBar_->addMenu("Font");
-    Files3 = addMenuItem(*services_.dialogs, fonts, "Files", "Files3", this, &TFmDir::Files3Click);
-    Directories3 = addMenuItem(*services_.dialogs, fonts, "Directories", "Directories3", this,
+    QMenu* fonts = menuBar_->addMenu(tr("Font"));
+    Files3 =
+        addMenuItem(*services_.dialogs, fonts, tr("Files"), "Files3", this, &TFmDir::Files3Click);
+    Directories3 = addMenuItem(*services_.dialogs, fonts, tr("Directories"), "Directories3", this,
                                &TFmDir::Directories3Click);
 }
 

@@ -36,7 +36,7 @@ QPoint slotPosition(int i) {
 TfmAlldisk::TfmAlldisk(const Services& services, ScreenContext& context, QWidget* parent)
     : QDialog(parent), services_(services), context_(context) {
     setObjectName("fmAlldisk");
-    setWindowTitle("Vok All Disk");
+    setWindowTitle(tr("Vok All Disk"));
     resize(438, 371);
 
     QWidget* client = screenClientArea(this);
@@ -61,13 +61,13 @@ TfmAlldisk::TfmAlldisk(const Services& services, ScreenContext& context, QWidget
 void TfmAlldisk::buildMenu() {
     menuBar_ = new QMenuBar(this);
     auto run = [this](void (TfmAlldisk::*h)()) { return [this, h] { (this->*h)(); }; };
-    QMenu* color = menuBar_->addMenu("Color");
+    QMenu* color = menuBar_->addMenu(tr("Color"));
     color->setObjectName("Color1");
-    FreeSpace1 = addMenuItem(*services_.dialogs, color, "Free Space", "FreeSpace1",
+    FreeSpace1 = addMenuItem(*services_.dialogs, color, tr("Free Space"), "FreeSpace1",
                              run(&TfmAlldisk::FreeSpace1Click));
-    UsedSpace1 = addMenuItem(*services_.dialogs, color, "Used Space", "UsedSpace1",
+    UsedSpace1 = addMenuItem(*services_.dialogs, color, tr("Used Space"), "UsedSpace1",
                              run(&TfmAlldisk::UsedSpace1Click));
-    TextFont1 = addMenuItem(*services_.dialogs, color, "Text Font", "TextFont1",
+    TextFont1 = addMenuItem(*services_.dialogs, color, tr("Text Font"), "TextFont1",
                             run(&TfmAlldisk::TextFont1Click));
 }
 
@@ -88,8 +88,10 @@ void TfmAlldisk::FormActivate() {
         totalBytes += double(d.space.totalBytes);
         freeBytes += double(d.space.freeBytes);
         pie->setPercent(AllDiskFreePercent(d));
-        pie->setHint(AllDiskSpaceText(d) + " Type is " + driveTypeText(d.type));
-        pie->setCaption(QStringLiteral("Drive ") + d.letter);
+        //: %1 is the drive's free and total space, %2 its type
+        pie->setHint(tr("%1 Type is %2").arg(AllDiskSpaceText(d), driveTypeText(d.type)));
+        //: %1 is the drive's letter
+        pie->setCaption(tr("Drive %1").arg(d.letter));
         pie->show();
     }
     shown_ = int(next);
@@ -100,7 +102,8 @@ void TfmAlldisk::FormActivate() {
         resize(width(), 268);
     if (PieGraf[6]->isHidden())
         resize(width(), 130);
-    setWindowTitle(QStringLiteral("%1Mb /%2 Mb used/total")
+    //: Mb = megabytes; %1 is the used space of all drives, %2 their total
+    setWindowTitle(tr("%1Mb /%2 Mb used/total")
                        .arg(roundHalfEven((totalBytes - freeBytes) / kMb))
                        .arg(roundHalfEven(totalBytes / kMb)));
 }

@@ -30,15 +30,15 @@ namespace vok {
 
 namespace {
 
-const char* const kWholeDrive =
-    "Doing an entire Drive may take a few minutes do you still wish to Continue?";
+const char* const kWholeDrive = QT_TRANSLATE_NOOP(
+    "vok::TfmFiles", "Doing an entire Drive may take a few minutes do you still wish to Continue?");
 
 } // namespace
 
 TfmFiles::TfmFiles(const Services& services, ScreenContext& context, QWidget* parent)
     : QDialog(parent), services_(services), context_(context) {
     setObjectName("fmFiles");
-    setWindowTitle("Vok Search by Filename or Extension");
+    setWindowTitle(tr("Vok Search by Filename or Extension"));
     setFont(QFont("MS Sans Serif", 8));
     resize(592, 362);
 
@@ -60,9 +60,10 @@ TfmFiles::TfmFiles(const Services& services, ScreenContext& context, QWidget* pa
     Panel1->setBevelWidth(2);
     Panel1->setFont(QFont("MS Sans Serif", 10));
 
-    Label1 = new QLabel("Enter a Dos type file mask for example *.* for all files;  con*.sys for "
-                        "config.sys and config2.sys; default is *.*",
-                        client);
+    Label1 =
+        new QLabel(tr("Enter a Dos type file mask for example *.* for all files;  con*.sys for "
+                      "config.sys and config2.sys; default is *.*"),
+                   client);
     Label1->setWordWrap(true);
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -70,10 +71,10 @@ TfmFiles::TfmFiles(const Services& services, ScreenContext& context, QWidget* pa
     Label1->setGeometry(176, 48, 295, qMax(26, Label1->heightForWidth(295)));
 
     Edit1 = new QLineEdit(client);
-    Edit1->setAccessibleName("File mask");
+    Edit1->setAccessibleName(tr("File mask"));
     Edit1->setGeometry(192, 112, 121, Edit1->sizeHint().height());
 
-    Button1 = new QPushButton("Begin Search", client);
+    Button1 = new QPushButton(tr("Begin Search"), client);
     Button1->setGeometry(344, 96, 137, 33);
     connect(Button1, &QPushButton::clicked, this,
             guardedSlot(*services_.dialogs, this, &TfmFiles::Button1Click));
@@ -100,26 +101,26 @@ TfmFiles::TfmFiles(const Services& services, ScreenContext& context, QWidget* pa
 
 void TfmFiles::buildMenu() {
     menuBar_ = new QMenuBar(this);
-    Sort1 = menuBar_->addMenu("Sort");
+    Sort1 = menuBar_->addMenu(tr("Sort"));
     Sort1->setObjectName("Sort1");
-    FileName1 = addMenuItem(*services_.dialogs, Sort1, "File Path+Name", "FileName1", this,
+    FileName1 = addMenuItem(*services_.dialogs, Sort1, tr("File Path+Name"), "FileName1", this,
                             &TfmFiles::FileName1Click, true);
-    FileSize1 = addMenuItem(*services_.dialogs, Sort1, "File Size", "FileSize1", this,
+    FileSize1 = addMenuItem(*services_.dialogs, Sort1, tr("File Size"), "FileSize1", this,
                             &TfmFiles::FileSize1Click, true);
-    FileName2 = addMenuItem(*services_.dialogs, Sort1, "File Name", "FileName2", this,
+    FileName2 = addMenuItem(*services_.dialogs, Sort1, tr("File Name"), "FileName2", this,
                             &TfmFiles::FileName2Click, true);
-    FileExtension1 = addMenuItem(*services_.dialogs, Sort1, "File Extension", "FileExtension1",
+    FileExtension1 = addMenuItem(*services_.dialogs, Sort1, tr("File Extension"), "FileExtension1",
                                  this, &TfmFiles::FileExtension1Click, true);
-    FilePath1 = addMenuItem(*services_.dialogs, Sort1, "File Path", "FilePath1", this,
+    FilePath1 = addMenuItem(*services_.dialogs, Sort1, tr("File Path"), "FilePath1", this,
                             &TfmFiles::FilePath1Click, true);
-    SortOrder1 = menuBar_->addMenu("Sort Order");
+    SortOrder1 = menuBar_->addMenu(tr("Sort Order"));
     SortOrder1->setObjectName("SortOrder1");
-    AZAscending1 = addMenuItem(*services_.dialogs, SortOrder1, "A..Z Ascending", "AZAscending1",
+    AZAscending1 = addMenuItem(*services_.dialogs, SortOrder1, tr("A..Z Ascending"), "AZAscending1",
                                this, &TfmFiles::AZAscending1Click, true);
-    ZADescending1 = addMenuItem(*services_.dialogs, SortOrder1, "Z..A Descending", "ZADescending1",
-                                this, &TfmFiles::ZADescending1Click, true, true);
+    ZADescending1 = addMenuItem(*services_.dialogs, SortOrder1, tr("Z..A Descending"),
+                                "ZADescending1", this, &TfmFiles::ZADescending1Click, true, true);
     // A command of its own on the menu bar, not a menu.
-    Font1 = menuBar_->addAction("Font");
+    Font1 = menuBar_->addAction(tr("Font"));
     Font1->setObjectName("Font1");
     connect(Font1, &QAction::triggered, this,
             guardedSlot(*services_.dialogs, this, &TfmFiles::Font1Click));
@@ -165,7 +166,7 @@ void TfmFiles::Button1Click() {
     const QString dir = DirectoryListBox1->directory();
     const QString mask = Edit1->text();
     if (isDriveRoot(dir) && mask.size() <= 3 &&
-        services_.dialogs->confirmInformation(kWholeDrive, Buttons::YesNo) != Answer::Yes)
+        services_.dialogs->confirmInformation(tr(kWholeDrive), Buttons::YesNo) != Answer::Yes)
         return;
     Job::Run run(job_);
     SearchTotalBytes = 0;
@@ -173,7 +174,7 @@ void TfmFiles::Button1Click() {
     for (int c = 0; c < 3; ++c)
         rows.fillColumn(c, QStringLiteral(" "));
     rows.setRows(0);
-    Panel1->setText(QStringLiteral("Scanning for files. "));
+    Panel1->setText(tr("Scanning for files. "));
     StringGrid1->setFocus();
     rows.setCell(2, 0, QStringLiteral("0"));
     try {
@@ -189,12 +190,12 @@ void TfmFiles::Button1Click() {
         }
         if (walked == JobOutcome::Cancelled) {
             // The rows found so far are still sorted and counted.
-            services_.dialogs->message(QStringLiteral("Vok File Seach Cancelled"));
+            services_.dialogs->message(tr("Vok File Seach Cancelled"));
             job_.clearCancel();
             pacer.resume();
         }
         rows.flush();
-        Panel1->setText(QStringLiteral("File list built sorting by size descending"));
+        Panel1->setText(tr("File list built sorting by size descending"));
         pacer.setHook(letInputThrough);
         sortGrid(SortByColumn1, true, pacer);
     } catch (const std::bad_alloc&) {
@@ -208,15 +209,16 @@ void TfmFiles::Button1Click() {
 }
 
 void TfmFiles::showTotal() {
-    Panel1->setText(QStringLiteral(" Total space ") +
-                    QString::number(roundedMegabytes(SearchTotalBytes)) + QStringLiteral(" Mb"));
+    //: Mb = megabytes; %1 is the size of all files found
+    Panel1->setText(
+        tr(" Total space %1 Mb").arg(QString::number(roundedMegabytes(SearchTotalBytes))));
 }
 
 void TfmFiles::showWalkProgress() {
     GridRows& rows = StringGrid1->cells();
     rows.flush();
-    Panel1->setText(QStringLiteral("Scanning for files. ") + QString::number(rows.rows() - 1) +
-                    QStringLiteral(" found"));
+    //: %1 is the number of files found so far
+    Panel1->setText(tr("Scanning for files. %1 found").arg(QString::number(rows.rows() - 1)));
     letInputThrough();
 }
 
@@ -225,7 +227,7 @@ void TfmFiles::sortGrid(SortKey key, bool descending, WorkPacer& pacer) {
     StringGrid1->setFocus();
     if (SortGrid(StringGrid1->cells(), key, descending, false, pacer, &job_) ==
         JobOutcome::Cancelled) {
-        services_.dialogs->message(QStringLiteral("Vok File Sort has been Cancelled"));
+        services_.dialogs->message(tr("Vok File Sort has been Cancelled"));
         job_.clearCancel();
     }
     StringGrid1->viewport()->update();

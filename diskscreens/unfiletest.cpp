@@ -31,12 +31,16 @@ QString megabytes(qint64 bytes) {
     return QString::number(roundedMegabytes(bytes));
 }
 
+// A node's directory, kept beside its text: the figure before the path is translated and may
+// hold anything.
+constexpr int kDirectoryRole = Qt::UserRole;
+
 } // namespace
 
 TfmTree::TfmTree(const Services& services, ScreenContext&, QWidget* parent)
     : QDialog(parent), services_(services) {
     setObjectName("fmTree");
-    setWindowTitle("Vok Directory Tree ");
+    setWindowTitle(tr("Vok Directory Tree "));
     setFont(QFont("MS Sans Serif", 8));
     resize(499, 346);
 
@@ -51,15 +55,15 @@ TfmTree::TfmTree(const Services& services, ScreenContext&, QWidget* parent)
                                               *services_.dialogs, client);
     DirectoryListBox1->setGeometry(184, 8, 265, 97);
 
-    Button1 = new QPushButton("Execute", client);
+    Button1 = new QPushButton(tr("Execute"), client);
     Button1->setGeometry(24, 40, 153, 25);
     connect(Button1, &QPushButton::clicked, this,
             guardedSlot(*services_.dialogs, this, &TfmTree::Button1Click));
-    Button2 = new QPushButton("Sort", client);
+    Button2 = new QPushButton(tr("Sort"), client);
     Button2->setGeometry(24, 72, 73, 25);
     connect(Button2, &QPushButton::clicked, this,
             guardedSlot(*services_.dialogs, this, &TfmTree::Button2Click));
-    Button3 = new QPushButton("Font", client);
+    Button3 = new QPushButton(tr("Font"), client);
     Button3->setGeometry(104, 72, 73, 25);
     connect(Button3, &QPushButton::clicked, this,
             guardedSlot(*services_.dialogs, this, &TfmTree::Button3Click));
@@ -70,7 +74,7 @@ TfmTree::TfmTree(const Services& services, ScreenContext&, QWidget* parent)
             guardedSlot(*services_.dialogs, this, &TfmTree::Panel1Click));
 
     TreeView1 = new QTreeWidget(client);
-    TreeView1->setAccessibleName("Directory tree");
+    TreeView1->setAccessibleName(tr("Directory tree"));
     TreeView1->setGeometry(16, 160, 441, 145);
     TreeView1->setColumnCount(1);
     TreeView1->setHeaderHidden(true);
@@ -81,7 +85,7 @@ TfmTree::TfmTree(const Services& services, ScreenContext&, QWidget* parent)
             guardedSlot(*services_.dialogs, this, &TfmTree::TreeView1Change));
 
     StringGrid1 = new StringGrid(2, client);
-    StringGrid1->setAccessibleName("Files");
+    StringGrid1->setAccessibleName(tr("Files"));
     StringGrid1->setGeometry(16, 160, 441, 145);
     StringGrid1->setRightAligned(1); // the sizes
     StringGrid1->hide();
@@ -97,14 +101,14 @@ void TfmTree::DriveComboBox1Change() {
     DirectoryListBox1->setDrive(DriveComboBox1->drive());
 }
 
-void TfmTree::AddTreeNode(int level, const QString& text) {
-    vok::AddTreeNode(TreeView1, level, text);
+void TfmTree::AddTreeNode(int level, const QString& text, const QString& dir) {
+    vok::AddTreeNode(TreeView1, level, text)->setData(0, kDirectoryRole, NodeDirectory(dir));
 }
 
 bool TfmTree::AddDirectoryNode(const QString& dir, const DirEntry& rec) {
     if (dir != scan_.LastListedDir) {
         if (TreeDirCount == 0) {
-            AddTreeNode(1, dir);
+            AddTreeNode(1, dir, dir);
             // Open from the start, so the directories appear as the walk meets them.
             TreeView1->topLevelItem(TreeView1->topLevelItemCount() - 1)->setExpanded(true);
         } else {
@@ -121,7 +125,7 @@ bool TfmTree::AddDirectoryNode(const QString& dir, const DirEntry& rec) {
 }
 
 void TfmTree::addLastDirectoryNode() {
-    AddTreeNode(2, TreeFigureText(scan_.ScanByteTotal) + scan_.LastListedDir);
+    AddTreeNode(2, TreeFigureText(scan_.ScanByteTotal) + scan_.LastListedDir, scan_.LastListedDir);
 }
 
 void TfmTree::Button1Click() {
@@ -148,12 +152,16 @@ void TfmTree::Button1Click() {
         pacer);
     if (TreeDirCount > 0)
         addLastDirectoryNode();
-    QString status = QStringLiteral(" Total space ") + megabytes(TreeGrandTotal) +
-                     QStringLiteral(" Mb, Number of Files = ") +
-                     QString::number(scan_.ScanFileCount);
-    if (outcome == JobOutcome::Cancelled)
-        status += QStringLiteral(", stopped by Esc");
-    Panel1->setText(status);
+    const QString files = QString::number(scan_.ScanFileCount);
+    if (outcome == JobOutcome::Cancelled) {
+        //: Mb = megabytes; %1 is the size of all files met, %2 their number
+        Panel1->setText(tr(" Total space %1 Mb, Number of Files = %2, stopped by Esc")
+                            .arg(megabytes(TreeGrandTotal), files));
+    } else {
+        //: Mb = megabytes; %1 is the size of all files met, %2 their number
+        Panel1->setText(
+            tr(" Total space %1 Mb, Number of Files = %2").arg(megabytes(TreeGrandTotal), files));
+    }
     {
         // A node clicked while the walk ran was not listed; the next click on it must list it.
         const QSignalBlocker quiet(TreeView1);
@@ -163,7 +171,8 @@ void TfmTree::Button1Click() {
 }
 
 void TfmTree::showWalkProgress() {
-    Panel1->setText(QStringLiteral(" Reading: %1 files in %2 directories (Esc stops)")
+    //: %1 is the number of files met so far, %2 the number of directories holding them
+    Panel1->setText(tr(" Reading: %1 files in %2 directories (Esc stops)")
                         .arg(scan_.ScanFileCount)
                         .arg(TreeDirCount));
     letInputThrough();
@@ -188,7 +197,7 @@ void TfmTree::TreeView1Change(QTreeWidgetItem* node) {
     // The walk's counters are the listing's too: nothing is listed while it runs.
     if (!node || job_.busy())
         return;
-    const QString dir = NodeDirectory(node->text(0));
+    const QString dir = node->data(0, kDirectoryRole).toString();
     if (dir.isEmpty())
         return;
     DirectoryListBox1->setDirectory(dir);
@@ -204,8 +213,9 @@ void TfmTree::TreeView1Change(QTreeWidgetItem* node) {
     StringGrid1->setColWidth(0, 160);
     StringGrid1->setColWidth(1, 100);
     StringGrid1->viewport()->update();
-    Panel1->setText(megabytes(scan_.ScanByteTotal) + QStringLiteral(" Mb ") +
-                    QString::number(scan_.ScanFileCount) + QStringLiteral(" Files"));
+    //: Mb = megabytes; %1 is the size of the directory's files, %2 their number
+    Panel1->setText(tr("%1 Mb %2 Files")
+                        .arg(megabytes(scan_.ScanByteTotal), QString::number(scan_.ScanFileCount)));
     scan_.ScanByteTotal = 0;
 }
 

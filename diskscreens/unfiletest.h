@@ -38,7 +38,8 @@ public:
 
     int SelectedRow = 0;
 
-    void AddTreeNode(int level, const QString& text);
+    // Adds a node showing text that lists dir when chosen.
+    void AddTreeNode(int level, const QString& text, const QString& dir);
 
     void DriveComboBox1Change();
     void Button1Click();
