@@ -14,7 +14,7 @@ git ls-files -- app main controls diskscreens memscreens platform | grep -E '\.(
 if [ $# -gt 0 ]; then
   [[ "$1" =~ ^[a-z]{2,3}(_[A-Z]{2})?$ ]] || { echo "usage: $0 [language code, as de or pt_BR]"; exit 1; }
   new="translations/vok_$1.ts"
-  [ -e "$new" ] || "$lupdate" -silent -source-language en -target-language "$1" \
+  [ -e "$new" ] || "$lupdate" -silent -I . -source-language en -target-language "$1" \
     "@$list" -ts "$new"
 fi
-"$lupdate" -no-obsolete -locations none -source-language en "@$list" -ts translations/vok_*.ts
+"$lupdate" -no-obsolete -I . -locations none -source-language en "@$list" -ts translations/vok_*.ts
