@@ -6,38 +6,46 @@
 namespace vok {
 
 QString versionText() {
-    return QStringLiteral("Vok 97 v" VOK_VERSION "\n"
-                          "License GPL-3.0-or-later: GNU GPL version 3 or later "
-                          "<https://gnu.org/licenses/gpl.html>.\n"
-                          "This is free software: you are free to change and redistribute it.\n"
-                          "There is NO WARRANTY, to the extent permitted by law.\n"
-                          "More in Vok's help (F1): \"About Vok\".\n");
+    //: %1 is the version number, as 1.2.3. "About Vok" names the help's topic of that title.
+    return QCoreApplication::translate(
+               "vok::CommandLine",
+               "Vok 97 v%1\n"
+               "License GPL-3.0-or-later: GNU GPL version 3 or later "
+               "<https://gnu.org/licenses/gpl.html>.\n"
+               "This is free software: you are free to change and redistribute it.\n"
+               "There is NO WARRANTY, to the extent permitted by law.\n"
+               "More in Vok's help (F1): \"About Vok\".\n")
+        .arg(QStringLiteral(VOK_VERSION));
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Shows how full the disks and memory are, and what fills them."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "vok::CommandLine", "Shows how full the disks and memory are, and what fills them."));
     // Our own options rather than addHelpOption(): its --help-all lists Qt's options, which Vok
     // refuses.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help and exits."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Displays the version and exits."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("vok::CommandLine", "Displays this help and exits."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("vok::CommandLine", "Displays the version and exits."));
     parser.addOption(help);
     parser.addOption(version);
 
     const auto refuse = [](const QString& why) {
+        //: %1 says what is wrong with the arguments. The options and 'vok --help' stay as they are.
         return CommandLine{CommandLine::Action::Refuse,
-                           QStringLiteral("vok: %1\nVok takes no arguments but --help and "
-                                          "--version; try 'vok --help'.\n")
+                           QCoreApplication::translate("vok::CommandLine",
+                                                       "vok: %1\nVok takes no arguments but --help "
+                                                       "and --version; try 'vok --help'.\n")
                                .arg(why)};
     };
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return refuse(
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+        return refuse(QCoreApplication::translate("vok::CommandLine", "Unexpected argument '%1'.")
+                          .arg(parser.positionalArguments().first()));
     if (parser.isSet(help))
         return {CommandLine::Action::Help, parser.helpText()};
     if (parser.isSet(version))
@@ -60,7 +68,11 @@ std::optional<int> answerCommandLine(int& argc, char* argv[]) {
     std::fputs(line.text.toLocal8Bit().constData(), stdout);
     // A full disk or a closed pipe must not pass for a printed answer.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fputs("vok: could not write to standard output\n", stderr);
+        std::fputs(QCoreApplication::translate("vok::CommandLine",
+                                               "vok: could not write to standard output\n")
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
         return 1;
     }
     return 0;

@@ -1,4 +1,5 @@
 #include "app/DisplayCheck.h"
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
 
@@ -7,8 +8,12 @@ namespace vok {
 namespace {
 
 void sayNoDisplay() {
-    std::fputs("vok: Vok needs a graphical display, and none could be opened "
-               "(DISPLAY or WAYLAND_DISPLAY names it).\n",
+    //: DISPLAY and WAYLAND_DISPLAY are the names of environment variables.
+    std::fputs(QCoreApplication::translate("vok::DisplayCheck",
+                                           "vok: Vok needs a graphical display, and none could be "
+                                           "opened (DISPLAY or WAYLAND_DISPLAY names it).\n")
+                   .toLocal8Bit()
+                   .constData(),
                stderr);
     std::fflush(stderr);
 }

@@ -34,32 +34,39 @@ CrapsRoll CrapsGame::roll() {
         point = s;
         QString message;
         if (s == 2 || s == 3 || s == 12) {
-            message = "You Lose";
+            message = tr("You Lose");
             settle(-qint64(bet));
         } else if (s == 7 || s == 11) {
-            message = "You Win";
+            message = tr("You Win");
             settle(bet);
         } else {
-            message = "Roll Again";
+            message = tr("Roll Again");
         }
-        r.message = message + " Point is " + QString::number(point);
+        //: %1 is the roll's outcome (You Lose, You Win, Roll Again), %2 the point: the sum the
+        //: following rolls must hit.
+        r.message = tr("%1 Point is %2").arg(message, QString::number(point));
+        //: Craps: a pair, %1 being the dice's sum.
         if (r.d1 == r.d2)
-            r.message = "Hard " + QString::number(s);
+            r.message = tr("Hard %1").arg(QString::number(s));
+        //: Craps slang for a come-out roll of eleven.
         if (s == 11)
-            r.message = "Yo 11!";
+            r.message = tr("Yo 11!");
+        //: Craps slang: a pair of twos, %1 being their sum (4).
         if (r.d1 == r.d2 && s == 4)
-            r.message = "Little Joe Hard " + QString::number(s);
+            r.message = tr("Little Joe Hard %1").arg(QString::number(s));
     } else if (s == 7) {
-        r.message = "You Lose";
+        r.message = tr("You Lose");
         settle(-qint64(bet));
     } else if (s == point) {
-        r.message = "You Win";
+        r.message = tr("You Win");
         settle(bet);
     } else {
-        r.message =
-            "Roll Number " + QString::number(rollNumber) + " Point is " + QString::number(point);
+        //: %1 is how many rolls this turn has had, %2 the point.
+        r.message = tr("Roll Number %1 Point is %2")
+                        .arg(QString::number(rollNumber), QString::number(point));
     }
-    r.status = "Total " + QString::number(bank);
+    //: %1 is the money in the bank, in dollars.
+    r.status = tr("Total %1").arg(QString::number(bank));
     if (bank < 0) {
         r.broke = true;
         bank = kFreshBank;

@@ -1,5 +1,6 @@
 #pragma once
 #include "main/DiceRandom.h"
+#include <QCoreApplication>
 #include <QString>
 
 namespace vok {
@@ -13,12 +14,16 @@ struct CrapsRoll {
     bool broke = false;
 };
 
-inline const QString kBrokeMessage =
-    "You went broke. Fortunately there is a pawn shop nearby and you sell your watch";
+// Translated where it is shown.
+inline constexpr char kBrokeMessage[] = QT_TRANSLATE_NOOP(
+    "vok::CrapsGame",
+    "You went broke. Fortunately there is a pawn shop nearby and you sell your watch");
 
 // Craps played at a fixed stake against a bank: the come-out roll wins on 7 and 11, loses on
 // 2, 3 and 12 and otherwise sets the point, which the following rolls must hit before a 7.
 class CrapsGame {
+    Q_DECLARE_TR_FUNCTIONS(vok::CrapsGame)
+
 public:
     // As loaded from the settings; -1 when nothing was stored.
     qint32 bank = -1;

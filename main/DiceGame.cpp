@@ -27,7 +27,8 @@ void TfmVok::Craps1Click() {
         Dice1->show();
         Dice2->show();
         Panel2->show();
-        Panel2->setText(" Total " + QString::number(game_.bank));
+        //: %1 is the money in the bank, in dollars.
+        Panel2->setText(tr(" Total %1").arg(QString::number(game_.bank)));
     }
     update();
     Redraw3DPies();
@@ -37,13 +38,14 @@ void TfmVok::Dice1Click() {
     Panel2->setText("  ");
     Panel1->setText(" ");
     const CrapsRoll r = game_.roll();
-    Panel2->setText(QString::number(r.d1 + r.d2) + " Bet $" + QString::number(game_.bet));
+    //: %1 is the sum of the dice, %2 the stake in dollars.
+    Panel2->setText(tr("%1 Bet $%2").arg(QString::number(r.d1 + r.d2), QString::number(game_.bet)));
     Dice1->setValue(r.d1);
     Dice2->setValue(r.d2);
     Panel1->setText(r.message);
     Panel2->setText(r.status);
     if (r.broke)
-        services_.dialogs->message(kBrokeMessage);
+        services_.dialogs->message(CrapsGame::tr(kBrokeMessage));
 }
 
 void TfmVok::resetDiceGame() {

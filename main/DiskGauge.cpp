@@ -19,13 +19,16 @@ void TfmVok::DriveComboBox1Change() {
     }
     if (!driveInfo_.DriveReady(letter)) {
         // The gauge keeps showing the previous drive.
-        services_.dialogs->message("No Disk Available in Drive " + QString(letter));
+        //: %1 is the drive's letter.
+        services_.dialogs->message(tr("No Disk Available in Drive %1").arg(letter));
         return;
     }
     showDriveSpace(DiskUnits.value_or(SpaceUnit::Mb));
     PieGraf1->setPercent(int(roundHalfEven(driveInfo_.DriveFreePercent(CurrentDrive))));
-    PieGraf1->setCaption("Drive " + QString(letter));
-    PieGraf1->setHint(Panel1->text() + " Type is " + driveInfo_.DriveTypeName(letter));
+    //: %1 is the drive's letter.
+    PieGraf1->setCaption(tr("Drive %1").arg(letter));
+    //: %1 is the drive's read-out, %2 its type.
+    PieGraf1->setHint(tr("%1 Type is %2").arg(Panel1->text(), driveInfo_.DriveTypeName(letter)));
     paint3DPies();
 }
 

@@ -60,8 +60,8 @@ void TfmVok::buildControls() {
     setCentralWidget(client);
 
     PieGraf2 =
-        makePie(client, "PieGraf2", {8, 0, 100, 100}, "Memory", 65535, 16711680, 4194304, -8);
-    PieGraf1 = makePie(client, "PieGraf1", {112, 0, 100, 100}, "Disk", 8454016, 255, 0, 11);
+        makePie(client, "PieGraf2", {8, 0, 100, 100}, tr("Memory"), 65535, 16711680, 4194304, -8);
+    PieGraf1 = makePie(client, "PieGraf1", {112, 0, 100, 100}, tr("Disk"), 8454016, 255, 0, 11);
     connect(PieGraf2, &TPanel::clicked, this,
             guardedSlot(*services_.dialogs, this, &TfmVok::PieGraf2Click));
     connect(PieGraf1, &TPanel::clicked, this,
@@ -93,12 +93,12 @@ void TfmVok::buildControls() {
     Dice1->setObjectName("Dice1");
     Dice1->setGeometry(224, 72, 30, 30);
     Dice1->setValue(6);
-    Dice1->setToolTip("Click to Roll ");
+    Dice1->setToolTip(tr("Click to Roll "));
     Dice1->hide();
     Dice2 = new TDice(client);
     Dice2->setObjectName("Dice2");
     Dice2->setGeometry(256, 72, 30, 30);
-    Dice2->setToolTip("Click to Roll");
+    Dice2->setToolTip(tr("Click to Roll"));
     Dice2->hide();
     for (TDice* die : {Dice1, Dice2})
         connect(die, &TDice::clicked, this,

@@ -26,8 +26,10 @@ const MemoryStatus& TfmVok::measureMemory() {
 void TfmVok::Total1Click() {
     const MemoryStatus& m = measureMemory();
     const QString load = QString::number(m.memoryLoad);
-    setApplicationTitle("Free Memory " + load + " %");
-    showMemory(12, int(m.memoryLoad), "Free Total Memory is " + load + " %", Total1);
+    //: %1 is the share of memory in use, in per cent.
+    setApplicationTitle(tr("Free Memory %1 %").arg(load));
+    //: %1 is the share of memory in use, in per cent.
+    showMemory(12, int(m.memoryLoad), tr("Free Total Memory is %1 %").arg(load), Total1);
 }
 
 void TfmVok::Real1Click() {
@@ -48,20 +50,24 @@ void TfmVok::PageFile1Click() {
                pageFileText(m.totalPageFile, m.availPageFile), PageFile1);
 }
 
-void TfmVok::showResource(ResourceKind kind, const QString& name) {
+void TfmVok::showResource(ResourceKind kind, const QString& readOut) {
     // Measured first: a failed query ends the command before anything changes.
     const int percent = qBound(0, services_.resources->freeResourcePercent(kind), 100);
-    showMemory(12, percent, QString("Free %1 Resources %2%").arg(name).arg(percent), nullptr);
+    showMemory(12, percent, readOut.arg(percent), nullptr);
 }
 
+// One whole text per kind, so that a language can inflect the kind's name.
 void TfmVok::GDI1Click() {
-    showResource(ResourceKind::GDI, "GDI");
+    //: GDI = graphics device interface. %1 is the free share in per cent.
+    showResource(ResourceKind::GDI, tr("Free GDI Resources %1%"));
 }
 void TfmVok::System1Click() {
-    showResource(ResourceKind::System, "System");
+    //: %1 is the free share in per cent.
+    showResource(ResourceKind::System, tr("Free System Resources %1%"));
 }
 void TfmVok::User1Click() {
-    showResource(ResourceKind::User, "User");
+    //: %1 is the free share in per cent.
+    showResource(ResourceKind::User, tr("Free User Resources %1%"));
 }
 
 } // namespace vok

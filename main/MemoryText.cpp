@@ -1,5 +1,6 @@
 #include "main/MemoryText.h"
 #include "controls/Rounding.h"
+#include <QCoreApplication>
 
 namespace vok {
 
@@ -14,8 +15,9 @@ QString kbText(double bytes, int width) {
 
 static QString usedFreeTotal(quint64 total, quint64 available) {
     const double used = double(total) - double(available);
-    return kbText(used, 5) + "/" + kbText(double(available), 5) + "/" + kbText(double(total), 6) +
-           "Kb Used/free/total";
+    //: %1, %2 and %3 are the used, free and total memory; Kb = kilobytes.
+    return QCoreApplication::translate("vok::MemoryText", "%1/%2/%3Kb Used/free/total")
+        .arg(kbText(used, 5), kbText(double(available), 5), kbText(double(total), 6));
 }
 
 QString realMemoryText(quint64 total, quint64 available) {
@@ -28,7 +30,9 @@ QString pageFileText(quint64 total, quint64 available) {
 
 QString virtualMemoryText(quint64 total, quint64 available) {
     const double used = double(total) - double(available);
-    return kbText(used, 5) + "/" + kbText(double(total), 6) + "Kb Used/total";
+    //: %1 and %2 are the used and total memory; Kb = kilobytes.
+    return QCoreApplication::translate("vok::MemoryText", "%1/%2Kb Used/total")
+        .arg(kbText(used, 5), kbText(double(total), 6));
 }
 
 int freePercent(quint64 total, quint64 available) {

@@ -1,6 +1,7 @@
 #include "main/SettingsStore.h"
 #include "platform/DialogService.h"
 #include "platform/SettingsFile.h"
+#include <QCoreApplication>
 #include <limits>
 
 namespace vok {
@@ -79,10 +80,12 @@ PieLook pieLook(qint32 main, qint32 slice, const FontSetting& font) {
 }
 
 void showSaveFailure(const SettingsFile& file, DialogService& dialogs) {
-    dialogs.error(
-        QString("Vok could not save its settings to %1. The disk may be full or the folder "
-                "read-only; the settings saved before are kept.")
-            .arg(file.location()));
+    //: %1 is the settings file's path.
+    dialogs.error(QCoreApplication::translate(
+                      "vok::SettingsStore",
+                      "Vok could not save its settings to %1. The disk may be full or the folder "
+                      "read-only; the settings saved before are kept.")
+                      .arg(file.location()));
 }
 
 } // namespace
@@ -174,8 +177,10 @@ bool saveSettings(SettingsFile& file, DialogService& dialogs, const SaveInput& i
 }
 
 bool resetSettings(SettingsFile& file, DialogService& dialogs) {
-    if (dialogs.confirm("Are you sure you wish to clear all saved settings?",
-                        Buttons::YesNoCancel) != Answer::Yes)
+    if (dialogs.confirm(
+            QCoreApplication::translate("vok::SettingsStore",
+                                        "Are you sure you wish to clear all saved settings?"),
+            Buttons::YesNoCancel) != Answer::Yes)
         return false;
     for (const QString& section : {kBet, kSettings, kDisk1, kDisk2, kDir, kFiles})
         file.deleteSection(section);
@@ -184,8 +189,9 @@ bool resetSettings(SettingsFile& file, DialogService& dialogs) {
         showSaveFailure(file, dialogs);
         return false;
     }
-    dialogs.message(
-        "Saved settings have been cleared. Close and restart Vok to return to defaults");
+    dialogs.message(QCoreApplication::translate(
+        "vok::SettingsStore",
+        "Saved settings have been cleared. Close and restart Vok to return to defaults"));
     return true;
 }
 

@@ -31,7 +31,7 @@ TfmVok::TfmVok(const Services& services, QSize screen, QWidget* parent)
     : QMainWindow(parent), services_(services),
       driveInfo_(*services.drives, DriveInfo::Caller::MainWindow), screen_(screen) {
     setObjectName("fmVok");
-    setWindowTitle("Vok 97");
+    setWindowTitle(tr("Vok 97"));
     setFont(designFont("System", -13));
     resize(320, 188);
     buildControls();
@@ -80,12 +80,14 @@ void TfmVok::scaleForm(QSize screen) {
 
 void TfmVok::FormActivate() {
     ++activations_;
-    setWindowTitle(QString("Vok 97 v%1.%2").arg(kMajorVersion).arg(kMinorVersion));
+    //: %1.%2 is the version, major and minor.
+    setWindowTitle(tr("Vok 97 v%1.%2").arg(kMajorVersion).arg(kMinorVersion));
     Panel1->setFontSize(12);
     const QChar letter = pickedDrive();
     setCurrentDrive(letter.unicode() - 64);
     showDriveSpace(SpaceUnit::Mb);
-    PieGraf1->setHint(Panel1->text() + " Type is " + driveInfo_.DriveTypeName(letter));
+    //: %1 is the drive's read-out, %2 its type.
+    PieGraf1->setHint(tr("%1 Type is %2").arg(Panel1->text(), driveInfo_.DriveTypeName(letter)));
     PieGraf1->setPercent(int(roundHalfEven(driveInfo_.DriveFreePercent(CurrentDrive))));
     // The memory pie is left to "Total" below, which measures again: setting it here to the
     // virtual share first would paint it twice.
@@ -124,7 +126,8 @@ void TfmVok::showDriveSpace(SpaceUnit unit) {
 
 void TfmVok::Timer1Timer() {
     memoryStatus = services_.memory->status();
-    setApplicationTitle(QString("Free Memory %1 %").arg(memoryStatus.memoryLoad));
+    //: %1 is the share of memory in use, in per cent.
+    setApplicationTitle(tr("Free Memory %1 %").arg(memoryStatus.memoryLoad));
 }
 
 void TfmVok::closeEvent(QCloseEvent* e) {
@@ -135,7 +138,7 @@ void TfmVok::closeEvent(QCloseEvent* e) {
 int runVok(QApplication& app, const Services& services,
            const std::function<void(TfmVok&)>& afterMainWindow) {
     installFontSubstitutions();
-    setApplicationTitle(kApplicationTitle);
+    setApplicationTitle(QCoreApplication::translate("vok::TfmVok", kApplicationTitle));
     TfmVok fm(services);
     if (afterMainWindow)
         afterMainWindow(fm);

@@ -34,8 +34,10 @@ class TPieGraf;
 class TDriveComboBox;
 class TDice;
 
-// The application title, which also names the running copy for the single-instance guard.
-inline constexpr char kApplicationTitle[] = "Vok 97 for Windows 95";
+// The application title. Untranslated it names the running copy for the single-instance guard,
+// so that copies started in different languages still find each other.
+inline constexpr char kApplicationTitle[] =
+    QT_TRANSLATE_NOOP("vok::TfmVok", "Vok 97 for Windows 95");
 
 // The seed of the game's dice from the clock, at the moment of the call.
 quint32 clockSeedNow();
@@ -178,7 +180,8 @@ private:
     // Shows a memory measure in the pie, the read-out and the hint; checks `checked` alone
     // among the four memory measures when given.
     void showMemory(int fontSize, int percent, const QString& text, QAction* checked);
-    void showResource(ResourceKind kind, const QString& name);
+    // readOut: the read-out's text, with %1 for the free share in per cent.
+    void showResource(ResourceKind kind, const QString& readOut);
     void loadSettings();
     void paint3DPiesOn(QPainter& p);
     void showModal(QDialog* screen);

@@ -29,9 +29,9 @@ ProcessTreeLines processTreeLines(const ProcessSnapshot& snapshot);
 // "Vok found N Processes M Modules using NMb".
 QString processTreeSummary(const ProcessTreeTotals& totals);
 
-// The file a process or module line names: the text in front of the " * has been used N times"
-// or " * size is N bytes has been used N times" the line ends with, so a "*" inside the path
-// itself is kept. Empty for every other line.
+// The file a process or module line names, in the language the lines are shown in: in English
+// the text in front of the " * has been used N times" or " * size is N bytes has been used N
+// times" the line ends with, so a "*" inside the path itself is kept. Empty for every other line.
 QString lineFilePath(const QString& text);
 
 } // namespace vok

@@ -22,20 +22,20 @@ TFmMemTree::TFmMemTree(const Services& services, ScreenContext& context, QWidget
     : QDialog(parent), processes_(*services.processes), files_(*services.directories),
       dialogs_(*services.dialogs), context_(context) {
     setObjectName("FmMemTree");
-    setWindowTitle("Vok Windows 95 Memory Tree");
+    setWindowTitle(tr("Vok Windows 95 Memory Tree"));
     setFont(designFont("MS Sans Serif", -11));
     resize(648, 460);
     setWindowState(Qt::WindowMaximized);
 
     QWidget* client = screenClientArea(this);
 
-    Button1 = new QPushButton("Build Tree", client);
+    Button1 = new QPushButton(tr("Build Tree"), client);
     Button1->setObjectName("Button1");
     Button1->setGeometry(16, 0, 75, 25);
     connect(Button1, &QPushButton::clicked, this,
             guardedSlot(dialogs_, this, &TFmMemTree::Button1Click));
 
-    Button2 = new QPushButton("Expand Tree", client);
+    Button2 = new QPushButton(tr("Expand Tree"), client);
     Button2->setObjectName("Button2");
     Button2->setGeometry(96, 0, 75, 25);
     connect(Button2, &QPushButton::clicked, this,
@@ -48,10 +48,9 @@ TFmMemTree::TFmMemTree(const Services& services, ScreenContext& context, QWidget
     Panel1->setBevelOuter(Bevel::Lowered);
     Panel1->setText(QString());
 
-    Label1 = new QLabel(
-        "Fonts are set in the Directory  search screen for this memory tree using the directory "
-        "font.",
-        client);
+    Label1 = new QLabel(tr("Fonts are set in the Directory  search screen for this memory tree "
+                           "using the directory font."),
+                        client);
     Label1->setObjectName("Label1");
     Label1->setTextFormat(Qt::PlainText);
     // The design's three lines need a narrow face; with the common sans faces the caption is
@@ -157,11 +156,11 @@ void TFmMemTree::fill(const std::vector<TreeLine>& lines, const std::function<vo
 void TFmMemTree::Button2Click() {
     if (treeExpanded_) {
         TreeView1->collapseAll();
-        Button2->setText("Expand Tree");
+        Button2->setText(tr("Expand Tree"));
         treeExpanded_ = false;
     } else {
         TreeView1->expandAll();
-        Button2->setText("Collapse");
+        Button2->setText(tr("Collapse"));
         treeExpanded_ = true;
     }
 }

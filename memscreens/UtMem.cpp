@@ -30,7 +30,7 @@ TfmMem::TfmMem(const Services& services, ScreenContext&, QWidget* parent)
     : QWidget(parent, Qt::Window), windows_(*services.windows), dialogs_(*services.dialogs) {
     installWindowAccessibility();
     setObjectName("fmMem");
-    setWindowTitle("Memory Screen");
+    setWindowTitle(tr("Memory Screen"));
     setFont(designFont("MS Sans Serif", -11));
     // Closing the main window ends the program even while this screen is open.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -47,7 +47,7 @@ TfmMem::TfmMem(const Services& services, ScreenContext&, QWidget* parent)
     Panel1 = new TPanel(this);
     Panel1->setObjectName("Panel1");
     Panel1->setGeometry(24, 56, 273, 41);
-    Panel1->setText("Windows 95  Currently running");
+    Panel1->setText(tr("Windows 95  Currently running"));
     Panel1->setBevelInner(Bevel::Lowered);
     Panel1->setBevelOuter(Bevel::Lowered);
     Panel1->setBevelWidth(2);
@@ -102,7 +102,8 @@ void TfmMem::FormActivate() {
     ListBox1->addItems(WindowsList1->captions());
     ListBox1->verticalScrollBar()->setValue(scrolled);
     const int n = ListBox1->count();
-    Panel2->setText(SysInfo1->TotalMemory() + "/ " + QString::number(n) + " Windows");
+    //: %1 is the physical memory, %2 how many windows are listed.
+    Panel2->setText(tr("%1/ %2 Windows").arg(SysInfo1->TotalMemory(), QString::number(n)));
 }
 
 void TfmMem::FormResize() {
