@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/Languages.h"
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
@@ -57,7 +58,8 @@ std::optional<int> answerCommandLine(int& argc, char* argv[]) {
     if (argc <= 1)
         return std::nullopt;
     // A core application needs no display and gives the parser the program's name.
-    const QCoreApplication core(argc, argv);
+    QCoreApplication core(argc, argv);
+    speakTheUsersLanguage(core);
     const CommandLine line = parseCommandLine(QCoreApplication::arguments());
     if (line.action == CommandLine::Action::Run)
         return std::nullopt;

@@ -2,14 +2,13 @@
 #include "app/CommandLine.h"
 #include "app/DesktopIdentity.h"
 #include "app/DisplayCheck.h"
+#include "app/Languages.h"
 #include "controls/OnlyOne.h"
 #include "controls/QtDialogService.h"
-#include "controls/Translations.h"
 #include "diskscreens/UnFilever.h"
 #include "main/Unit1.h"
 #include "platform/PlatformServices.h"
 #include "platform/RunningCopy.h"
-#include <QLocale>
 #include <memory>
 #include <optional>
 
@@ -20,10 +19,7 @@ int main(int argc, char* argv[]) {
     if (!app)
         return vok::kNoDisplayStatus;
     vok::installDesktopIdentity();
-    vok::installQtTranslations(*app, QLocale::system());
-    vok::installVokTranslations(*app, QLocale::system(),
-                                QCoreApplication::applicationDirPath() +
-                                    QStringLiteral("/" VOK_TRANSLATIONS_FROM_PROGRAM));
+    vok::speakTheUsersLanguage(*app);
     // Made once and handed to every window; they live until the program ends.
     vok::QtDialogService dialogs;
     const vok::PlatformServices platform(dialogs);
