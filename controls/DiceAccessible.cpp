@@ -2,6 +2,7 @@
 #include "controls/AccessibleFactory.h"
 #include "controls/Dice.h"
 #include "controls/ValueAccessible.h"
+#include <QCoreApplication>
 
 namespace vok {
 
@@ -18,7 +19,8 @@ public:
     QString text(QAccessible::Text t) const override {
         switch (t) {
         case QAccessible::Name:
-            return QStringLiteral("Die");
+            //: The accessible name of one of the dice
+            return QCoreApplication::translate("vok::DiceAccessible", "Die");
         case QAccessible::Value:
             return QString::number(die()->value());
         case QAccessible::Description:

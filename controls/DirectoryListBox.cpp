@@ -30,7 +30,7 @@ QString parentOf(const QString& dir) {
 TDirectoryListBox::TDirectoryListBox(DriveTable& drives, DirectoryReader& directories,
                                      DialogService& dialogs, QWidget* parent)
     : QListWidget(parent), drives_(drives), directories_(directories), dialogs_(dialogs) {
-    setAccessibleName("Directories");
+    setAccessibleName(tr("Directories"));
     connect(this, &QListWidget::itemDoubleClicked, this,
             guardedSlot(dialogs_, this, &TDirectoryListBox::open));
     // Starts where the working directory's drive is, without moving anything.

@@ -9,7 +9,7 @@ namespace vok {
 
 TDriveComboBox::TDriveComboBox(DriveTable& drives, QWidget* parent)
     : QComboBox(parent), drives_(drives) {
-    setAccessibleName("Drive");
+    setAccessibleName(tr("Drive"));
     refresh();
     const QChar working = drives_.driveOfPath(drives_.currentPath());
     if (!setDrive(working.isNull() ? QChar('c') : working) && count() > 0)

@@ -1,6 +1,7 @@
 #include "controls/DriveInfo.h"
 #include "platform/Drive.h"
 #include "platform/VokError.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <cmath>
 
@@ -36,33 +37,36 @@ QChar DriveInfo::letterOf(int drive) const {
 QString driveTypeText(DriveType type) {
     switch (type) {
     case DriveType::Removable:
-        return "Removable";
+        return QCoreApplication::translate("vok::DriveInfo", "Removable");
     case DriveType::Fixed:
-        return "Hard drive";
+        return QCoreApplication::translate("vok::DriveInfo", "Hard drive");
     case DriveType::Network:
-        return "Network drive";
+        return QCoreApplication::translate("vok::DriveInfo", "Network drive");
     case DriveType::CdRom:
-        return "CD Rom drive";
+        return QCoreApplication::translate("vok::DriveInfo", "CD Rom drive");
     case DriveType::Ram:
-        return "Ram drive";
+        return QCoreApplication::translate("vok::DriveInfo", "Ram drive");
     case DriveType::None:
         break;
     }
-    return "does not exist";
+    return QCoreApplication::translate("vok::DriveInfo", "does not exist");
 }
 
 QString DriveInfo::DriveTypeName(QChar letter) const {
     const QChar upper = upperLetter(letter);
     if (!isDriveLetter(upper))
-        throw VokError(caller_ == Caller::MainWindow ? "Not a valid drive ID " + QString(letter)
-                                                     : QString("Not a valid drive ID"));
+        throw VokError(
+            caller_ == Caller::MainWindow
+                ? QCoreApplication::translate("vok::DriveInfo", "Not a valid drive ID %1")
+                      .arg(letter)
+                : QCoreApplication::translate("vok::DriveInfo", "Not a valid drive ID"));
     return driveTypeText(drives_.typeOf(upper));
 }
 
 bool DriveInfo::DriveReady(QChar letter) const {
     const QChar upper = upperLetter(letter);
     if (!isDriveLetter(upper))
-        throw VokError("Not a valid drive ID");
+        throw VokError(QCoreApplication::translate("vok::DriveInfo", "Not a valid drive ID"));
     return spaceOf(upper.unicode() - 64).totalBytes != -1;
 }
 
@@ -76,21 +80,29 @@ DriveInfo::SpaceText DriveInfo::DriveSpaceText(int drive, SpaceUnit unit) const 
     switch (unit) {
     case SpaceUnit::Bytes:
         out.pointSize = 10;
-        out.text = QString("%1/%2 Free/Total Bytes").arg(F).arg(T);
+        //: %1 free bytes, %2 total bytes of the drive
+        out.text =
+            QCoreApplication::translate("vok::DriveInfo", "%1/%2 Free/Total Bytes").arg(F).arg(T);
         break;
     case SpaceUnit::Kb:
         out.pointSize = 11;
-        out.text =
-            QString("%1 Kb Free / %2 Kb Total").arg(roundHalfEven(double(F) / kKb)).arg(T / kKb);
+        //: Kb = kilobytes (1024 bytes); %1 free, %2 total
+        out.text = QCoreApplication::translate("vok::DriveInfo", "%1 Kb Free / %2 Kb Total")
+                       .arg(roundHalfEven(double(F) / kKb))
+                       .arg(T / kKb);
         break;
     default:
-        out.text =
-            QString("%1 Free Mb / %2 Mb Total").arg(roundHalfEven(double(F) / kMb)).arg(T / kMb);
+        //: Mb = megabytes (1048576 bytes); %1 free, %2 total
+        out.text = QCoreApplication::translate("vok::DriveInfo", "%1 Free Mb / %2 Mb Total")
+                       .arg(roundHalfEven(double(F) / kMb))
+                       .arg(T / kMb);
         break;
     }
     if (F < 0) {
         const QChar letter = letterOf(drive);
-        out.text = "Not found Drive " + QString(letter.isNull() ? QChar(64 + drive) : letter);
+        //: %1 is the drive's letter
+        out.text = QCoreApplication::translate("vok::DriveInfo", "Not found Drive %1")
+                       .arg(letter.isNull() ? QChar(64 + drive) : letter);
     }
     return out;
 }

@@ -62,8 +62,8 @@ bool sameFace(const QFont& a, const QFont& b) {
 FontColourDialog::FontColourDialog(const FontChoice& initial, QWidget* parent)
     : QDialog(parent), initial_(initial), colour_(initial.color),
       chooser_(new EmbeddedFontChooser(installedFace(initial.font), this)),
-      colourButton_(new QPushButton("Colour...", this)) {
-    setWindowTitle("Font");
+      colourButton_(new QPushButton(tr("Colour..."), this)) {
+    setWindowTitle(tr("Font"));
     showColour();
     connect(colourButton_, &QPushButton::clicked, this, [this] {
         const QColor c = QColorDialog::getColor(toQColor(colour_), this);

@@ -1,6 +1,7 @@
 #include "controls/HelpViewer.h"
 #include "controls/WindowAccessible.h"
 #include "platform/ErrorHandler.h"
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QShortcut>
@@ -17,35 +18,46 @@ namespace vok {
 
 const QList<HelpTopic>& helpTopics() {
     static const QList<HelpTopic> topics{
-        {"The Vok main window", "qrc:/help/main.html"},
-        {"The Memory menu", "qrc:/help/memory-menu.html"},
-        {"The Disk menu", "qrc:/help/disk-menu.html"},
-        {"The Options menu", "qrc:/help/options-menu.html"},
-        {"The craps game", "qrc:/help/craps.html"},
-        {"The Help command", "qrc:/help/help-command.html"},
-        {"Directory space screen", "qrc:/help/directory-space.html"},
-        {"File search screen", "qrc:/help/file-search.html"},
-        {"Directory tree screen", "qrc:/help/directory-tree.html"},
-        {"All disks screen", "qrc:/help/all-disks.html"},
-        {"Running windows screen", "qrc:/help/running-windows.html"},
-        {"Process and module tree", "qrc:/help/process-tree.html"},
-        {"File information screen", "qrc:/help/file-information.html"},
-        {"Settings and where they live", "qrc:/help/settings.html"},
-        {"How drives get letters", "qrc:/help/drive-letters.html"},
-        {"About Vok", "qrc:/help/about.html"},
+        {QT_TRANSLATE_NOOP("vok::HelpViewer", "The Vok main window"), "qrc:/help/main.html"},
+        {QT_TRANSLATE_NOOP("vok::HelpViewer", "The Memory menu"), "qrc:/help/memory-menu.html"},
+        {QT_TRANSLATE_NOOP("vok::HelpViewer", "The Disk menu"), "qrc:/help/disk-menu.html"},
+        {QT_TRANSLATE_NOOP("vok::HelpViewer", "The Options menu"), "qrc:/help/options-menu.html"},
+        {QT_TRANSLATE_NOOP("vok::HelpViewer", "The craps game"), "qrc:/help/craps.html"},
+        {QT_TRANSLATE_NOOP("vok::HelpViewer", "The Help command"), "qrc:/help/help-command.html"},
+        {QT_TRANSLATE_NOOP("vok::HelpViewer", "Directory space screen"),
+         "qrc:/help/directory-space.html"},
+        {QT_TRANSLATE_NOOP("vok::HelpViewer", "File search screen"), "qrc:/help/file-search.html"},
+        {QT_TRANSLATE_NOOP("vok::HelpViewer", "Directory tree screen"),
+         "qrc:/help/directory-tree.html"},
+        {QT_TRANSLATE_NOOP("vok::HelpViewer", "All disks screen"), "qrc:/help/all-disks.html"},
+        {QT_TRANSLATE_NOOP("vok::HelpViewer", "Running windows screen"),
+         "qrc:/help/running-windows.html"},
+        {QT_TRANSLATE_NOOP("vok::HelpViewer", "Process and module tree"),
+         "qrc:/help/process-tree.html"},
+        {QT_TRANSLATE_NOOP("vok::HelpViewer", "File information screen"),
+         "qrc:/help/file-information.html"},
+        {QT_TRANSLATE_NOOP("vok::HelpViewer", "Settings and where they live"),
+         "qrc:/help/settings.html"},
+        {QT_TRANSLATE_NOOP("vok::HelpViewer", "How drives get letters"),
+         "qrc:/help/drive-letters.html"},
+        {QT_TRANSLATE_NOOP("vok::HelpViewer", "About Vok"), "qrc:/help/about.html"},
     };
     return topics;
+}
+
+QString shownTitle(const HelpTopic& topic) {
+    return QCoreApplication::translate("vok::HelpViewer", topic.title.toUtf8().constData());
 }
 
 HelpViewer::HelpViewer(DialogService& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), list_(new QListWidget), browser_(new QTextBrowser) {
     initHelpResource();
     installWindowAccessibility();
-    setWindowTitle("Vok Help");
+    setWindowTitle(tr("Vok Help"));
     resize(720, 480);
-    list_->setAccessibleName("Help topics");
+    list_->setAccessibleName(tr("Help topics"));
     for (const HelpTopic& t : helpTopics())
-        list_->addItem(t.title);
+        list_->addItem(shownTitle(t));
     list_->setMaximumWidth(220);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(list_);

@@ -13,10 +13,12 @@ class DialogService;
 
 // One page of Vok's help, in the order of the topic list.
 struct HelpTopic {
-    QString title;
-    QString page; // a resource URL, qrc:/help/...
+    QString title; // in English, as the page's heading; shownTitle() is the user's language
+    QString page;  // a resource URL, qrc:/help/...
 };
 const QList<HelpTopic>& helpTopics();
+// The topic's title as the list shows it.
+QString shownTitle(const HelpTopic& topic);
 
 // Vok's help window: the topic list beside the page of the chosen topic.
 class HelpViewer : public QWidget {

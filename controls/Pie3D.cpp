@@ -2,6 +2,7 @@
 #include "controls/GdiPie.h"
 #include "controls/Rounding.h"
 #include "platform/Colors.h"
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -86,7 +87,9 @@ void Draw3DPieLabel(QPainter& p, int percent, int x1, int y1, int x2, int y2,
     const int cx = x2 - (x2 - x1) / 2;
     const int cy = y2 - (y2 - y1) / 2;
     const int aa = QFontMetrics(p.font()).horizontalAdvance("AA");
-    writeOpaque(p, cx - aa / 2, cy - cy / 4, QString::number(percent) + "%");
+    //: %1 is the percentage
+    writeOpaque(p, cx - aa / 2, cy - cy / 4,
+                QCoreApplication::translate("vok::Pie3D", "%1%").arg(QString::number(percent)));
     const int n = int(caption.size());
     writeOpaque(p, cx - n - n / 2 - 10, cy - 1, caption);
 }

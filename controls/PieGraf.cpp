@@ -122,7 +122,9 @@ void TPieGraf::drawOn(QPainter& p) {
         const int tx = (R - 4) / 2;
         const int ty = (B - 4) / 2;
         const int w = fm.horizontalAdvance("AA");
-        p.drawText(QPoint(tx - w / 2, ty + ty / 2 + fm.ascent()), QString::number(percent_) + "%");
+        //: %1 is the percentage
+        p.drawText(QPoint(tx - w / 2, ty + ty / 2 + fm.ascent()),
+                   tr("%1%").arg(QString::number(percent_)));
         const int n = int(caption_.size());
         p.drawText(QPoint(tx - (n + n / 2 + 3), ty - 1 + fm.ascent()), caption_);
     }

@@ -2,6 +2,7 @@
 #include "controls/AccessibleFactory.h"
 #include "controls/PieGraf.h"
 #include "controls/ValueAccessible.h"
+#include <QCoreApplication>
 
 namespace vok {
 
@@ -20,7 +21,9 @@ public:
         case QAccessible::Name:
             return pie()->caption();
         case QAccessible::Value:
-            return QString::number(pie()->percent()) + "%";
+            //: %1 is the percentage
+            return QCoreApplication::translate("vok::PieGrafAccessible", "%1%")
+                .arg(QString::number(pie()->percent()));
         case QAccessible::Description:
             return pie()->hint();
         default:

@@ -54,66 +54,85 @@ bool characterSetOfCode(quint16 codePage, TCharacterSet& charset) {
 QString fileOSText(quint32 fileOS) {
     switch (fileOS) {
     case 1:
-        return QStringLiteral("Windows 3.0 or later");
+        return QCoreApplication::translate("vok::Version", "Windows 3.0 or later");
     case 2:
-        return QStringLiteral("16 bit OS/2 Presentation Manager");
+        return QCoreApplication::translate("vok::Version", "16 bit OS/2 Presentation Manager");
     case 3:
-        return QStringLiteral("32 bit OS/2 Presentation Manager");
+        return QCoreApplication::translate("vok::Version", "32 bit OS/2 Presentation Manager");
     case 4:
-        return QStringLiteral("32 bit Windows");
+        return QCoreApplication::translate("vok::Version", "32 bit Windows");
     case 65536:
-        return QStringLiteral("MS-Dos");
+        return QCoreApplication::translate("vok::Version", "MS-Dos");
     case 65537:
-        return QStringLiteral("Windows 3.0 or later with MS-Dos");
+        return QCoreApplication::translate("vok::Version", "Windows 3.0 or later with MS-Dos");
     case 65540:
-        return QStringLiteral("32 bit Windows with MS-Dos");
+        return QCoreApplication::translate("vok::Version", "32 bit Windows with MS-Dos");
     case 131072:
-        return QStringLiteral("16 bit OS/2");
+        return QCoreApplication::translate("vok::Version", "16 bit OS/2");
     case 131074:
-        return QStringLiteral("16 bit OS/2 with Presentation Manager");
+        return QCoreApplication::translate("vok::Version", "16 bit OS/2 with Presentation Manager");
     case 196608:
-        return QStringLiteral("32 bit OS/2");
+        return QCoreApplication::translate("vok::Version", "32 bit OS/2");
     case 196611:
-        return QStringLiteral("32 bit OS/2 with Presentation Manager");
+        return QCoreApplication::translate("vok::Version", "32 bit OS/2 with Presentation Manager");
     case 262144:
-        return QStringLiteral("Windows NT");
+        return QCoreApplication::translate("vok::Version", "Windows NT");
     case 262148:
-        return QStringLiteral("Windows NT with 32 bit Windows");
+        return QCoreApplication::translate("vok::Version", "Windows NT with 32 bit Windows");
     default:
-        return QStringLiteral("Unknown");
+        return QCoreApplication::translate("vok::Version", "Unknown");
     }
 }
 
 QString fileTypeText(quint32 fileType) {
     switch (fileType) {
     case 1:
-        return QStringLiteral("Application");
+        return QCoreApplication::translate("vok::Version", "Application");
     case 2:
-        return QStringLiteral("Dynamic-Link Library");
+        return QCoreApplication::translate("vok::Version", "Dynamic-Link Library");
     case 3:
-        return QStringLiteral("Device Driver");
+        return QCoreApplication::translate("vok::Version", "Device Driver");
     case 4:
-        return QStringLiteral("Font");
+        return QCoreApplication::translate("vok::Version", "Font");
     case 5:
-        return QStringLiteral("Virtual Device Driver");
+        return QCoreApplication::translate("vok::Version", "Virtual Device Driver");
     case 7:
-        return QStringLiteral("Static-Link Library");
+        return QCoreApplication::translate("vok::Version", "Static-Link Library");
     default:
-        return QStringLiteral("Unknown");
+        return QCoreApplication::translate("vok::Version", "Unknown");
     }
 }
 
 QString fileSubTypeText(quint32 fileType, quint32 fileSubtype) {
-    static const char* const drivers[] = {"Printer", "Keyboard",      "Language", "Display",
-                                          "Mouse",   "Network",       "System",   "Installable",
-                                          "Sound",   "Communications"};
-    static const char* const fonts[] = {"Raster", "Vector", "TrueType"};
+    // Each with the kind of file it belongs to: "System" or "Display" alone says too little.
+    struct Subtype {
+        const char* source;
+        const char* kind;
+    };
+    static const Subtype drivers[] = {
+        QT_TRANSLATE_NOOP3("vok::Version", "Printer", "device driver"),
+        QT_TRANSLATE_NOOP3("vok::Version", "Keyboard", "device driver"),
+        QT_TRANSLATE_NOOP3("vok::Version", "Language", "device driver"),
+        QT_TRANSLATE_NOOP3("vok::Version", "Display", "device driver"),
+        QT_TRANSLATE_NOOP3("vok::Version", "Mouse", "device driver"),
+        QT_TRANSLATE_NOOP3("vok::Version", "Network", "device driver"),
+        QT_TRANSLATE_NOOP3("vok::Version", "System", "device driver"),
+        QT_TRANSLATE_NOOP3("vok::Version", "Installable", "device driver"),
+        QT_TRANSLATE_NOOP3("vok::Version", "Sound", "device driver"),
+        QT_TRANSLATE_NOOP3("vok::Version", "Communications", "device driver")};
+    static const Subtype fonts[] = {QT_TRANSLATE_NOOP3("vok::Version", "Raster", "font"),
+                                    QT_TRANSLATE_NOOP3("vok::Version", "Vector", "font"),
+                                    QT_TRANSLATE_NOOP3("vok::Version", "TrueType", "font")};
     if (fileType == 3)
-        return fileSubtype >= 1 && fileSubtype <= 10 ? QString(drivers[fileSubtype - 1])
-                                                     : QStringLiteral("Unknown");
+        return fileSubtype >= 1 && fileSubtype <= 10
+                   ? QCoreApplication::translate("vok::Version", drivers[fileSubtype - 1].source,
+                                                 drivers[fileSubtype - 1].kind)
+                   : QCoreApplication::translate("vok::Version", "Unknown");
     if (fileType == 4)
-        return fileSubtype >= 1 && fileSubtype <= 3 ? QString(fonts[fileSubtype - 1])
-                                                    : QStringLiteral("Unknown");
+        return fileSubtype >= 1 && fileSubtype <= 3
+                   ? QCoreApplication::translate("vok::Version", fonts[fileSubtype - 1].source,
+                                                 fonts[fileSubtype - 1].kind)
+                   : QCoreApplication::translate("vok::Version", "Unknown");
     return {};
 }
 

@@ -3,14 +3,9 @@
 #include "platform/Drive.h"
 #include "platform/MemoryStatus.h"
 #include "platform/SystemFacts.h"
+#include <QCoreApplication>
 
 namespace vok {
-
-namespace {
-// Linux keeps no registered organisation or owner; the account's full name stands in for the
-// owner where there is one.
-const QString kMissing = "Failure";
-} // namespace
 
 QString processorText(int processorType) {
     switch (processorType) {
@@ -33,20 +28,26 @@ QString buildText(quint32 build) {
 }
 
 QString totalMemoryText(quint64 physicalBytes) {
-    return QString("%1 KB").arg(physicalBytes / 1024);
+    //: KB = kilobytes
+    return QCoreApplication::translate("vok::sysinfo", "%1 KB").arg(physicalBytes / 1024);
 }
 
 QString driveSizeText(qint64 totalBytes) {
     if (totalBytes < 0)
         return {};
-    return QString("%1 MB").arg(totalBytes / 1024 / 1024);
+    //: MB = megabytes
+    return QCoreApplication::translate("vok::sysinfo", "%1 MB").arg(totalBytes / 1024 / 1024);
 }
 
 TSysInfo::TSysInfo(const Sources& sources, QObject* owner) : QObject(owner) {
-    organisation_ = kMissing;
+    // Linux keeps no registered organisation or owner; the account's full name stands in for the
+    // owner where there is one.
+    //: Shown for the organisation, and for the owner when the account has no full name
+    const QString missing = tr("Failure");
+    organisation_ = missing;
     owner_ = sources.system.ownerName();
     if (owner_.isEmpty())
-        owner_ = kMissing;
+        owner_ = missing;
     cpu_ = processorText(sources.system.processorType());
     // Linux is none of the platforms the operating system text names, so it stays empty.
     const OsVersion version = sources.system.osVersion();

@@ -1,14 +1,16 @@
 #include "platform/ResourceShare.h"
 #include "platform/VokError.h"
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace vok {
 
 int freeShare(const ResourceUse& use) {
     if (!use.limit || *use.limit == 0)
-        throw VokError("Cannot load USER.EXE");
+        throw VokError(QCoreApplication::translate("vok::ResourceShare", "Cannot load USER.EXE"));
     if (!use.used)
-        throw VokError("Cannot get address of GetFreeSystemResources");
+        throw VokError(QCoreApplication::translate("vok::ResourceShare",
+                                                   "Cannot get address of GetFreeSystemResources"));
     const quint64 limit = *use.limit;
     const quint64 used = std::min(*use.used, limit);
     return int(double(limit - used) * 100.0 / double(limit));

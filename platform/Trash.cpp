@@ -1,10 +1,13 @@
 #include "platform/Trash.h"
 #include "platform/DialogService.h"
+#include <QCoreApplication>
 
 namespace vok {
 
 QString Trash::confirmationText(const QString& path) {
-    return QStringLiteral("Do you want to move \"%1\" to the trash?").arg(path);
+    //: %1 is the file's path
+    return QCoreApplication::translate("vok::Trash", "Do you want to move \"%1\" to the trash?")
+        .arg(path);
 }
 
 bool Trash::moveToTrash(const QString& path, DialogService& dialogs) {

@@ -1,14 +1,16 @@
 #include "platform/unsupported/NothingHere.h"
 #include "platform/VokError.h"
+#include <QCoreApplication>
 
 namespace vok {
 
 int NoResourceLimits::freeResourcePercent(ResourceKind) {
-    throw VokError(QStringLiteral("Cannot load USER.EXE"));
+    throw VokError(QCoreApplication::translate("vok::NoResourceLimits", "Cannot load USER.EXE"));
 }
 
 QString NoTrash::refusal() {
-    return QStringLiteral("This system has no trash that Vok can use; nothing was moved.");
+    return QCoreApplication::translate(
+        "vok::NoTrash", "This system has no trash that Vok can use; nothing was moved.");
 }
 
 std::optional<TrashSubject> NoTrash::identify(const QString&) {
@@ -16,7 +18,9 @@ std::optional<TrashSubject> NoTrash::identify(const QString&) {
 }
 
 QString NoSettingsFile::location() const {
-    return QStringLiteral("nowhere (this system has no settings file for Vok)");
+    //: Completes "Vok could not save its settings to %1."
+    return QCoreApplication::translate("vok::NoSettingsFile",
+                                       "nowhere (this system has no settings file for Vok)");
 }
 
 } // namespace vok
