@@ -6,12 +6,12 @@
     <message>
         <source>Not found Drive %1</source>
         <extracomment>%1 is the drive&apos;s letter</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Laufwerk %1 nicht gefunden</translation>
     </message>
     <message>
         <source>%1 Free Mb / %2 Mb Total</source>
         <extracomment>Mb = megabytes; %1 is the free space, %2 the total</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB frei / %2 MB gesamt</translation>
     </message>
 </context>
 <context>
@@ -24,84 +24,92 @@ There is NO WARRANTY, to the extent permitted by law.
 More in Vok&apos;s help (F1): &quot;About Vok&quot;.
 </source>
         <extracomment>%1 is the version number, as 1.2.3. &quot;About Vok&quot; names the help&apos;s topic of that title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vok 97 v%1
+Lizenz GPL-3.0-or-later: GNU GPL Version 3 oder neuer &lt;https://gnu.org/licenses/gpl.html&gt;.
+Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
+Mehr in Voks Hilfe (F1): &quot;About Vok&quot;.
+</translation>
     </message>
     <message>
         <source>Shows how full the disks and memory are, and what fills them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt, wie voll die Laufwerke und der Speicher sind und was sie füllt.</translation>
     </message>
     <message>
         <source>Displays this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt diese Hilfe und beendet das Programm.</translation>
     </message>
     <message>
         <source>Displays the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Version und beendet das Programm.</translation>
     </message>
     <message>
         <source>vok: %1
 Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
 </source>
         <extracomment>%1 says what is wrong with the arguments. The options and &apos;vok --help&apos; stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vok: %1
+Vok nimmt keine Argumente außer --help und --version an; versuchen Sie &apos;vok --help&apos;.
+</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>vok: could not write to standard output
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vok: konnte nicht in die Standardausgabe schreiben
+</translation>
     </message>
 </context>
 <context>
     <name>vok::CrapsGame</name>
     <message>
         <source>You Lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloren</translation>
     </message>
     <message>
         <source>You Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen</translation>
     </message>
     <message>
         <source>Roll Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch mal würfeln</translation>
     </message>
     <message>
         <source>%1 Point is %2</source>
         <extracomment>%1 is the roll&apos;s outcome (You Lose, You Win, Roll Again), %2 the point: the sum the following rolls must hit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Punkt ist %2</translation>
     </message>
     <message>
         <source>Hard %1</source>
         <extracomment>Craps: a pair, %1 being the dice&apos;s sum.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pasch %1</translation>
     </message>
     <message>
         <source>Yo 11!</source>
         <extracomment>Craps slang for a come-out roll of eleven.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Yo 11!</translation>
     </message>
     <message>
         <source>Little Joe Hard %1</source>
         <extracomment>Craps slang: a pair of twos, %1 being their sum (4).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Little Joe Pasch %1</translation>
     </message>
     <message>
         <source>Roll Number %1 Point is %2</source>
         <extracomment>%1 is how many rolls this turn has had, %2 the point.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wurf Nummer %1 Punkt ist %2</translation>
     </message>
     <message>
         <source>Total %1</source>
         <extracomment>%1 is the money in the bank, in dollars.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt %1</translation>
     </message>
     <message>
         <source>You went broke. Fortunately there is a pawn shop nearby and you sell your watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind pleite. Zum Glück gibt es in der Nähe ein Pfandhaus, und Sie verkaufen Ihre Uhr</translation>
     </message>
 </context>
 <context>
@@ -109,32 +117,32 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>%1 Kb %2 Files</source>
         <extracomment>Kb = kilobytes; %1 is the size, %2 the number of files</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB %2 Dateien</translation>
     </message>
     <message>
         <source>%1 Kb</source>
         <extracomment>Kb = kilobytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 Bytes</source>
         <extracomment>After a listing; chosen from the Space Units menu the text has a small &quot;bytes&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes</translation>
     </message>
     <message>
         <source>%1 bytes</source>
         <extracomment>Chosen from the Space Units menu; after a listing the text has a capital &quot;Bytes&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes</translation>
     </message>
     <message>
         <source>%1 Mb %2 Files</source>
         <extracomment>Mb = megabytes; %1 is the size, %2 the number of files</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB %2 Dateien</translation>
     </message>
     <message>
         <source>%1 Mb</source>
         <extracomment>Mb = megabytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
@@ -143,7 +151,8 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
         <source>vok: Vok needs a graphical display, and none could be opened (DISPLAY or WAYLAND_DISPLAY names it).
 </source>
         <extracomment>DISPLAY and WAYLAND_DISPLAY are the names of environment variables.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vok: Vok braucht eine grafische Anzeige, und es konnte keine geöffnet werden (DISPLAY oder WAYLAND_DISPLAY nennt sie).
+</translation>
     </message>
 </context>
 <context>
@@ -151,37 +160,37 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>machine %1</source>
         <extracomment>An ELF machine code without a name; %1 is the number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maschine %1</translation>
     </message>
     <message>
         <source>Standalone</source>
         <extracomment>The ELF file runs without an operating system</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eigenständig</translation>
     </message>
     <message>
         <source>OS/ABI %1</source>
         <extracomment>An ELF OS/ABI code without a name; %1 is the number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OS/ABI %1</translation>
     </message>
     <message>
         <source>Object File</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektdatei</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <source>Dynamic-Link Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamische Bibliothek</translation>
     </message>
     <message>
         <source>Core Dump</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherabbild</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
@@ -189,7 +198,7 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>Directory %1</source>
         <extracomment>The window title; %1 is the listed directory</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis %1</translation>
     </message>
 </context>
 <context>
@@ -197,12 +206,12 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>%1/%2/%3Kb Used/free/total</source>
         <extracomment>%1, %2 and %3 are the used, free and total memory; Kb = kilobytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2/%3KB Belegt/frei/gesamt</translation>
     </message>
     <message>
         <source>%1/%2Kb Used/total</source>
         <extracomment>%1 and %2 are the used and total memory; Kb = kilobytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2KB Belegt/gesamt</translation>
     </message>
 </context>
 <context>
@@ -210,43 +219,43 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>%1 * has been used %2 times</source>
         <extracomment>%1 is the process&apos;s program file, %2 how many times it is in use.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 * wurde %2-mal verwendet</translation>
     </message>
     <message>
         <source>%1 * size is %2 bytes has been used %3 times</source>
         <extracomment>%1 is the module&apos;s file, %2 its size in bytes, %3 how many times it is in use.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 * Größe ist %2 Bytes wurde %3-mal verwendet</translation>
     </message>
     <message>
         <source>My Windows 95 Tree. Whats Running and where it was loaded from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Windows-95-Baum. Was läuft und woher es geladen wurde.</translation>
     </message>
     <message>
         <source>Unable to retrieve Windows 95 Processes</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-95-Prozesse konnten nicht ermittelt werden</translation>
     </message>
     <message>
         <source>Unable to retrieve Windows 95 Modules for this process</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-95-Module für diesen Prozess konnten nicht ermittelt werden</translation>
     </message>
     <message>
         <source>*** Module list for process %1 ***</source>
         <extracomment>%1 is the process&apos;s program name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>*** Modulliste für Prozess %1 ***</translation>
     </message>
     <message>
         <source>***** End of Module List ****</source>
-        <translation type="unfinished"></translation>
+        <translation>***** Ende der Modulliste ****</translation>
     </message>
     <message>
         <source>%1 Modules found for process %2 total size = %3Kb</source>
         <extracomment>%1 is how many modules the process has, %2 the process&apos;s number in the tree, %3 their total size; Kb = kilobytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Module gefunden für Prozess %2 Gesamtgröße = %3KB</translation>
     </message>
     <message>
         <source>Vok found %1 Processes %2 Modules using %3Mb</source>
         <extracomment>%1 and %2 are how many processes and modules were found, %3 their size; Mb = megabytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vok fand %1 Prozesse %2 Module mit %3MB</translation>
     </message>
 </context>
 <context>
@@ -254,16 +263,16 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>Unable to delete file %1</source>
         <extracomment>%1 is the file&apos;s name or path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht gelöscht werden</translation>
     </message>
     <message>
         <source>File Sent to the recycle bin </source>
-        <translation type="unfinished"></translation>
+        <translation>Datei in den Papierkorb verschoben </translation>
     </message>
     <message>
         <source>Deleted </source>
         <extracomment>Takes the name&apos;s place in the row of a file sent to the trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gelöscht </translation>
     </message>
 </context>
 <context>
@@ -271,15 +280,15 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>Vok could not save its settings to %1. The disk may be full or the folder read-only; the settings saved before are kept.</source>
         <extracomment>%1 is the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vok konnte seine Einstellungen nicht in %1 speichern. Der Datenträger ist vielleicht voll oder das Verzeichnis schreibgeschützt; die zuvor gespeicherten Einstellungen bleiben erhalten.</translation>
     </message>
     <message>
         <source>Are you sure you wish to clear all saved settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie wirklich alle gespeicherten Einstellungen löschen?</translation>
     </message>
     <message>
         <source>Saved settings have been cleared. Close and restart Vok to return to defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespeicherten Einstellungen wurden gelöscht. Vok schließen und neu starten, um zu den Standardwerten zurückzukehren</translation>
     </message>
 </context>
 <context>
@@ -287,333 +296,333 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>FileInfo</source>
         <extracomment>The title until a file is shown, which then gives the title its path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dateiinfo</translation>
     </message>
     <message>
         <source>Company </source>
-        <translation type="unfinished"></translation>
+        <translation>Firma </translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Operating System</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebssystem</translation>
     </message>
     <message>
         <source>File Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateityp</translation>
     </message>
     <message>
         <source>File Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiversion</translation>
     </message>
     <message>
         <source>Internal Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Interner Name</translation>
     </message>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <source>Product Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktname</translation>
     </message>
     <message>
         <source>Product Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktversion</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>vok::TFmDir</name>
     <message>
         <source>Vok Directory Space and File Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok Verzeichnisplatz und Dateilöschung</translation>
     </message>
     <message>
         <source>Note: Clicking files will permit you to send to the recycle bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Angeklickte Dateien können Sie in den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>Space Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheiten</translation>
     </message>
     <message>
         <source>Mb</source>
         <extracomment>Mb = megabytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Kb</source>
         <extracomment>Kb = kilobytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <source>Directories</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnisse</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateigröße</translation>
     </message>
     <message>
         <source>File Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateierweiterung</translation>
     </message>
     <message>
         <source>Sort Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge</translation>
     </message>
     <message>
         <source>A..Z or Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>A..Z oder aufsteigend</translation>
     </message>
     <message>
         <source>Z..A  or Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Z..A  oder absteigend</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart</translation>
     </message>
 </context>
 <context>
     <name>vok::TFmMemTree</name>
     <message>
         <source>Vok Windows 95 Memory Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok Windows-95-Speicherbaum</translation>
     </message>
     <message>
         <source>Build Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Baum bauen</translation>
     </message>
     <message>
         <source>Expand Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausklappen</translation>
     </message>
     <message>
         <source>Fonts are set in the Directory  search screen for this memory tree using the directory font.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schrift dieses Baums wird in der Verzeichnissuche als Verzeichnisschrift eingestellt.</translation>
     </message>
     <message>
         <source>Collapse</source>
-        <translation type="unfinished"></translation>
+        <translation>Einklappen</translation>
     </message>
 </context>
 <context>
     <name>vok::TfmAlldisk</name>
     <message>
         <source>Vok All Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok Alle Laufwerke</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier Platz</translation>
     </message>
     <message>
         <source>Used Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegter Platz</translation>
     </message>
     <message>
         <source>Text Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Textschrift</translation>
     </message>
     <message>
         <source>%1 Type is %2</source>
         <extracomment>%1 is the drive&apos;s free and total space, %2 its type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Typ ist %2</translation>
     </message>
     <message>
         <source>Drive %1</source>
         <extracomment>%1 is the drive&apos;s letter</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Laufwerk %1</translation>
     </message>
     <message>
         <source>%1Mb /%2 Mb used/total</source>
         <extracomment>Mb = megabytes; %1 is the used space of all drives, %2 their total</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1MB /%2 MB belegt/gesamt</translation>
     </message>
 </context>
 <context>
     <name>vok::TfmFiles</name>
     <message>
         <source>Doing an entire Drive may take a few minutes do you still wish to Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein ganzes Laufwerk zu durchsuchen kann einige Minuten dauern, möchten Sie trotzdem fortfahren?</translation>
     </message>
     <message>
         <source>Vok Search by Filename or Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok Suche nach Dateiname oder Erweiterung</translation>
     </message>
     <message>
         <source>Enter a Dos type file mask for example *.* for all files;  con*.sys for config.sys and config2.sys; default is *.*</source>
-        <translation type="unfinished"></translation>
+        <translation>DOS-Dateimaske eingeben, zum Beispiel *.* für alle Dateien;  con*.sys für config.sys und config2.sys; Vorgabe ist *.*</translation>
     </message>
     <message>
         <source>File mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateimaske</translation>
     </message>
     <message>
         <source>Begin Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche starten</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren</translation>
     </message>
     <message>
         <source>File Path+Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateipfad+Name</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateigröße</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>File Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateierweiterung</translation>
     </message>
     <message>
         <source>File Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateipfad</translation>
     </message>
     <message>
         <source>Sort Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge</translation>
     </message>
     <message>
         <source>A..Z Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>A..Z aufsteigend</translation>
     </message>
     <message>
         <source>Z..A Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Z..A absteigend</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart</translation>
     </message>
     <message>
         <source>Scanning for files. </source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Dateien. </translation>
     </message>
     <message>
         <source>Vok File Seach Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok Dateisuche abgebrochen</translation>
     </message>
     <message>
         <source>File list built sorting by size descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiliste erstellt, Sortierung nach Größe absteigend</translation>
     </message>
     <message>
         <source> Total space %1 Mb</source>
         <extracomment>Mb = megabytes; %1 is the size of all files found</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Gesamtplatz %1 MB</translation>
     </message>
     <message>
         <source>Scanning for files. %1 found</source>
         <extracomment>%1 is the number of files found so far</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Dateien. %1 gefunden</translation>
     </message>
     <message>
         <source>Vok File Sort has been Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok Dateisortierung wurde abgebrochen</translation>
     </message>
 </context>
 <context>
     <name>vok::TfmMem</name>
     <message>
         <source>Memory Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherfenster</translation>
     </message>
     <message>
         <source>Windows 95  Currently running</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows 95  Zurzeit laufend</translation>
     </message>
     <message>
         <source>%1/ %2 Windows</source>
         <extracomment>%1 is the physical memory, %2 how many windows are listed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/ %2 Fenster</translation>
     </message>
 </context>
 <context>
     <name>vok::TfmTree</name>
     <message>
         <source>Vok Directory Tree </source>
-        <translation type="unfinished"></translation>
+        <translation>Vok Verzeichnisbaum </translation>
     </message>
     <message>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausführen</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart</translation>
     </message>
     <message>
         <source>Directory tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnisbaum</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source> Total space %1 Mb, Number of Files = %2, stopped by Esc</source>
         <extracomment>Mb = megabytes; %1 is the size of all files met, %2 their number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Gesamtplatz %1 MB, Anzahl Dateien = %2, mit Esc abgebrochen</translation>
     </message>
     <message>
         <source> Total space %1 Mb, Number of Files = %2</source>
         <extracomment>Mb = megabytes; %1 is the size of all files met, %2 their number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Gesamtplatz %1 MB, Anzahl Dateien = %2</translation>
     </message>
     <message>
         <source> Reading: %1 files in %2 directories (Esc stops)</source>
         <extracomment>%1 is the number of files met so far, %2 the number of directories holding them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Lese: %1 Dateien in %2 Verzeichnissen (Esc bricht ab)</translation>
     </message>
     <message>
         <source>%1 Mb %2 Files</source>
         <extracomment>Mb = megabytes; %1 is the size of the directory&apos;s files, %2 their number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB %2 Dateien</translation>
     </message>
 </context>
 <context>
@@ -621,210 +630,210 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source> Total %1</source>
         <extracomment>%1 is the money in the bank, in dollars.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Gesamt %1</translation>
     </message>
     <message>
         <source>%1 Bet $%2</source>
         <extracomment>%1 is the sum of the dice, %2 the stake in dollars.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einsatz $%2</translation>
     </message>
     <message>
         <source>No Disk Available in Drive %1</source>
         <extracomment>%1 is the drive&apos;s letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Datenträger in Laufwerk %1</translation>
     </message>
     <message>
         <source>Drive %1</source>
         <extracomment>%1 is the drive&apos;s letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Laufwerk %1</translation>
     </message>
     <message>
         <source>%1 Type is %2</source>
         <extracomment>%1 is the drive&apos;s read-out, %2 its type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Typ ist %2</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufwerk</translation>
     </message>
     <message>
         <source>Click to Roll </source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Würfeln klicken </translation>
     </message>
     <message>
         <source>Click to Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Würfeln klicken</translation>
     </message>
     <message>
         <source>&amp;Memory</source>
         <extracomment>&amp; marks the letter that opens it with Alt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speicher</translation>
     </message>
     <message>
         <source>Whats running . Window Names. </source>
-        <translation type="unfinished"></translation>
+        <translation>Was läuft . Fensternamen. </translation>
     </message>
     <message>
         <source>Memory Tree. Processes and Modules.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherbaum. Prozesse und Module.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Virtual</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuell</translation>
     </message>
     <message>
         <source>Real</source>
-        <translation type="unfinished"></translation>
+        <translation>Physisch</translation>
     </message>
     <message>
         <source>Page File</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslagerungsdatei</translation>
     </message>
     <message>
         <source>GDI</source>
         <extracomment>GDI = graphics device interface.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GDI</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer</translation>
     </message>
     <message>
         <source>Pie Graph Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrammfarben</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier Platz</translation>
     </message>
     <message>
         <source>Used Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegter Platz</translation>
     </message>
     <message>
         <source>Text Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Textschrift</translation>
     </message>
     <message>
         <source>Set to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard setzen</translation>
     </message>
     <message>
         <source>&amp;Disk</source>
         <extracomment>&amp; marks the letter that opens it with Alt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laufwerk</translation>
     </message>
     <message>
         <source>All Disks</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Laufwerke</translation>
     </message>
     <message>
         <source>Megabytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Megabyte</translation>
     </message>
     <message>
         <source>Kilobytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kilobyte</translation>
     </message>
     <message>
         <source>Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes</translation>
     </message>
     <message>
         <source>Directory Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnissuche</translation>
     </message>
     <message>
         <source>Directory Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnisbaum</translation>
     </message>
     <message>
         <source>File Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateisuche</translation>
     </message>
     <message>
         <source>&amp;Options</source>
         <extracomment>&amp; marks the letter that opens it with Alt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Small Vok</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok klein</translation>
     </message>
     <message>
         <source>Medium Vok</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok mittel</translation>
     </message>
     <message>
         <source>Large Vok</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok groß</translation>
     </message>
     <message>
         <source>Craps Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Craps-Spiel</translation>
     </message>
     <message>
         <source>Reset Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>3D Pie Not Fully Functional</source>
-        <translation type="unfinished"></translation>
+        <translation>3D-Kreis nicht voll funktionsfähig</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <extracomment>&amp; marks the letter that opens it with Alt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Free Memory %1 %</source>
         <extracomment>%1 is the share of memory in use, in per cent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Freier Speicher %1 %</translation>
     </message>
     <message>
         <source>Free Total Memory is %1 %</source>
         <extracomment>%1 is the share of memory in use, in per cent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Freier Gesamtspeicher ist %1 %</translation>
     </message>
     <message>
         <source>Free GDI Resources %1%</source>
         <extracomment>GDI = graphics device interface. %1 is the free share in per cent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Freie GDI-Ressourcen %1%</translation>
     </message>
     <message>
         <source>Free System Resources %1%</source>
         <extracomment>%1 is the free share in per cent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Freie Systemressourcen %1%</translation>
     </message>
     <message>
         <source>Free User Resources %1%</source>
         <extracomment>%1 is the free share in per cent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Freie Benutzerressourcen %1%</translation>
     </message>
     <message>
         <source>Vok 97</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok 97</translation>
     </message>
     <message>
         <source>Vok 97 v%1.%2</source>
         <extracomment>%1.%2 is the version, major and minor.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vok 97 v%1.%2</translation>
     </message>
     <message>
         <source>Vok 97 for Windows 95</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok 97 für Windows 95</translation>
     </message>
 </context>
 <context>
@@ -832,7 +841,7 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>%1 Mb </source>
         <extracomment>Mb = megabytes; %1 is the figure, padded on the left; the directory follows the last blank</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB </translation>
     </message>
 </context>
 </TS>

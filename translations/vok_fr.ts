@@ -6,12 +6,12 @@
     <message>
         <source>Not found Drive %1</source>
         <extracomment>%1 is the drive&apos;s letter</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur %1 introuvable</translation>
     </message>
     <message>
         <source>%1 Free Mb / %2 Mb Total</source>
         <extracomment>Mb = megabytes; %1 is the free space, %2 the total</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mo libres / %2 Mo au total</translation>
     </message>
 </context>
 <context>
@@ -24,84 +24,92 @@ There is NO WARRANTY, to the extent permitted by law.
 More in Vok&apos;s help (F1): &quot;About Vok&quot;.
 </source>
         <extracomment>%1 is the version number, as 1.2.3. &quot;About Vok&quot; names the help&apos;s topic of that title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vok 97 v%1
+Licence GPL-3.0-or-later : GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
+Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
+Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
+Plus d&apos;informations dans l&apos;aide de Vok (F1) : « About Vok ».
+</translation>
     </message>
     <message>
         <source>Shows how full the disks and memory are, and what fills them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre le remplissage des disques et de la mémoire, et ce qui les remplit.</translation>
     </message>
     <message>
         <source>Displays this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide et quitte.</translation>
     </message>
     <message>
         <source>Displays the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la version et quitte.</translation>
     </message>
     <message>
         <source>vok: %1
 Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
 </source>
         <extracomment>%1 says what is wrong with the arguments. The options and &apos;vok --help&apos; stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vok: %1
+Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok --help&apos;.
+</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
         <source>vok: could not write to standard output
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vok: impossible d&apos;écrire sur la sortie standard
+</translation>
     </message>
 </context>
 <context>
     <name>vok::CrapsGame</name>
     <message>
         <source>You Lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdu</translation>
     </message>
     <message>
         <source>You Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagné</translation>
     </message>
     <message>
         <source>Roll Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Relancez</translation>
     </message>
     <message>
         <source>%1 Point is %2</source>
         <extracomment>%1 is the roll&apos;s outcome (You Lose, You Win, Roll Again), %2 the point: the sum the following rolls must hit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Le point est %2</translation>
     </message>
     <message>
         <source>Hard %1</source>
         <extracomment>Craps: a pair, %1 being the dice&apos;s sum.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en paire</translation>
     </message>
     <message>
         <source>Yo 11!</source>
         <extracomment>Craps slang for a come-out roll of eleven.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Yo 11 !</translation>
     </message>
     <message>
         <source>Little Joe Hard %1</source>
         <extracomment>Craps slang: a pair of twos, %1 being their sum (4).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Petit Joe %1 en paire</translation>
     </message>
     <message>
         <source>Roll Number %1 Point is %2</source>
         <extracomment>%1 is how many rolls this turn has had, %2 the point.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lancer n° %1 Le point est %2</translation>
     </message>
     <message>
         <source>Total %1</source>
         <extracomment>%1 is the money in the bank, in dollars.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total %1</translation>
     </message>
     <message>
         <source>You went broke. Fortunately there is a pawn shop nearby and you sell your watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes ruiné. Heureusement il y a un prêteur sur gages tout près et vous vendez votre montre</translation>
     </message>
 </context>
 <context>
@@ -109,32 +117,32 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>%1 Kb %2 Files</source>
         <extracomment>Kb = kilobytes; %1 is the size, %2 the number of files</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ko %2 fichiers</translation>
     </message>
     <message>
         <source>%1 Kb</source>
         <extracomment>Kb = kilobytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ko</translation>
     </message>
     <message>
         <source>%1 Bytes</source>
         <extracomment>After a listing; chosen from the Space Units menu the text has a small &quot;bytes&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Octets</translation>
     </message>
     <message>
         <source>%1 bytes</source>
         <extracomment>Chosen from the Space Units menu; after a listing the text has a capital &quot;Bytes&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets</translation>
     </message>
     <message>
         <source>%1 Mb %2 Files</source>
         <extracomment>Mb = megabytes; %1 is the size, %2 the number of files</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mo %2 fichiers</translation>
     </message>
     <message>
         <source>%1 Mb</source>
         <extracomment>Mb = megabytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mo</translation>
     </message>
 </context>
 <context>
@@ -143,7 +151,8 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
         <source>vok: Vok needs a graphical display, and none could be opened (DISPLAY or WAYLAND_DISPLAY names it).
 </source>
         <extracomment>DISPLAY and WAYLAND_DISPLAY are the names of environment variables.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vok: Vok a besoin d&apos;un affichage graphique, et aucun n&apos;a pu être ouvert (DISPLAY ou WAYLAND_DISPLAY le désigne).
+</translation>
     </message>
 </context>
 <context>
@@ -151,37 +160,37 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>machine %1</source>
         <extracomment>An ELF machine code without a name; %1 is the number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>machine %1</translation>
     </message>
     <message>
         <source>Standalone</source>
         <extracomment>The ELF file runs without an operating system</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Autonome</translation>
     </message>
     <message>
         <source>OS/ABI %1</source>
         <extracomment>An ELF OS/ABI code without a name; %1 is the number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OS/ABI %1</translation>
     </message>
     <message>
         <source>Object File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier objet</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>Dynamic-Link Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèque dynamique</translation>
     </message>
     <message>
         <source>Core Dump</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidage mémoire</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
 </context>
 <context>
@@ -189,7 +198,7 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>Directory %1</source>
         <extracomment>The window title; %1 is the listed directory</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire %1</translation>
     </message>
 </context>
 <context>
@@ -197,12 +206,12 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>%1/%2/%3Kb Used/free/total</source>
         <extracomment>%1, %2 and %3 are the used, free and total memory; Kb = kilobytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2/%3Ko Utilisé/libre/total</translation>
     </message>
     <message>
         <source>%1/%2Kb Used/total</source>
         <extracomment>%1 and %2 are the used and total memory; Kb = kilobytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2Ko Utilisé/total</translation>
     </message>
 </context>
 <context>
@@ -210,43 +219,43 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>%1 * has been used %2 times</source>
         <extracomment>%1 is the process&apos;s program file, %2 how many times it is in use.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 * a été utilisé %2 fois</translation>
     </message>
     <message>
         <source>%1 * size is %2 bytes has been used %3 times</source>
         <extracomment>%1 is the module&apos;s file, %2 its size in bytes, %3 how many times it is in use.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 * taille de %2 octets a été utilisé %3 fois</translation>
     </message>
     <message>
         <source>My Windows 95 Tree. Whats Running and where it was loaded from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mon arbre Windows 95. Ce qui tourne et d&apos;où il a été chargé.</translation>
     </message>
     <message>
         <source>Unable to retrieve Windows 95 Processes</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;obtenir les processus Windows 95</translation>
     </message>
     <message>
         <source>Unable to retrieve Windows 95 Modules for this process</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;obtenir les modules Windows 95 de ce processus</translation>
     </message>
     <message>
         <source>*** Module list for process %1 ***</source>
         <extracomment>%1 is the process&apos;s program name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>*** Liste des modules du processus %1 ***</translation>
     </message>
     <message>
         <source>***** End of Module List ****</source>
-        <translation type="unfinished"></translation>
+        <translation>***** Fin de la liste des modules ****</translation>
     </message>
     <message>
         <source>%1 Modules found for process %2 total size = %3Kb</source>
         <extracomment>%1 is how many modules the process has, %2 the process&apos;s number in the tree, %3 their total size; Kb = kilobytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 modules trouvés pour le processus %2 taille totale = %3Ko</translation>
     </message>
     <message>
         <source>Vok found %1 Processes %2 Modules using %3Mb</source>
         <extracomment>%1 and %2 are how many processes and modules were found, %3 their size; Mb = megabytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vok a trouvé %1 processus %2 modules utilisant %3Mo</translation>
     </message>
 </context>
 <context>
@@ -254,16 +263,16 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>Unable to delete file %1</source>
         <extracomment>%1 is the file&apos;s name or path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier %1</translation>
     </message>
     <message>
         <source>File Sent to the recycle bin </source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier envoyé à la corbeille </translation>
     </message>
     <message>
         <source>Deleted </source>
         <extracomment>Takes the name&apos;s place in the row of a file sent to the trash</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé </translation>
     </message>
 </context>
 <context>
@@ -271,15 +280,15 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>Vok could not save its settings to %1. The disk may be full or the folder read-only; the settings saved before are kept.</source>
         <extracomment>%1 is the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vok n&apos;a pas pu enregistrer ses paramètres dans %1. Le disque est peut-être plein ou le dossier en lecture seule ; les paramètres enregistrés auparavant sont conservés.</translation>
     </message>
     <message>
         <source>Are you sure you wish to clear all saved settings?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer tous les paramètres enregistrés ?</translation>
     </message>
     <message>
         <source>Saved settings have been cleared. Close and restart Vok to return to defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres enregistrés ont été effacés. Fermez et relancez Vok pour revenir aux valeurs par défaut</translation>
     </message>
 </context>
 <context>
@@ -287,333 +296,333 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>FileInfo</source>
         <extracomment>The title until a file is shown, which then gives the title its path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Info fichier</translation>
     </message>
     <message>
         <source>Company </source>
-        <translation type="unfinished"></translation>
+        <translation>Société </translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Operating System</source>
-        <translation type="unfinished"></translation>
+        <translation>Syst. d&apos;exploitation</translation>
     </message>
     <message>
         <source>File Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fichier</translation>
     </message>
     <message>
         <source>File Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du fichier</translation>
     </message>
     <message>
         <source>Internal Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom interne</translation>
     </message>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <source>Product Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du produit</translation>
     </message>
     <message>
         <source>Product Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du produit</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>vok::TFmDir</name>
     <message>
         <source>Vok Directory Space and File Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok Espace du répertoire et suppression</translation>
     </message>
     <message>
         <source>Note: Clicking files will permit you to send to the recycle bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Note : cliquer sur des fichiers permet de les envoyer à la corbeille</translation>
     </message>
     <message>
         <source>Space Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités d&apos;espace</translation>
     </message>
     <message>
         <source>Mb</source>
         <extracomment>Mb = megabytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mo</translation>
     </message>
     <message>
         <source>Kb</source>
         <extracomment>Kb = kilobytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ko</translation>
     </message>
     <message>
         <source>Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Octets</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Directories</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoires</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>File Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension</translation>
     </message>
     <message>
         <source>Sort Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre de tri</translation>
     </message>
     <message>
         <source>A..Z or Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>A..Z ou croissant</translation>
     </message>
     <message>
         <source>Z..A  or Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Z..A  ou décroissant</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
 </context>
 <context>
     <name>vok::TFmMemTree</name>
     <message>
         <source>Vok Windows 95 Memory Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok Arbre mémoire Windows 95</translation>
     </message>
     <message>
         <source>Build Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Construire</translation>
     </message>
     <message>
         <source>Expand Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Développer</translation>
     </message>
     <message>
         <source>Fonts are set in the Directory  search screen for this memory tree using the directory font.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet arbre prend la police des répertoires de l&apos;écran Recherche de répertoire.</translation>
     </message>
     <message>
         <source>Collapse</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
 </context>
 <context>
     <name>vok::TfmAlldisk</name>
     <message>
         <source>Vok All Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok Tous disques</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace libre</translation>
     </message>
     <message>
         <source>Used Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace occupé</translation>
     </message>
     <message>
         <source>Text Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>%1 Type is %2</source>
         <extracomment>%1 is the drive&apos;s free and total space, %2 its type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Type : %2</translation>
     </message>
     <message>
         <source>Drive %1</source>
         <extracomment>%1 is the drive&apos;s letter</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur %1</translation>
     </message>
     <message>
         <source>%1Mb /%2 Mb used/total</source>
         <extracomment>Mb = megabytes; %1 is the used space of all drives, %2 their total</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1Mo /%2 Mo utilisé/total</translation>
     </message>
 </context>
 <context>
     <name>vok::TfmFiles</name>
     <message>
         <source>Doing an entire Drive may take a few minutes do you still wish to Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Traiter un lecteur entier peut prendre quelques minutes voulez-vous quand même continuer ?</translation>
     </message>
     <message>
         <source>Vok Search by Filename or Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok Recherche par nom de fichier ou extension</translation>
     </message>
     <message>
         <source>Enter a Dos type file mask for example *.* for all files;  con*.sys for config.sys and config2.sys; default is *.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez un masque de fichier de type Dos par exemple *.* pour tous les fichiers ;  con*.sys pour config.sys et config2.sys ; par défaut *.*</translation>
     </message>
     <message>
         <source>File mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque de fichier</translation>
     </message>
     <message>
         <source>Begin Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri</translation>
     </message>
     <message>
         <source>File Path+Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin+nom</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>File Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension</translation>
     </message>
     <message>
         <source>File Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin</translation>
     </message>
     <message>
         <source>Sort Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre de tri</translation>
     </message>
     <message>
         <source>A..Z Ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>A..Z croissant</translation>
     </message>
     <message>
         <source>Z..A Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Z..A décroissant</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Scanning for files. </source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche des fichiers. </translation>
     </message>
     <message>
         <source>Vok File Seach Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok Recherche de fichiers annulée</translation>
     </message>
     <message>
         <source>File list built sorting by size descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des fichiers établie tri par taille décroissante</translation>
     </message>
     <message>
         <source> Total space %1 Mb</source>
         <extracomment>Mb = megabytes; %1 is the size of all files found</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Espace total %1 Mo</translation>
     </message>
     <message>
         <source>Scanning for files. %1 found</source>
         <extracomment>%1 is the number of files found so far</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Recherche des fichiers. %1 trouvés</translation>
     </message>
     <message>
         <source>Vok File Sort has been Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok Le tri des fichiers a été annulé</translation>
     </message>
 </context>
 <context>
     <name>vok::TfmMem</name>
     <message>
         <source>Memory Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran mémoire</translation>
     </message>
     <message>
         <source>Windows 95  Currently running</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows 95  En cours d&apos;exécution</translation>
     </message>
     <message>
         <source>%1/ %2 Windows</source>
         <extracomment>%1 is the physical memory, %2 how many windows are listed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/ %2 fenêtres</translation>
     </message>
 </context>
 <context>
     <name>vok::TfmTree</name>
     <message>
         <source>Vok Directory Tree </source>
-        <translation type="unfinished"></translation>
+        <translation>Vok Arborescence </translation>
     </message>
     <message>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Directory tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Arborescence</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source> Total space %1 Mb, Number of Files = %2, stopped by Esc</source>
         <extracomment>Mb = megabytes; %1 is the size of all files met, %2 their number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Espace total %1 Mo, nombre de fichiers = %2, arrêté par Échap</translation>
     </message>
     <message>
         <source> Total space %1 Mb, Number of Files = %2</source>
         <extracomment>Mb = megabytes; %1 is the size of all files met, %2 their number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Espace total %1 Mo, nombre de fichiers = %2</translation>
     </message>
     <message>
         <source> Reading: %1 files in %2 directories (Esc stops)</source>
         <extracomment>%1 is the number of files met so far, %2 the number of directories holding them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Lecture : %1 fichiers dans %2 répertoires (Échap arrête)</translation>
     </message>
     <message>
         <source>%1 Mb %2 Files</source>
         <extracomment>Mb = megabytes; %1 is the size of the directory&apos;s files, %2 their number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mo %2 fichiers</translation>
     </message>
 </context>
 <context>
@@ -621,210 +630,210 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source> Total %1</source>
         <extracomment>%1 is the money in the bank, in dollars.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Total %1</translation>
     </message>
     <message>
         <source>%1 Bet $%2</source>
         <extracomment>%1 is the sum of the dice, %2 the stake in dollars.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mise %2 $</translation>
     </message>
     <message>
         <source>No Disk Available in Drive %1</source>
         <extracomment>%1 is the drive&apos;s letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun disque dans le lecteur %1</translation>
     </message>
     <message>
         <source>Drive %1</source>
         <extracomment>%1 is the drive&apos;s letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur %1</translation>
     </message>
     <message>
         <source>%1 Type is %2</source>
         <extracomment>%1 is the drive&apos;s read-out, %2 its type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Type : %2</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire</translation>
     </message>
     <message>
         <source>Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque</translation>
     </message>
     <message>
         <source>Click to Roll </source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour lancer </translation>
     </message>
     <message>
         <source>Click to Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour lancer</translation>
     </message>
     <message>
         <source>&amp;Memory</source>
         <extracomment>&amp; marks the letter that opens it with Alt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mémoire</translation>
     </message>
     <message>
         <source>Whats running . Window Names. </source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui tourne . Noms des fenêtres. </translation>
     </message>
     <message>
         <source>Memory Tree. Processes and Modules.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbre mémoire. Processus et modules.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale</translation>
     </message>
     <message>
         <source>Virtual</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuelle</translation>
     </message>
     <message>
         <source>Real</source>
-        <translation type="unfinished"></translation>
+        <translation>Réelle</translation>
     </message>
     <message>
         <source>Page File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier d&apos;échange</translation>
     </message>
     <message>
         <source>GDI</source>
         <extracomment>GDI = graphics device interface.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GDI</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur</translation>
     </message>
     <message>
         <source>Pie Graph Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs du camembert</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace libre</translation>
     </message>
     <message>
         <source>Used Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace occupé</translation>
     </message>
     <message>
         <source>Text Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Set to Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs par défaut</translation>
     </message>
     <message>
         <source>&amp;Disk</source>
         <extracomment>&amp; marks the letter that opens it with Alt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Disque</translation>
     </message>
     <message>
         <source>All Disks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les disques</translation>
     </message>
     <message>
         <source>Megabytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Mégaoctets</translation>
     </message>
     <message>
         <source>Kilobytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kilooctets</translation>
     </message>
     <message>
         <source>Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Octets</translation>
     </message>
     <message>
         <source>Directory Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de répertoire</translation>
     </message>
     <message>
         <source>Directory Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Arborescence</translation>
     </message>
     <message>
         <source>File Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de fichiers</translation>
     </message>
     <message>
         <source>&amp;Options</source>
         <extracomment>&amp; marks the letter that opens it with Alt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Small Vok</source>
-        <translation type="unfinished"></translation>
+        <translation>Petit Vok</translation>
     </message>
     <message>
         <source>Medium Vok</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok moyen</translation>
     </message>
     <message>
         <source>Large Vok</source>
-        <translation type="unfinished"></translation>
+        <translation>Grand Vok</translation>
     </message>
     <message>
         <source>Craps Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de craps</translation>
     </message>
     <message>
         <source>Reset Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les paramètres</translation>
     </message>
     <message>
         <source>3D Pie Not Fully Functional</source>
-        <translation type="unfinished"></translation>
+        <translation>Camembert 3D incomplet</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <extracomment>&amp; marks the letter that opens it with Alt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Free Memory %1 %</source>
         <extracomment>%1 is the share of memory in use, in per cent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire libre %1 %</translation>
     </message>
     <message>
         <source>Free Total Memory is %1 %</source>
         <extracomment>%1 is the share of memory in use, in per cent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire totale libre %1 %</translation>
     </message>
     <message>
         <source>Free GDI Resources %1%</source>
         <extracomment>GDI = graphics device interface. %1 is the free share in per cent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ressources GDI libres %1%</translation>
     </message>
     <message>
         <source>Free System Resources %1%</source>
         <extracomment>%1 is the free share in per cent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ressources système libres %1%</translation>
     </message>
     <message>
         <source>Free User Resources %1%</source>
         <extracomment>%1 is the free share in per cent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ressources utilisateur libres %1%</translation>
     </message>
     <message>
         <source>Vok 97</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok 97</translation>
     </message>
     <message>
         <source>Vok 97 v%1.%2</source>
         <extracomment>%1.%2 is the version, major and minor.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vok 97 v%1.%2</translation>
     </message>
     <message>
         <source>Vok 97 for Windows 95</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok 97 pour Windows 95</translation>
     </message>
 </context>
 <context>
@@ -832,7 +841,7 @@ Vok takes no arguments but --help and --version; try &apos;vok --help&apos;.
     <message>
         <source>%1 Mb </source>
         <extracomment>Mb = megabytes; %1 is the figure, padded on the left; the directory follows the last blank</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mo </translation>
     </message>
 </context>
 </TS>
