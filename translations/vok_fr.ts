@@ -113,6 +113,14 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     </message>
 </context>
 <context>
+    <name>vok::DiceAccessible</name>
+    <message>
+        <source>Die</source>
+        <extracomment>The accessible name of one of the dice</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vok::DirSpaceCaptions</name>
     <message>
         <source>%1 Kb %2 Files</source>
@@ -156,6 +164,61 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     </message>
 </context>
 <context>
+    <name>vok::DriveInfo</name>
+    <message>
+        <source>Removable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hard drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CD Rom drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ram drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a valid drive ID %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a valid drive ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1/%2 Free/Total Bytes</source>
+        <extracomment>%1 free bytes, %2 total bytes of the drive</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Kb Free / %2 Kb Total</source>
+        <extracomment>Kb = kilobytes (1024 bytes); %1 free, %2 total</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Free Mb / %2 Mb Total</source>
+        <extracomment>Mb = megabytes (1048576 bytes); %1 free, %2 total</extracomment>
+        <translation type="unfinished">%1 Mo libres / %2 Mo au total</translation>
+    </message>
+    <message>
+        <source>Not found Drive %1</source>
+        <extracomment>%1 is the drive&apos;s letter</extracomment>
+        <translation type="unfinished">Lecteur %1 introuvable</translation>
+    </message>
+</context>
+<context>
     <name>vok::ElfFileInfo</name>
     <message>
         <source>machine %1</source>
@@ -194,6 +257,99 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     </message>
 </context>
 <context>
+    <name>vok::ErrorHandler</name>
+    <message>
+        <source>Out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vok::FontColourDialog</name>
+    <message>
+        <source>Colour...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="unfinished">Police</translation>
+    </message>
+</context>
+<context>
+    <name>vok::HelpViewer</name>
+    <message>
+        <source>The Vok main window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Memory menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Disk menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Options menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The craps game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Help command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Directory space screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File search screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Directory tree screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All disks screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Running windows screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Process and module tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File information screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings and where they live</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How drives get letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Vok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vok Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vok::ListDirectory</name>
     <message>
         <source>Directory %1</source>
@@ -212,6 +368,44 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
         <source>%1/%2Kb Used/total</source>
         <extracomment>%1 and %2 are the used and total memory; Kb = kilobytes.</extracomment>
         <translation>%1/%2Ko Utilisé/total</translation>
+    </message>
+</context>
+<context>
+    <name>vok::NoResourceLimits</name>
+    <message>
+        <source>Cannot load USER.EXE</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vok::NoSettingsFile</name>
+    <message>
+        <source>nowhere (this system has no settings file for Vok)</source>
+        <extracomment>Completes &quot;Vok could not save its settings to %1.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vok::NoTrash</name>
+    <message>
+        <source>This system has no trash that Vok can use; nothing was moved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vok::Pie3D</name>
+    <message>
+        <source>%1%</source>
+        <extracomment>%1 is the percentage</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vok::PieGrafAccessible</name>
+    <message>
+        <source>%1%</source>
+        <extracomment>%1 is the percentage</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -276,6 +470,17 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     </message>
 </context>
 <context>
+    <name>vok::ResourceShare</name>
+    <message>
+        <source>Cannot load USER.EXE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot get address of GetFreeSystemResources</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vok::SettingsStore</name>
     <message>
         <source>Vok could not save its settings to %1. The disk may be full or the folder read-only; the settings saved before are kept.</source>
@@ -289,6 +494,20 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     <message>
         <source>Saved settings have been cleared. Close and restart Vok to return to defaults</source>
         <translation>Les paramètres enregistrés ont été effacés. Fermez et relancez Vok pour revenir aux valeurs par défaut</translation>
+    </message>
+</context>
+<context>
+    <name>vok::TDirectoryListBox</name>
+    <message>
+        <source>Directories</source>
+        <translation type="unfinished">Répertoires</translation>
+    </message>
+</context>
+<context>
+    <name>vok::TDriveComboBox</name>
+    <message>
+        <source>Drive</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -433,6 +652,22 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     <message>
         <source>Collapse</source>
         <translation>Réduire</translation>
+    </message>
+</context>
+<context>
+    <name>vok::TPieGraf</name>
+    <message>
+        <source>%1%</source>
+        <extracomment>%1 is the percentage</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vok::TSysInfo</name>
+    <message>
+        <source>Failure</source>
+        <extracomment>Shown for the organisation, and for the owner when the account has no full name</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -837,11 +1072,180 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     </message>
 </context>
 <context>
+    <name>vok::Trash</name>
+    <message>
+        <source>Do you want to move &quot;%1&quot; to the trash?</source>
+        <extracomment>%1 is the file&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vok::TreeNodes</name>
     <message>
         <source>%1 Mb </source>
         <extracomment>Mb = megabytes; %1 is the figure, padded on the left; the directory follows the last blank</extracomment>
         <translation>%1 Mo </translation>
+    </message>
+</context>
+<context>
+    <name>vok::Version</name>
+    <message>
+        <source>Windows 3.0 or later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16 bit OS/2 Presentation Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32 bit OS/2 Presentation Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32 bit Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MS-Dos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows 3.0 or later with MS-Dos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32 bit Windows with MS-Dos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16 bit OS/2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16 bit OS/2 with Presentation Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32 bit OS/2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32 bit OS/2 with Presentation Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows NT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows NT with 32 bit Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished">Inconnu</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation type="unfinished">Application</translation>
+    </message>
+    <message>
+        <source>Dynamic-Link Library</source>
+        <translation type="unfinished">Bibliothèque dynamique</translation>
+    </message>
+    <message>
+        <source>Device Driver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="unfinished">Police</translation>
+    </message>
+    <message>
+        <source>Virtual Device Driver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Static-Link Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <comment>device driver</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <comment>device driver</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <comment>device driver</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <comment>device driver</comment>
+        <translation type="unfinished">Affichage</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <comment>device driver</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <comment>device driver</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <comment>device driver</comment>
+        <translation type="unfinished">Système</translation>
+    </message>
+    <message>
+        <source>Installable</source>
+        <comment>device driver</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <comment>device driver</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communications</source>
+        <comment>device driver</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Raster</source>
+        <comment>font</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vector</source>
+        <comment>font</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TrueType</source>
+        <comment>font</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vok::sysinfo</name>
+    <message>
+        <source>%1 KB</source>
+        <extracomment>KB = kilobytes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <extracomment>MB = megabytes</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
