@@ -117,7 +117,7 @@ Vok nimmt keine Argumente außer --help und --version an; versuchen Sie &apos;vo
     <message>
         <source>Die</source>
         <extracomment>The accessible name of one of the dice</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Würfel</translation>
     </message>
 </context>
 <context>
@@ -167,55 +167,55 @@ Vok nimmt keine Argumente außer --help und --version an; versuchen Sie &apos;vo
     <name>vok::DriveInfo</name>
     <message>
         <source>Removable</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechsellaufwerk</translation>
     </message>
     <message>
         <source>Hard drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Festplatte</translation>
     </message>
     <message>
         <source>Network drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzlaufwerk</translation>
     </message>
     <message>
         <source>CD Rom drive</source>
-        <translation type="unfinished"></translation>
+        <translation>CD-ROM-Laufwerk</translation>
     </message>
     <message>
         <source>Ram drive</source>
-        <translation type="unfinished"></translation>
+        <translation>RAM-Laufwerk</translation>
     </message>
     <message>
         <source>does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>existiert nicht</translation>
     </message>
     <message>
         <source>Not a valid drive ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine gültige Laufwerkskennung %1</translation>
     </message>
     <message>
         <source>Not a valid drive ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine gültige Laufwerkskennung</translation>
     </message>
     <message>
         <source>%1/%2 Free/Total Bytes</source>
         <extracomment>%1 free bytes, %2 total bytes of the drive</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 Bytes frei/gesamt</translation>
     </message>
     <message>
         <source>%1 Kb Free / %2 Kb Total</source>
         <extracomment>Kb = kilobytes (1024 bytes); %1 free, %2 total</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB frei / %2 KB gesamt</translation>
     </message>
     <message>
         <source>%1 Free Mb / %2 Mb Total</source>
         <extracomment>Mb = megabytes (1048576 bytes); %1 free, %2 total</extracomment>
-        <translation type="unfinished">%1 MB frei / %2 MB gesamt</translation>
+        <translation>%1 MB frei / %2 MB gesamt</translation>
     </message>
     <message>
         <source>Not found Drive %1</source>
         <extracomment>%1 is the drive&apos;s letter</extracomment>
-        <translation type="unfinished">Laufwerk %1 nicht gefunden</translation>
+        <translation>Laufwerk %1 nicht gefunden</translation>
     </message>
 </context>
 <context>
@@ -260,93 +260,93 @@ Vok nimmt keine Argumente außer --help und --version an; versuchen Sie &apos;vo
     <name>vok::ErrorHandler</name>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Speicher</translation>
     </message>
 </context>
 <context>
     <name>vok::FontColourDialog</name>
     <message>
         <source>Colour...</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe...</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished">Schriftart</translation>
+        <translation>Schriftart</translation>
     </message>
 </context>
 <context>
     <name>vok::HelpViewer</name>
     <message>
         <source>The Vok main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Vok-Hauptfenster</translation>
     </message>
     <message>
         <source>The Memory menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Menü Speicher</translation>
     </message>
     <message>
         <source>The Disk menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Menü Laufwerk</translation>
     </message>
     <message>
         <source>The Options menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Menü Optionen</translation>
     </message>
     <message>
         <source>The craps game</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Craps-Spiel</translation>
     </message>
     <message>
         <source>The Help command</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl Hilfe</translation>
     </message>
     <message>
         <source>Directory space screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster Verzeichnisplatz</translation>
     </message>
     <message>
         <source>File search screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster Dateisuche</translation>
     </message>
     <message>
         <source>Directory tree screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster Verzeichnisbaum</translation>
     </message>
     <message>
         <source>All disks screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster Alle Laufwerke</translation>
     </message>
     <message>
         <source>Running windows screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster Laufende Fenster</translation>
     </message>
     <message>
         <source>Process and module tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozess- und Modulbaum</translation>
     </message>
     <message>
         <source>File information screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster Dateiinformation</translation>
     </message>
     <message>
         <source>Settings and where they live</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen und wo sie liegen</translation>
     </message>
     <message>
         <source>How drives get letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Laufwerke Buchstaben erhalten</translation>
     </message>
     <message>
         <source>About Vok</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Vok</translation>
     </message>
     <message>
         <source>Vok Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Vok-Hilfe</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfethemen</translation>
     </message>
 </context>
 <context>
@@ -374,7 +374,7 @@ Vok nimmt keine Argumente außer --help und --version an; versuchen Sie &apos;vo
     <name>vok::NoResourceLimits</name>
     <message>
         <source>Cannot load USER.EXE</source>
-        <translation type="unfinished"></translation>
+        <translation>USER.EXE kann nicht geladen werden</translation>
     </message>
 </context>
 <context>
@@ -382,14 +382,14 @@ Vok nimmt keine Argumente außer --help und --version an; versuchen Sie &apos;vo
     <message>
         <source>nowhere (this system has no settings file for Vok)</source>
         <extracomment>Completes &quot;Vok could not save its settings to %1.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nirgendwo (dieses System hat keine Einstellungsdatei für Vok)</translation>
     </message>
 </context>
 <context>
     <name>vok::NoTrash</name>
     <message>
         <source>This system has no trash that Vok can use; nothing was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses System hat keinen Papierkorb, den Vok nutzen kann; nichts wurde verschoben.</translation>
     </message>
 </context>
 <context>
@@ -397,7 +397,7 @@ Vok nimmt keine Argumente außer --help und --version an; versuchen Sie &apos;vo
     <message>
         <source>%1%</source>
         <extracomment>%1 is the percentage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -405,7 +405,7 @@ Vok nimmt keine Argumente außer --help und --version an; versuchen Sie &apos;vo
     <message>
         <source>%1%</source>
         <extracomment>%1 is the percentage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -473,11 +473,11 @@ Vok nimmt keine Argumente außer --help und --version an; versuchen Sie &apos;vo
     <name>vok::ResourceShare</name>
     <message>
         <source>Cannot load USER.EXE</source>
-        <translation type="unfinished"></translation>
+        <translation>USER.EXE kann nicht geladen werden</translation>
     </message>
     <message>
         <source>Cannot get address of GetFreeSystemResources</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse von GetFreeSystemResources kann nicht ermittelt werden</translation>
     </message>
 </context>
 <context>
@@ -500,14 +500,14 @@ Vok nimmt keine Argumente außer --help und --version an; versuchen Sie &apos;vo
     <name>vok::TDirectoryListBox</name>
     <message>
         <source>Directories</source>
-        <translation type="unfinished">Verzeichnisse</translation>
+        <translation>Verzeichnisse</translation>
     </message>
 </context>
 <context>
     <name>vok::TDriveComboBox</name>
     <message>
         <source>Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufwerk</translation>
     </message>
 </context>
 <context>
@@ -659,7 +659,7 @@ Vok nimmt keine Argumente außer --help und --version an; versuchen Sie &apos;vo
     <message>
         <source>%1%</source>
         <extracomment>%1 is the percentage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -667,7 +667,7 @@ Vok nimmt keine Argumente außer --help und --version an; versuchen Sie &apos;vo
     <message>
         <source>Failure</source>
         <extracomment>Shown for the organisation, and for the owner when the account has no full name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
@@ -1076,7 +1076,7 @@ Vok nimmt keine Argumente außer --help und --version an; versuchen Sie &apos;vo
     <message>
         <source>Do you want to move &quot;%1&quot; to the trash?</source>
         <extracomment>%1 is the file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie „%1“ in den Papierkorb verschieben?</translation>
     </message>
 </context>
 <context>
@@ -1091,148 +1091,148 @@ Vok nimmt keine Argumente außer --help und --version an; versuchen Sie &apos;vo
     <name>vok::Version</name>
     <message>
         <source>Windows 3.0 or later</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows 3.0 oder höher</translation>
     </message>
     <message>
         <source>16 bit OS/2 Presentation Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>16-Bit-OS/2 Presentation Manager</translation>
     </message>
     <message>
         <source>32 bit OS/2 Presentation Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>32-Bit-OS/2 Presentation Manager</translation>
     </message>
     <message>
         <source>32 bit Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>32-Bit-Windows</translation>
     </message>
     <message>
         <source>MS-Dos</source>
-        <translation type="unfinished"></translation>
+        <translation>MS-Dos</translation>
     </message>
     <message>
         <source>Windows 3.0 or later with MS-Dos</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows 3.0 oder höher mit MS-Dos</translation>
     </message>
     <message>
         <source>32 bit Windows with MS-Dos</source>
-        <translation type="unfinished"></translation>
+        <translation>32-Bit-Windows mit MS-Dos</translation>
     </message>
     <message>
         <source>16 bit OS/2</source>
-        <translation type="unfinished"></translation>
+        <translation>16-Bit-OS/2</translation>
     </message>
     <message>
         <source>16 bit OS/2 with Presentation Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>16-Bit-OS/2 mit Presentation Manager</translation>
     </message>
     <message>
         <source>32 bit OS/2</source>
-        <translation type="unfinished"></translation>
+        <translation>32-Bit-OS/2</translation>
     </message>
     <message>
         <source>32 bit OS/2 with Presentation Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>32-Bit-OS/2 mit Presentation Manager</translation>
     </message>
     <message>
         <source>Windows NT</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows NT</translation>
     </message>
     <message>
         <source>Windows NT with 32 bit Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows NT mit 32-Bit-Windows</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Unbekannt</translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished">Anwendung</translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <source>Dynamic-Link Library</source>
-        <translation type="unfinished">Dynamische Bibliothek</translation>
+        <translation>Dynamische Bibliothek</translation>
     </message>
     <message>
         <source>Device Driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätetreiber</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished">Schriftart</translation>
+        <translation>Schriftart</translation>
     </message>
     <message>
         <source>Virtual Device Driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtueller Gerätetreiber</translation>
     </message>
     <message>
         <source>Static-Link Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Statische Bibliothek</translation>
     </message>
     <message>
         <source>Printer</source>
         <comment>device driver</comment>
-        <translation type="unfinished"></translation>
+        <translation>Drucker</translation>
     </message>
     <message>
         <source>Keyboard</source>
         <comment>device driver</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur</translation>
     </message>
     <message>
         <source>Language</source>
         <comment>device driver</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Display</source>
         <comment>device driver</comment>
-        <translation type="unfinished">Anzeige</translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <source>Mouse</source>
         <comment>device driver</comment>
-        <translation type="unfinished"></translation>
+        <translation>Maus</translation>
     </message>
     <message>
         <source>Network</source>
         <comment>device driver</comment>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerk</translation>
     </message>
     <message>
         <source>System</source>
         <comment>device driver</comment>
-        <translation type="unfinished">System</translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Installable</source>
         <comment>device driver</comment>
-        <translation type="unfinished"></translation>
+        <translation>Installierbar</translation>
     </message>
     <message>
         <source>Sound</source>
         <comment>device driver</comment>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Communications</source>
         <comment>device driver</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikation</translation>
     </message>
     <message>
         <source>Raster</source>
         <comment>font</comment>
-        <translation type="unfinished"></translation>
+        <translation>Raster</translation>
     </message>
     <message>
         <source>Vector</source>
         <comment>font</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vektor</translation>
     </message>
     <message>
         <source>TrueType</source>
         <comment>font</comment>
-        <translation type="unfinished"></translation>
+        <translation>TrueType</translation>
     </message>
 </context>
 <context>
@@ -1240,12 +1240,12 @@ Vok nimmt keine Argumente außer --help und --version an; versuchen Sie &apos;vo
     <message>
         <source>%1 KB</source>
         <extracomment>KB = kilobytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <extracomment>MB = megabytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
 </context>
 </TS>

@@ -117,7 +117,7 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     <message>
         <source>Die</source>
         <extracomment>The accessible name of one of the dice</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dé</translation>
     </message>
 </context>
 <context>
@@ -167,55 +167,55 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     <name>vok::DriveInfo</name>
     <message>
         <source>Removable</source>
-        <translation type="unfinished"></translation>
+        <translation>Amovible</translation>
     </message>
     <message>
         <source>Hard drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque dur</translation>
     </message>
     <message>
         <source>Network drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur réseau</translation>
     </message>
     <message>
         <source>CD Rom drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur de CD-ROM</translation>
     </message>
     <message>
         <source>Ram drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque RAM</translation>
     </message>
     <message>
         <source>does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;existe pas</translation>
     </message>
     <message>
         <source>Not a valid drive ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de lecteur non valide %1</translation>
     </message>
     <message>
         <source>Not a valid drive ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de lecteur non valide</translation>
     </message>
     <message>
         <source>%1/%2 Free/Total Bytes</source>
         <extracomment>%1 free bytes, %2 total bytes of the drive</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 octets libres/total</translation>
     </message>
     <message>
         <source>%1 Kb Free / %2 Kb Total</source>
         <extracomment>Kb = kilobytes (1024 bytes); %1 free, %2 total</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ko libres / %2 Ko au total</translation>
     </message>
     <message>
         <source>%1 Free Mb / %2 Mb Total</source>
         <extracomment>Mb = megabytes (1048576 bytes); %1 free, %2 total</extracomment>
-        <translation type="unfinished">%1 Mo libres / %2 Mo au total</translation>
+        <translation>%1 Mo libres / %2 Mo au total</translation>
     </message>
     <message>
         <source>Not found Drive %1</source>
         <extracomment>%1 is the drive&apos;s letter</extracomment>
-        <translation type="unfinished">Lecteur %1 introuvable</translation>
+        <translation>Lecteur %1 introuvable</translation>
     </message>
 </context>
 <context>
@@ -260,93 +260,93 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     <name>vok::ErrorHandler</name>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante</translation>
     </message>
 </context>
 <context>
     <name>vok::FontColourDialog</name>
     <message>
         <source>Colour...</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur...</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished">Police</translation>
+        <translation>Police</translation>
     </message>
 </context>
 <context>
     <name>vok::HelpViewer</name>
     <message>
         <source>The Vok main window</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre principale de Vok</translation>
     </message>
     <message>
         <source>The Memory menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Le menu Mémoire</translation>
     </message>
     <message>
         <source>The Disk menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Le menu Disque</translation>
     </message>
     <message>
         <source>The Options menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Le menu Options</translation>
     </message>
     <message>
         <source>The craps game</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu de craps</translation>
     </message>
     <message>
         <source>The Help command</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande Aide</translation>
     </message>
     <message>
         <source>Directory space screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran Espace du répertoire</translation>
     </message>
     <message>
         <source>File search screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran Recherche de fichiers</translation>
     </message>
     <message>
         <source>Directory tree screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran Arborescence</translation>
     </message>
     <message>
         <source>All disks screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran Tous les disques</translation>
     </message>
     <message>
         <source>Running windows screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran Fenêtres en cours</translation>
     </message>
     <message>
         <source>Process and module tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbre des processus et modules</translation>
     </message>
     <message>
         <source>File information screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran Informations sur le fichier</translation>
     </message>
     <message>
         <source>Settings and where they live</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres et leur emplacement</translation>
     </message>
     <message>
         <source>How drives get letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment les lecteurs reçoivent leur lettre</translation>
     </message>
     <message>
         <source>About Vok</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Vok</translation>
     </message>
     <message>
         <source>Vok Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Vok</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubriques d&apos;aide</translation>
     </message>
 </context>
 <context>
@@ -374,7 +374,7 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     <name>vok::NoResourceLimits</name>
     <message>
         <source>Cannot load USER.EXE</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger USER.EXE</translation>
     </message>
 </context>
 <context>
@@ -382,14 +382,14 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     <message>
         <source>nowhere (this system has no settings file for Vok)</source>
         <extracomment>Completes &quot;Vok could not save its settings to %1.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un emplacement inexistant (ce système n&apos;a pas de fichier de paramètres pour Vok)</translation>
     </message>
 </context>
 <context>
     <name>vok::NoTrash</name>
     <message>
         <source>This system has no trash that Vok can use; nothing was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce système n&apos;a pas de corbeille utilisable par Vok ; rien n&apos;a été déplacé.</translation>
     </message>
 </context>
 <context>
@@ -397,7 +397,7 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     <message>
         <source>%1%</source>
         <extracomment>%1 is the percentage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -405,7 +405,7 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     <message>
         <source>%1%</source>
         <extracomment>%1 is the percentage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -473,11 +473,11 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     <name>vok::ResourceShare</name>
     <message>
         <source>Cannot load USER.EXE</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger USER.EXE</translation>
     </message>
     <message>
         <source>Cannot get address of GetFreeSystemResources</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;obtenir l&apos;adresse de GetFreeSystemResources</translation>
     </message>
 </context>
 <context>
@@ -500,14 +500,14 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     <name>vok::TDirectoryListBox</name>
     <message>
         <source>Directories</source>
-        <translation type="unfinished">Répertoires</translation>
+        <translation>Répertoires</translation>
     </message>
 </context>
 <context>
     <name>vok::TDriveComboBox</name>
     <message>
         <source>Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur</translation>
     </message>
 </context>
 <context>
@@ -659,7 +659,7 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     <message>
         <source>%1%</source>
         <extracomment>%1 is the percentage</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -667,7 +667,7 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     <message>
         <source>Failure</source>
         <extracomment>Shown for the organisation, and for the owner when the account has no full name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Échec</translation>
     </message>
 </context>
 <context>
@@ -1076,7 +1076,7 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     <message>
         <source>Do you want to move &quot;%1&quot; to the trash?</source>
         <extracomment>%1 is the file&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous mettre « %1 » à la corbeille ?</translation>
     </message>
 </context>
 <context>
@@ -1091,148 +1091,148 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     <name>vok::Version</name>
     <message>
         <source>Windows 3.0 or later</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows 3.0 ou ultérieur</translation>
     </message>
     <message>
         <source>16 bit OS/2 Presentation Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentation Manager OS/2 16 bits</translation>
     </message>
     <message>
         <source>32 bit OS/2 Presentation Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentation Manager OS/2 32 bits</translation>
     </message>
     <message>
         <source>32 bit Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows 32 bits</translation>
     </message>
     <message>
         <source>MS-Dos</source>
-        <translation type="unfinished"></translation>
+        <translation>MS-Dos</translation>
     </message>
     <message>
         <source>Windows 3.0 or later with MS-Dos</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows 3.0 ou ultérieur avec MS-Dos</translation>
     </message>
     <message>
         <source>32 bit Windows with MS-Dos</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows 32 bits avec MS-Dos</translation>
     </message>
     <message>
         <source>16 bit OS/2</source>
-        <translation type="unfinished"></translation>
+        <translation>OS/2 16 bits</translation>
     </message>
     <message>
         <source>16 bit OS/2 with Presentation Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>OS/2 16 bits avec Presentation Manager</translation>
     </message>
     <message>
         <source>32 bit OS/2</source>
-        <translation type="unfinished"></translation>
+        <translation>OS/2 32 bits</translation>
     </message>
     <message>
         <source>32 bit OS/2 with Presentation Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>OS/2 32 bits avec Presentation Manager</translation>
     </message>
     <message>
         <source>Windows NT</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows NT</translation>
     </message>
     <message>
         <source>Windows NT with 32 bit Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows NT avec Windows 32 bits</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Inconnu</translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished">Application</translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>Dynamic-Link Library</source>
-        <translation type="unfinished">Bibliothèque dynamique</translation>
+        <translation>Bibliothèque dynamique</translation>
     </message>
     <message>
         <source>Device Driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilote de périphérique</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished">Police</translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Virtual Device Driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilote de périphérique virtuel</translation>
     </message>
     <message>
         <source>Static-Link Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèque statique</translation>
     </message>
     <message>
         <source>Printer</source>
         <comment>device driver</comment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante</translation>
     </message>
     <message>
         <source>Keyboard</source>
         <comment>device driver</comment>
-        <translation type="unfinished"></translation>
+        <translation>Clavier</translation>
     </message>
     <message>
         <source>Language</source>
         <comment>device driver</comment>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Display</source>
         <comment>device driver</comment>
-        <translation type="unfinished">Affichage</translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Mouse</source>
         <comment>device driver</comment>
-        <translation type="unfinished"></translation>
+        <translation>Souris</translation>
     </message>
     <message>
         <source>Network</source>
         <comment>device driver</comment>
-        <translation type="unfinished"></translation>
+        <translation>Réseau</translation>
     </message>
     <message>
         <source>System</source>
         <comment>device driver</comment>
-        <translation type="unfinished">Système</translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>Installable</source>
         <comment>device driver</comment>
-        <translation type="unfinished"></translation>
+        <translation>Installable</translation>
     </message>
     <message>
         <source>Sound</source>
         <comment>device driver</comment>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Communications</source>
         <comment>device driver</comment>
-        <translation type="unfinished"></translation>
+        <translation>Communications</translation>
     </message>
     <message>
         <source>Raster</source>
         <comment>font</comment>
-        <translation type="unfinished"></translation>
+        <translation>Matricielle</translation>
     </message>
     <message>
         <source>Vector</source>
         <comment>font</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vectorielle</translation>
     </message>
     <message>
         <source>TrueType</source>
         <comment>font</comment>
-        <translation type="unfinished"></translation>
+        <translation>TrueType</translation>
     </message>
 </context>
 <context>
@@ -1240,12 +1240,12 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
     <message>
         <source>%1 KB</source>
         <extracomment>KB = kilobytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ko</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <extracomment>MB = megabytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mo</translation>
     </message>
 </context>
 </TS>
