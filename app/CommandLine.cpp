@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Languages.h"
+#include "controls/HelpViewer.h"
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
@@ -7,7 +8,7 @@
 namespace vok {
 
 QString versionText() {
-    //: %1 is the version number, as 1.2.3. "About Vok" names the help's topic of that title.
+    //: %1 is the version number, as 1.2.3; %2 the title of the help's topic about Vok.
     return QCoreApplication::translate(
                "vok::CommandLine",
                "Vok 97 v%1\n"
@@ -15,8 +16,8 @@ QString versionText() {
                "<https://gnu.org/licenses/gpl.html>.\n"
                "This is free software: you are free to change and redistribute it.\n"
                "There is NO WARRANTY, to the extent permitted by law.\n"
-               "More in Vok's help (F1): \"About Vok\".\n")
-        .arg(QStringLiteral(VOK_VERSION));
+               "More in Vok's help (F1): \"%2\".\n")
+        .arg(QStringLiteral(VOK_VERSION), shownTitle(helpTopics().back()));
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {

@@ -17,21 +17,6 @@
 <context>
     <name>vok::CommandLine</name>
     <message>
-        <source>Vok 97 v%1
-License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
-This is free software: you are free to change and redistribute it.
-There is NO WARRANTY, to the extent permitted by law.
-More in Vok&apos;s help (F1): &quot;About Vok&quot;.
-</source>
-        <extracomment>%1 is the version number, as 1.2.3. &quot;About Vok&quot; names the help&apos;s topic of that title.</extracomment>
-        <translation>Vok 97 v%1
-Lizenz GPL-3.0-or-later: GNU GPL Version 3 oder neuer &lt;https://gnu.org/licenses/gpl.html&gt;.
-Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
-Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
-Mehr in Voks Hilfe (F1): &quot;About Vok&quot;.
-</translation>
-    </message>
-    <message>
         <source>Shows how full the disks and memory are, and what fills them.</source>
         <translation>Zeigt, wie voll die Laufwerke und der Speicher sind und was sie füllt.</translation>
     </message>
@@ -60,6 +45,21 @@ Vok nimmt keine Argumente außer --help und --version an; versuchen Sie &apos;vo
         <source>vok: could not write to standard output
 </source>
         <translation>vok: konnte nicht in die Standardausgabe schreiben
+</translation>
+    </message>
+    <message>
+        <source>Vok 97 v%1
+License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+More in Vok&apos;s help (F1): &quot;%2&quot;.
+</source>
+        <extracomment>%1 is the version number, as 1.2.3; %2 the title of the help&apos;s topic about Vok.</extracomment>
+        <translation>Vok 97 v%1
+Lizenz GPL-3.0-or-later: GNU GPL Version 3 oder neuer &lt;https://gnu.org/licenses/gpl.html&gt;.
+Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
+Mehr in der Hilfe von Vok (F1): „%2“.
 </translation>
     </message>
 </context>

@@ -17,21 +17,6 @@
 <context>
     <name>vok::CommandLine</name>
     <message>
-        <source>Vok 97 v%1
-License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
-This is free software: you are free to change and redistribute it.
-There is NO WARRANTY, to the extent permitted by law.
-More in Vok&apos;s help (F1): &quot;About Vok&quot;.
-</source>
-        <extracomment>%1 is the version number, as 1.2.3. &quot;About Vok&quot; names the help&apos;s topic of that title.</extracomment>
-        <translation>Vok 97 v%1
-Licence GPL-3.0-or-later : GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
-Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
-Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
-Plus d&apos;informations dans l&apos;aide de Vok (F1) : « About Vok ».
-</translation>
-    </message>
-    <message>
         <source>Shows how full the disks and memory are, and what fills them.</source>
         <translation>Montre le remplissage des disques et de la mémoire, et ce qui les remplit.</translation>
     </message>
@@ -60,6 +45,21 @@ Vok n&apos;accepte aucun argument sauf --help et --version ; essayez &apos;vok -
         <source>vok: could not write to standard output
 </source>
         <translation>vok: impossible d&apos;écrire sur la sortie standard
+</translation>
+    </message>
+    <message>
+        <source>Vok 97 v%1
+License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+More in Vok&apos;s help (F1): &quot;%2&quot;.
+</source>
+        <extracomment>%1 is the version number, as 1.2.3; %2 the title of the help&apos;s topic about Vok.</extracomment>
+        <translation>Vok 97 v%1
+Licence GPL-3.0-or-later : GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
+Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
+Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
+Plus d&apos;informations dans l&apos;aide de Vok (F1) : « %2 ».
 </translation>
     </message>
 </context>
