@@ -91,6 +91,18 @@ step "vok --version and vok --help, without a display"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM vok --version
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM vok --help
 
+step "The installed translations: vok --version in German and in French"
+for want in "de_DE.UTF-8:Lizenz GPL-3.0-or-later" "fr_FR.UTF-8:Licence GPL-3.0-or-later"; do
+  dpkg -L vok | grep -x "/usr/share/vok/translations/vok_${want:0:2}.qm" >/dev/null ||
+    { echo "the package has no vok_${want:0:2}.qm"; exit 1; }
+  said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES \
+         LANG="${want%%:*}" vok --version)
+  case "$said" in
+    *"${want#*:}"*) echo "${want%%:*}: $(sed -n 2p <<<"$said")" ;;
+    *) echo "vok --version under LANG=${want%%:*} is not translated: $said"; exit 1 ;;
+  esac
+done
+
 step "Starting vok under Xvfb"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 pids+=($!)
