@@ -8,6 +8,11 @@ namespace vok {
 
 namespace {
 
+// What every field says of a code it has no name for.
+QString unknownText() {
+    return QCoreApplication::translate("vok::Version", "Unknown");
+}
+
 constexpr std::array<quint16, 45> kLanguageCodes = {
     0x0401, 0x0402, 0x0403, 0x0404, 0x0405, 0x0406, 0x0407, 0x0408, 0x0409, 0x040A, 0x040B, 0x040C,
     0x040D, 0x040E, 0x040F, 0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417, 0x0418,
@@ -80,7 +85,7 @@ QString fileOSText(quint32 fileOS) {
     case 262148:
         return QCoreApplication::translate("vok::Version", "Windows NT with 32 bit Windows");
     default:
-        return QCoreApplication::translate("vok::Version", "Unknown");
+        return unknownText();
     }
 }
 
@@ -99,7 +104,7 @@ QString fileTypeText(quint32 fileType) {
     case 7:
         return QCoreApplication::translate("vok::Version", "Static-Link Library");
     default:
-        return QCoreApplication::translate("vok::Version", "Unknown");
+        return unknownText();
     }
 }
 
@@ -123,16 +128,16 @@ QString fileSubTypeText(quint32 fileType, quint32 fileSubtype) {
     static const Subtype fonts[] = {QT_TRANSLATE_NOOP3("vok::Version", "Raster", "font"),
                                     QT_TRANSLATE_NOOP3("vok::Version", "Vector", "font"),
                                     QT_TRANSLATE_NOOP3("vok::Version", "TrueType", "font")};
+    const auto named = [fileSubtype](const auto& table) {
+        return fileSubtype >= 1 && fileSubtype <= std::size(table)
+                   ? QCoreApplication::translate("vok::Version", table[fileSubtype - 1].source,
+                                                 table[fileSubtype - 1].kind)
+                   : unknownText();
+    };
     if (fileType == 3)
-        return fileSubtype >= 1 && fileSubtype <= 10
-                   ? QCoreApplication::translate("vok::Version", drivers[fileSubtype - 1].source,
-                                                 drivers[fileSubtype - 1].kind)
-                   : QCoreApplication::translate("vok::Version", "Unknown");
+        return named(drivers);
     if (fileType == 4)
-        return fileSubtype >= 1 && fileSubtype <= 3
-                   ? QCoreApplication::translate("vok::Version", fonts[fileSubtype - 1].source,
-                                                 fonts[fileSubtype - 1].kind)
-                   : QCoreApplication::translate("vok::Version", "Unknown");
+        return named(fonts);
     return {};
 }
 
